@@ -1,0 +1,61 @@
+// The application object: the state the whole program shares, one of each
+// for the run (the current store, busy, the tracker, the open windows).
+#pragma once
+
+#include "vocab/DataStore.h"
+#include "vocab/KeywordClipboard.h"
+
+#include <windows.h>
+
+#include <memory>
+
+class MainWindow;
+class TabbedWindow;
+class KeywordsFoundWindow;
+class DocumentWindowTracker;
+
+class Application {
+public:
+    Application();
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    HINSTANCE instance() const { return instance_; }
+    void setInstance(HINSTANCE instance) { instance_ = instance; }
+
+    // The current store: while the tabbed window is open, its working copy.
+    DataStore* store() const { return store_.get(); }
+    void setStore(std::unique_ptr<DataStore> store) { store_ = std::move(store); }
+    std::unique_ptr<DataStore> takeStore() { return std::move(store_); }
+
+    bool busy() const { return busy_; }
+    // Sets busy and shows it in the tray icon.
+    void setBusy(bool on);
+
+    MainWindow* mainWindow = nullptr;
+    HWND mainWindowHandle = nullptr;
+    TabbedWindow* tabbedWindow = nullptr;
+    KeywordClipboard keywordClipboard;
+    DocumentWindowTracker& tracker() { return *tracker_; }
+    // The one keywords-found window, or none.
+    std::unique_ptr<KeywordsFoundWindow> keywordsFoundWindow;
+
+private:
+    HINSTANCE instance_ = nullptr;
+    std::unique_ptr<DataStore> store_;
+    std::unique_ptr<DocumentWindowTracker> tracker_;
+    bool busy_ = false;
+};
+
+Application& app();
+
+// Opens a file of the program's own folder with the shell's default action.
+bool OpenProgramFolderPage(const char* fileName);
+
+// The folder of the running program, with its trailing backslash.
+std::string programFolder();
+
+// Where data.dat lives: beside the program, so that a program started from
+// the Start menu (no working folder) still finds the user's vocabularies.
+std::string dataFilePath();

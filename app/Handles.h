@@ -1,0 +1,141 @@
+// Owners for Win32 handles that must be released: move-only, one per kind.
+// A handle given away to the system is released from its owner (release()).
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <utility>
+
+template <class Traits> class Handle {
+public:
+    using Type = typename Traits::Type;
+
+    Handle() = default;
+    explicit Handle(Type handle) : handle_(handle) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    Handle(Handle&& other) noexcept : handle_(other.release()) {}
+    Handle& operator=(Handle&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    ~Handle() { reset(); }
+
+    Type get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    Type release() { return std::exchange(handle_, nullptr); }
+    void reset(Type handle = nullptr) {
+        if (handle_)
+            Traits::close(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Type handle_ = nullptr;
+};
+
+struct IconTraits {
+    using Type = HICON;
+    static void close(HICON h) { DestroyIcon(h); }
+};
+struct GdiTraits {
+    using Type = HGDIOBJ;
+    static void close(HGDIOBJ h) { DeleteObject(h); }
+};
+struct FontTraits {
+    using Type = HFONT;
+    static void close(HFONT h) { DeleteObject(h); }
+};
+struct MenuTraits {
+    using Type = HMENU;
+    static void close(HMENU h) { DestroyMenu(h); }
+};
+struct ImageListTraits {
+    using Type = HIMAGELIST;
+    static void close(HIMAGELIST h) { ImageList_Destroy(h); }
+};
+struct GlobalTraits {
+    using Type = HGLOBAL;
+    static void close(HGLOBAL h) { GlobalFree(h); }
+};
+struct KernelTraits {
+    using Type = HANDLE;
+    static void close(HANDLE h) {
+        if (h != INVALID_HANDLE_VALUE)
+            CloseHandle(h);
+    }
+};
+struct WindowTraits {
+    using Type = HWND;
+    static void close(HWND h) { DestroyWindow(h); }
+};
+
+using Icon = Handle<IconTraits>;
+using GdiObject = Handle<GdiTraits>;
+using Font = Handle<FontTraits>;
+using Menu = Handle<MenuTraits>;
+using ImageList = Handle<ImageListTraits>;
+using GlobalMemory = Handle<GlobalTraits>;
+using KernelHandle = Handle<KernelTraits>;
+// For windows this program creates and must destroy itself (a hidden edit
+// control, say); wrappers of dialogs never own their window this way.
+using OwnedWindow = Handle<WindowTraits>;
+
+// Selects an object into a DC and puts the previous one back.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+    ~SelectedObject() { SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// BeginPaint / EndPaint.
+class PaintContext {
+public:
+    explicit PaintContext(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+    PaintContext(const PaintContext&) = delete;
+    PaintContext& operator=(const PaintContext&) = delete;
+    ~PaintContext() { EndPaint(window_, &paint_); }
+    HDC dc() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// GetDC / ReleaseDC.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC() { ReleaseDC(window_, dc_); }
+    HDC dc() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An open clipboard that closes itself.
+class ClipboardSession {
+public:
+    explicit ClipboardSession(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    ClipboardSession(const ClipboardSession&) = delete;
+    ClipboardSession& operator=(const ClipboardSession&) = delete;
+    ~ClipboardSession() {
+        if (open_)
+            CloseClipboard();
+    }
+    bool isOpen() const { return open_; }
+
+private:
+    bool open_;
+};

@@ -1,0 +1,50 @@
+// MainWindow: the hidden "kestrelwin" dialog that owns the tray icon, the
+// timers and the icon drag, and answers the tray menu's commands.
+#pragma once
+
+#include "app/Dialog.h"
+#include "app/TrayIcon.h"
+#include "reading/win32/IconDrag.h"
+
+#include <memory>
+
+class MainWindow : public DialogImpl<MainWindow> {
+public:
+    static constexpr UINT_PTR kTrackerTimer = 1;
+    static constexpr UINT_PTR kDragTimer = 2;
+
+    // Runs the program: returns when "Exit" closed the window.
+    void run();
+
+    // Shows the busy or the idle tray icon.
+    void showBusy(bool busy);
+    // Starts dragging `icon` (all vocabularies when index is -1).
+    void startIconDrag(HICON icon, int vocabularyIndex);
+
+    static const MessageMap<MainWindow> kMap;
+
+private:
+    static const MessageHandler<MainWindow> kMessages[];
+    static const CommandHandler<MainWindow> kCommands[];
+
+    BOOL onInit() override;
+    INT_PTR onTimer(WPARAM timer, LPARAM);
+    INT_PTR onTrayMessage(WPARAM, LPARAM mouseMessage);
+    void onLeftButtonDown();
+    void onLeftButtonUp();
+    void onLeftDoubleClick();
+    void showTrayMenu();
+
+    void onVocabularies();
+    void onSettings();
+    void onAbout();
+    void onHelp();
+    void onExit();
+    void onMenu();
+    void onHide();
+    void onReadAll();
+
+    std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<IconDrag> drag_;
+    bool pendingClick_ = false;
+};

@@ -1,0 +1,25 @@
+// Start-up and exit of zfw32.
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "vocab/win32/Win32VocabPlatform.h"
+
+#include <commctrl.h>
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    app().setInstance(instance);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    Win32VocabPlatform platform(instance);
+    setVocabPlatform(&platform);
+
+    OpenProgramFolderPage("zfqsf.htm");
+    {
+        MainWindow window;
+        window.run();
+    }
+    // The quick-start page is opened from the program's folder but deleted
+    // from the current one: installed copies keep it only until first exit.
+    DeleteFileA("zfqsf.htm");
+    setVocabPlatform(nullptr);
+    return 0;
+}

@@ -1,0 +1,20 @@
+# Windows build of zfw32.exe: GUI subsystem, static runtime, no DLLs beyond
+# the system's own.
+add_compile_options(-Wall -Wextra -Os -ffunction-sections -fdata-sections)
+add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0400 WINVER=0x0400 _WIN32_IE=0x0400 NOMINMAX)
+set(ZF_LINK_FLAGS -static -static-libgcc -static-libstdc++ -mwindows -Wl,--gc-sections -s)
+
+file(GLOB ZFW32_SOURCES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/app/*.cpp
+    ${CMAKE_SOURCE_DIR}/ui/*.cpp
+    ${CMAKE_SOURCE_DIR}/vocab/win32/*.cpp
+    ${CMAKE_SOURCE_DIR}/reading/win32/*.cpp)
+
+include(cmake/Resources.cmake)
+
+add_executable(zfw32 WIN32 ${ZFW32_SOURCES} ${VOCAB_CORE_SOURCES} ${READING_CORE_SOURCES}
+    ${CMAKE_SOURCE_DIR}/resources/zfw32.rc)
+target_include_directories(zfw32 PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources ${ZF_GENERATED_DIR})
+target_link_options(zfw32 PRIVATE ${ZF_LINK_FLAGS})
+target_link_libraries(zfw32 PRIVATE comctl32 comdlg32 shell32 winmm gdi32 user32 kernel32)
+add_dependencies(zfw32 zf_generated_resources)

@@ -1,0 +1,24 @@
+// IconDrag: an icon dragged by the program itself (not a platform drag and
+// drop), followed on the timers, dropped on a document to read it.
+#pragma once
+
+#include "app/Handles.h"
+
+#include <windows.h>
+
+class IconDrag {
+public:
+    explicit IconDrag(HWND mainWindow);
+    // Starts dragging `icon`; index -1 reads all vocabularies on the drop.
+    void start(HICON icon, int vocabularyIndex);
+    // One tick: follow the pointer, cancel on Escape, drop on release.
+    void step();
+    bool active() const { return active_; }
+
+private:
+    HWND mainWindow_;
+    ImageList images_;
+    bool active_ = false;
+    int vocabularyIndex_ = -1;
+    POINT position_{};
+};

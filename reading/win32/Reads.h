@@ -1,0 +1,5 @@
+// The two reads of a document: with one vocabulary or with all of them.
+#pragma once
+
+void ReadVocabulary(int index);
+void ReadAllVocabularies();

@@ -1,0 +1,50 @@
+// DataStore: everything the user keeps (vocabularies, key sequences, sounds)
+// and the reserved values the data file carries unchanged.
+#pragma once
+
+#include "vocab/Vocabulary.h"
+
+#include <array>
+#include <memory>
+
+enum class SequenceKind : int32_t {
+    GoTo = 1,       // the Find sequence, played by "Go to"
+    SelectText = 2, // the select-all sequence, played before a copy
+};
+
+class DataStore {
+public:
+    static constexpr int32_t kMagic = 0x7965;
+
+    int32_t magic = kMagic;
+    int32_t reservedWord = 0;
+    VocabularyTable vocabularies;
+    TextList findWindowTitles;
+    TextList findSequences;
+    Text defaultFindSequence = "<ctrl>f<ctrl>";
+    TextList selectAllWindowTitles;
+    TextList selectAllSequences;
+    Text defaultSelectAllSequence = "<ctrl>a<ctrl>";
+    std::array<Text, 8> reservedTexts;
+    std::array<int32_t, 3> reservedValues{2020, 1, 1};
+    Text foundSoundFile;
+    Text notFoundSoundFile;
+    int32_t playFoundSound = 0;
+    int32_t playNotFoundSound = 0;
+    std::array<int32_t, 2> reservedFlags{0, 0};
+
+    std::unique_ptr<DataStore> clone() const;
+
+    // Fills this new store from the data file; false when the file is missing
+    // or was refused (a refused file has been reported to the user).
+    bool load(const std::string& path);
+    // Writes the whole store safely (a complete old or new file exists at
+    // every moment); false, reported to the user, when it could not.
+    bool save(const std::string& path) const;
+
+    // The key sequence to play into `window`: the first title fragment found
+    // in its folded title picks its sequence, else the kind's default.
+    std::string sequenceForWindow(SequenceKind kind, WindowHandle window) const;
+    // The same rule on a title already read.
+    std::string sequenceForTitle(SequenceKind kind, std::string_view title) const;
+};
