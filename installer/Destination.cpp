@@ -1,0 +1,58 @@
+// Destination folder checks (see Destination.h).
+#include "installer/Destination.h"
+
+#include "installer/InstallFileList.h"
+#include "installer/InstallMessages.h"
+#include "installer/PathRules.h"
+#include "installer/ProgmanCommands.h"
+
+#include <cstring>
+
+bool destinationFits(const std::string& folder) {
+    if (!fitsCommandBuffer(groupCommands(folder, true)))
+        return false;
+    for (const char* entry : kInstallFileList) {
+        if (joinPath(folder, destinationName(entry)).size() >= kMaxPath)
+            return false;
+    }
+    return true;
+}
+
+bool hasBadCharacters(const std::string& folder) {
+    for (std::size_t i = 0; i < folder.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(folder[i]);
+        if (c < 32 || std::strchr("*?\"<>|", c) != nullptr)
+            return true;
+        if (c == ':' && i != 1)
+            return true;
+    }
+    return false;
+}
+
+DestinationCheck prepareDestination(InstallFiles& files, const std::string& folderText,
+                                    std::string& destinationPath) {
+    destinationPath = stripTrailingBackslash(folderText);
+    if (destinationPath.empty())
+        return DestinationCheck::CannotCreate;
+    if (hasBadCharacters(destinationPath))
+        return DestinationCheck::BadCharacters;
+    if (!destinationFits(destinationPath))
+        return DestinationCheck::TooLong;
+    if (files.setCurrentDirectory(destinationPath) || files.createDirectory(destinationPath))
+        return DestinationCheck::Ready;
+    return DestinationCheck::CannotCreate;
+}
+
+const char* destinationMessage(DestinationCheck check) {
+    switch (check) {
+    case DestinationCheck::Ready:
+        return nullptr;
+    case DestinationCheck::TooLong:
+        return msg::kDestinationTooLong;
+    case DestinationCheck::BadCharacters:
+        return msg::kDestinationBadCharacters;
+    case DestinationCheck::CannotCreate:
+        break;
+    }
+    return msg::kCannotCreateDirectory;
+}

@@ -1,0 +1,10 @@
+# Native tests of the installer's logic, and the check that the Windows
+# programs import nothing that Windows 95 and NT 4.0 lack.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB ZF_INSTALLER_TESTS CONFIGURE_DEPENDS ${ZF_ROOT}/tests/installer/*.cpp)
+add_executable(zf_installer_tests ${ZF_INSTALLER_TESTS})
+target_include_directories(zf_installer_tests PRIVATE ${ZF_ROOT}/tests/installer)
+target_link_libraries(zf_installer_tests PRIVATE zfinstall GTest::gtest GTest::gtest_main)
+gtest_discover_tests(zf_installer_tests DISCOVERY_TIMEOUT 60)

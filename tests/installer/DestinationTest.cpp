@@ -1,0 +1,68 @@
+// Checking and making the destination folder before anything is copied.
+#include "Fakes.h"
+
+#include "installer/Destination.h"
+#include "installer/InstallMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class DestinationTest : public ::testing::Test {
+protected:
+    FakeFiles files;
+    std::string path;
+
+    void SetUp() override { files.folders = {"C:", "C:\\PROGRAM FILES"}; }
+
+    DestinationCheck prepare(const std::string& text) {
+        return prepareDestination(files, text, path);
+    }
+};
+
+} // namespace
+
+TEST_F(DestinationTest, ExistingFolderIsEnteredWithoutBeingCreated) {
+    EXPECT_EQ(prepare("C:\\Program Files\\"), DestinationCheck::Ready);
+    EXPECT_EQ(path, "C:\\Program Files");
+    EXPECT_EQ(files.current, "C:\\PROGRAM FILES");
+    EXPECT_TRUE(files.log.empty());
+}
+
+TEST_F(DestinationTest, OneNewLevelIsCreated) {
+    EXPECT_EQ(prepare("C:\\Program Files\\Zembrafind"), DestinationCheck::Ready);
+    EXPECT_EQ(files.log, std::vector<std::string>{"mkdir C:\\PROGRAM FILES\\ZEMBRAFIND"});
+}
+
+TEST_F(DestinationTest, TwoNewLevelsEmptyTextOrAFileAreRefused) {
+    files.files.insert("C:\\PROGRAM FILES\\NOTES.TXT");
+    for (const char* text : {"C:\\New\\Deeper", "", "C:\\Program Files\\notes.txt"}) {
+        EXPECT_EQ(prepare(text), DestinationCheck::CannotCreate) << text;
+        EXPECT_STREQ(destinationMessage(DestinationCheck::CannotCreate),
+                     "Cannot create specified directory.");
+    }
+    EXPECT_TRUE(files.log.empty());
+}
+
+TEST_F(DestinationTest, FolderTooLongForTheCommandBufferIsRefusedBeforeWriting) {
+    const std::string longest = "C:\\" + std::string(kMaxDestinationLength - 3, 'z');
+    EXPECT_EQ(prepare(longest + "z"), DestinationCheck::TooLong);
+    EXPECT_EQ(prepare(longest + "z\\"), DestinationCheck::TooLong);
+    EXPECT_EQ(prepare(std::string(300, 'x')), DestinationCheck::TooLong);
+    EXPECT_TRUE(files.log.empty());
+    EXPECT_EQ(prepare(longest + "\\"), DestinationCheck::Ready);
+    EXPECT_NE(std::string(msg::kDestinationTooLong).find(std::to_string(kMaxDestinationLength)),
+              std::string::npos);
+}
+
+TEST_F(DestinationTest, CharactersNoFileNameCanHoldAreRefused) {
+    for (const char* text : {"C:\\a*b", "C:\\a?", "C:\\\"q\"", "C:\\a<b", "C:\\a>b", "C:\\a|b",
+                             "C:\\a:b", "C:\\tab\there"}) {
+        EXPECT_EQ(prepare(text), DestinationCheck::BadCharacters) << text;
+    }
+    EXPECT_TRUE(files.log.empty());
+    EXPECT_FALSE(hasBadCharacters("C:\\Program Files (x86)\\Zf-1.0 [a],b;c"));
+    EXPECT_FALSE(hasBadCharacters("\\\\server\\share\\Zf"));
+}
