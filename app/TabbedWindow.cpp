@@ -2,3 +2,4 @@
 #include "app/TabbedWindow.h"
 
 void TabbedWindow::open(int) {}
+void TabbedWindow::sendToCurrent(int) {}

@@ -10,4 +10,6 @@ public:
 
     // Opens the window on `page` and runs it modally.
     static void open(int page);
+    // Pages hand their OK and Cancel (IDOK / IDCANCEL) to the open window.
+    static void sendToCurrent(int command);
 };

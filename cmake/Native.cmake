@@ -7,7 +7,9 @@ if(ZF_SANITIZE)
 endif()
 add_compile_options(-Wall -Wextra)
 
-add_library(zfcore STATIC ${VOCAB_CORE_SOURCES} ${READING_CORE_SOURCES})
+# The page logic that needs no window lives in ui/logic.
+file(GLOB UI_LOGIC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/logic/*.cpp)
+add_library(zfcore STATIC ${VOCAB_CORE_SOURCES} ${READING_CORE_SOURCES} ${UI_LOGIC_SOURCES})
 target_include_directories(zfcore PUBLIC ${CMAKE_SOURCE_DIR})
 
 enable_testing()

@@ -1,0 +1,49 @@
+// Resource ids of the Settings and About pages and their dialogs (600-799).
+#pragma once
+
+// Settings page (600-619).
+#define IDD_SETTINGS_PAGE 600
+#define IDC_SETTINGS_SOUNDS 601
+#define IDC_SETTINGS_FOUND 602
+#define IDC_SETTINGS_NOT_FOUND 603
+#define IDC_SETTINGS_GOTO 604
+#define IDC_SETTINGS_SELECT_ALL 605
+
+// Key-sequence settings dialog (620-639).
+#define IDD_KEY_SEQUENCES 620
+#define IDC_KEYSEQ_PROMPT 621
+#define IDC_KEYSEQ_DEFAULT 622
+#define IDC_KEYSEQ_LIST 623
+#define IDC_KEYSEQ_ADD 624
+#define IDC_KEYSEQ_EDIT 625
+#define IDC_KEYSEQ_DELETE 626
+#define IDC_KEYSEQ_DEFAULT_LABEL 627
+#define IDC_KEYSEQ_SPECIFIC_LABEL 628
+
+// Window-specific pair dialog (640-659).
+#define IDD_WINDOW_SPECIFIC 640
+#define IDC_WINSPEC_TITLE 641
+#define IDC_WINSPEC_SEQUENCE 642
+
+// Sound file dialog (660-679).
+#define IDD_SOUND_FILE 660
+#define IDC_SOUND_PATH 661
+#define IDC_SOUND_BROWSE 662
+#define IDC_SOUND_PLAY 663
+
+// About page (700-719).
+#define IDD_ABOUT_PAGE 700
+#define IDC_ABOUT_ICON 701
+#define IDC_ABOUT_MAIL 702
+#define IDC_ABOUT_WEB 703
+#define IDC_ABOUT_OTHER 704
+#define IDC_ABOUT_MAIL_ADDRESS 705
+#define IDC_ABOUT_WEB_ADDRESS 706
+
+// Fixed texts the code needs (780-799).
+#define IDS_GOTO_TITLE 780
+#define IDS_GOTO_PROMPT 781
+#define IDS_SELECT_TITLE 782
+#define IDS_SELECT_PROMPT 783
+#define IDS_COLUMN_WINDOW 784
+#define IDS_COLUMN_SEQUENCE 785

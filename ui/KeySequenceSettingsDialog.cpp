@@ -1,0 +1,131 @@
+// The key-sequence settings dialog: title and prompt per kind, the default
+// sequence, and the list of window-specific pairs that replaces the store's.
+#include "ui/KeySequenceSettingsDialog.h"
+
+#include "app/Application.h"
+#include "resources/SettingsIds.h"
+#include "ui/WindowSpecificDialog.h"
+
+const CommandHandler<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kCommands[] = {
+    {IDC_KEYSEQ_ADD, &KeySequenceSettingsDialog::onAdd},
+    {IDC_KEYSEQ_EDIT, &KeySequenceSettingsDialog::onEdit},
+    {IDC_KEYSEQ_DELETE, &KeySequenceSettingsDialog::onDelete},
+    {IDOK, &KeySequenceSettingsDialog::onOk},
+};
+
+const NotifyHandler<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kNotifications[] = {
+    {IDC_KEYSEQ_LIST, NM_DBLCLK, &KeySequenceSettingsDialog::onDoubleClick},
+};
+
+const MessageMap<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kMap{
+    {}, kCommands, kNotifications};
+
+namespace {
+
+std::string loadText(UINT id) {
+    char buffer[256] = "";
+    LoadStringA(app().instance(), id, buffer, sizeof buffer);
+    return buffer;
+}
+
+} // namespace
+
+void KeySequenceSettingsDialog::run(HWND owner) {
+    runModal(owner, IDD_KEY_SEQUENCES);
+}
+
+HWND KeySequenceSettingsDialog::list() const {
+    return item(IDC_KEYSEQ_LIST);
+}
+
+BOOL KeySequenceSettingsDialog::onInit() {
+    addColumns();
+    rows_ = readSequencePairs(store_, kind_);
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i)
+        insertRow(i);
+    setItemText(IDC_KEYSEQ_DEFAULT, defaultSequence(store_, kind_));
+    setTexts();
+    return TRUE;
+}
+
+void KeySequenceSettingsDialog::setTexts() {
+    bool goTo = kind_ == SequenceKind::GoTo;
+    SetWindowTextA(hwnd(), loadText(goTo ? IDS_GOTO_TITLE : IDS_SELECT_TITLE).c_str());
+    setItemText(IDC_KEYSEQ_PROMPT, loadText(goTo ? IDS_GOTO_PROMPT : IDS_SELECT_PROMPT));
+}
+
+// Columns share the list's window width: half each, the second 4 pixels
+// narrower so that no horizontal scroll bar appears.
+void KeySequenceSettingsDialog::addColumns() {
+    RECT frame{};
+    GetWindowRect(list(), &frame);
+    int width = frame.right - frame.left;
+    std::string headers[] = {loadText(IDS_COLUMN_WINDOW), loadText(IDS_COLUMN_SEQUENCE)};
+    int widths[] = {width / 2, width / 2 - 4};
+    for (int i = 0; i < 2; ++i) {
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = headers[i].data();
+        column.cx = widths[i];
+        ListView_InsertColumn(list(), i, &column);
+    }
+    ListView_SetExtendedListViewStyleEx(list(), LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+}
+
+void KeySequenceSettingsDialog::insertRow(int index) {
+    LVITEMA row{};
+    row.mask = LVIF_TEXT;
+    row.iItem = index;
+    row.pszText = rows_[index].windowTitle.data();
+    ListView_InsertItem(list(), &row);
+    showRow(index);
+}
+
+void KeySequenceSettingsDialog::showRow(int index) {
+    ListView_SetItemText(list(), index, 0, rows_[index].windowTitle.data());
+    ListView_SetItemText(list(), index, 1, rows_[index].keySequence.data());
+}
+
+// The row that is both selected and focused, or -1.
+int KeySequenceSettingsDialog::selectedRow() const {
+    return ListView_GetNextItem(list(), -1, LVNI_SELECTED | LVNI_FOCUSED);
+}
+
+void KeySequenceSettingsDialog::onAdd() {
+    WindowSpecificDialog pair;
+    if (pair.run(hwnd()) != IDOK)
+        return;
+    rows_.push_back({pair.windowTitle, pair.keySequence});
+    insertRow(static_cast<int>(rows_.size()) - 1);
+}
+
+void KeySequenceSettingsDialog::onEdit() {
+    int index = selectedRow();
+    if (index < 0 || index >= static_cast<int>(rows_.size()))
+        return;
+    WindowSpecificDialog pair;
+    pair.windowTitle = rows_[index].windowTitle;
+    pair.keySequence = rows_[index].keySequence;
+    if (pair.run(hwnd()) != IDOK)
+        return;
+    rows_[index] = {pair.windowTitle, pair.keySequence};
+    showRow(index);
+}
+
+void KeySequenceSettingsDialog::onDelete() {
+    int index = selectedRow();
+    if (index < 0 || index >= static_cast<int>(rows_.size()))
+        return;
+    rows_.erase(rows_.begin() + index);
+    ListView_DeleteItem(list(), index);
+}
+
+LRESULT KeySequenceSettingsDialog::onDoubleClick(NMHDR*) {
+    onEdit();
+    return 0;
+}
+
+void KeySequenceSettingsDialog::onOk() {
+    replaceSequences(store_, kind_, itemText(IDC_KEYSEQ_DEFAULT), rows_);
+    end(IDOK);
+}

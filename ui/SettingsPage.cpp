@@ -1,0 +1,76 @@
+// The Settings page: sound switches with their files, and the doors to the
+// key-sequence settings. It edits the current (working) store directly.
+#include "ui/SettingsPage.h"
+
+#include "app/Application.h"
+#include "app/TabbedWindow.h"
+#include "resources/SettingsIds.h"
+#include "ui/KeySequenceSettingsDialog.h"
+#include "ui/SoundFileDialog.h"
+
+const CommandHandler<SettingsPage> SettingsPage::kCommands[] = {
+    {IDC_SETTINGS_FOUND, &SettingsPage::onFoundSound, BN_CLICKED},
+    {IDC_SETTINGS_NOT_FOUND, &SettingsPage::onNotFoundSound, BN_CLICKED},
+    {IDC_SETTINGS_GOTO, &SettingsPage::onGoToSettings},
+    {IDC_SETTINGS_SELECT_ALL, &SettingsPage::onSelectAllSettings},
+    {IDOK, &SettingsPage::onOk},
+    {IDCANCEL, &SettingsPage::onCancel},
+};
+
+const MessageMap<SettingsPage> SettingsPage::kMap{{}, kCommands, {}};
+
+HWND SettingsPage::create(HWND tabbedWindow) {
+    return createModeless(tabbedWindow, IDD_SETTINGS_PAGE);
+}
+
+// The tabbed window gives the focus when it shows the page.
+BOOL SettingsPage::onInit() {
+    if (DataStore* store = app().store()) {
+        setChecked(IDC_SETTINGS_FOUND, store->playFoundSound != 0);
+        setChecked(IDC_SETTINGS_NOT_FOUND, store->playNotFoundSound != 0);
+    }
+    return FALSE;
+}
+
+void SettingsPage::onFoundSound() {
+    if (DataStore* store = app().store())
+        toggleSound(IDC_SETTINGS_FOUND, store->playFoundSound, store->foundSoundFile);
+}
+
+void SettingsPage::onNotFoundSound() {
+    if (DataStore* store = app().store())
+        toggleSound(IDC_SETTINGS_NOT_FOUND, store->playNotFoundSound, store->notFoundSoundFile);
+}
+
+// The box has already changed itself. Switching on asks for the file (a
+// cancelled question keeps the sound on with its old file); switching off
+// keeps the file for the next time.
+void SettingsPage::toggleSound(int checkBox, int32_t& play, Text& file) {
+    bool on = isChecked(checkBox);
+    play = on ? 1 : 0;
+    if (!on)
+        return;
+    SoundFileDialog dialog;
+    dialog.path = file.str();
+    if (dialog.run(hwnd()) == IDOK)
+        file = dialog.path;
+}
+
+void SettingsPage::onGoToSettings() {
+    editSequences(SequenceKind::GoTo);
+}
+void SettingsPage::onSelectAllSettings() {
+    editSequences(SequenceKind::SelectText);
+}
+
+void SettingsPage::editSequences(SequenceKind kind) {
+    if (DataStore* store = app().store())
+        KeySequenceSettingsDialog(*store, kind).run(hwnd());
+}
+
+void SettingsPage::onOk() {
+    TabbedWindow::sendToCurrent(IDOK);
+}
+void SettingsPage::onCancel() {
+    TabbedWindow::sendToCurrent(IDCANCEL);
+}

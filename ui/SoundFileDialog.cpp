@@ -1,0 +1,42 @@
+// The "Sound File" dialog: choosing a WAV file and trying it out.
+#include "ui/SoundFileDialog.h"
+
+#include "resources/SettingsIds.h"
+#include "ui/OpenFileDialog.h"
+
+#include <mmsystem.h>
+
+const CommandHandler<SoundFileDialog> SoundFileDialog::kCommands[] = {
+    {IDC_SOUND_BROWSE, &SoundFileDialog::onBrowse},
+    {IDC_SOUND_PLAY, &SoundFileDialog::onPlay},
+    {IDOK, &SoundFileDialog::onOk},
+};
+
+const MessageMap<SoundFileDialog> SoundFileDialog::kMap{{}, kCommands, {}};
+
+INT_PTR SoundFileDialog::run(HWND owner) {
+    return runModal(owner, IDD_SOUND_FILE);
+}
+
+BOOL SoundFileDialog::onInit() {
+    setItemText(IDC_SOUND_PATH, path);
+    return TRUE;
+}
+
+void SoundFileDialog::onBrowse() {
+    std::string chosen;
+    if (askFileToOpen(hwnd(), "*.wav", "*.wav | *.wav | *.* | *.* ||", chosen))
+        setItemText(IDC_SOUND_PATH, chosen);
+}
+
+// Asynchronous and without the default sound: a wrong path stays silent and
+// the dialog stays usable while the sound plays.
+void SoundFileDialog::onPlay() {
+    std::string file = itemText(IDC_SOUND_PATH);
+    PlaySoundA(file.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+}
+
+void SoundFileDialog::onOk() {
+    path = itemText(IDC_SOUND_PATH);
+    end(IDOK);
+}
