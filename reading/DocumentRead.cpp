@@ -1,0 +1,76 @@
+// The reads of a document window with one or with all vocabularies.
+#include "reading/DocumentRead.h"
+
+#include "vocab/DataStore.h"
+#include "vocab/KeywordSearch.h"
+
+namespace {
+
+std::string CaptureFrom(ReadPlatform& platform, WindowHandle document) {
+    platform.setForeground(document);
+    platform.wait(kBeforeCaptureMs);
+    return platform.captureText(document);
+}
+
+// Searches the text with one vocabulary's entries; a vocabulary without
+// entries finds nothing.
+bool Search(const Vocabulary* vocabulary, const std::string& text, KeywordSearch& search) {
+    if (!vocabulary || !vocabulary->keywords.present())
+        return false;
+    search.setEntries(vocabulary->keywords.clone());
+    search.setText(text);
+    return search.run();
+}
+
+void PlayIf(ReadPlatform& platform, int32_t on, const Text& file) {
+    if (on != 0 && !file.empty())
+        platform.playSound(file.str());
+}
+
+} // namespace
+
+void ReadDocument(ReadPlatform& platform, const DataStore& store, WindowHandle document,
+                  int index) {
+    platform.setBusy(true);
+    std::string text = CaptureFrom(platform, document);
+    // A slot that no longer holds a vocabulary reads as finding nothing.
+    const Vocabulary* vocabulary =
+        index >= 0 && index < store.vocabularies.count() ? store.vocabularies.at(index) : nullptr;
+    KeywordSearch search;
+    bool found = Search(vocabulary, text, search);
+    if (found) {
+        platform.wait(kBeforeResultsMs);
+        platform.openFoundWindow(document);
+        platform.addFound(search.hits());
+        platform.showFoundWindow();
+        PlayIf(platform, store.playFoundSound, store.foundSoundFile);
+    } else {
+        PlayIf(platform, store.playNotFoundSound, store.notFoundSoundFile);
+    }
+    platform.restoreClipboard();
+    platform.setBusy(false);
+}
+
+void ReadDocumentWithAll(ReadPlatform& platform, const DataStore& store, WindowHandle document) {
+    platform.openFoundWindow(document);
+    platform.setBusy(true);
+    std::string text = CaptureFrom(platform, document);
+    bool found = false;
+    for (int i = 0; i < store.vocabularies.count(); ++i) {
+        KeywordSearch search;
+        if (Search(store.vocabularies.at(i), text, search)) {
+            platform.addFound(search.hits());
+            found = true;
+        }
+    }
+    if (found) {
+        platform.wait(kBeforeResultsMs);
+        platform.showFoundWindow();
+        PlayIf(platform, store.playFoundSound, store.foundSoundFile);
+    } else {
+        platform.destroyFoundWindow();
+        PlayIf(platform, store.playNotFoundSound, store.notFoundSoundFile);
+    }
+    platform.restoreClipboard();
+    platform.setBusy(false);
+}

@@ -1,0 +1,40 @@
+// The two reads of a document window, with one vocabulary or with all of
+// them: capture, search, then the keywords-found window and a sound. The
+// steps run over ReadPlatform so that they are tested without windows.
+#pragma once
+
+#include "vocab/VocabPlatform.h"
+
+#include <string>
+
+class DataStore;
+class KeywordList;
+
+class ReadPlatform {
+public:
+    virtual ~ReadPlatform() = default;
+    virtual void setBusy(bool on) = 0;
+    virtual void setForeground(WindowHandle window) = 0;
+    virtual void wait(unsigned ms) = 0;
+    // Captures the document's text; the clipboard stays the capture's until
+    // restoreClipboard().
+    virtual std::string captureText(WindowHandle document) = 0;
+    // Puts the user's clipboard back unless it has changed since the capture.
+    virtual void restoreClipboard() = 0;
+    // Replaces the keywords-found window by a new, empty one for `document`;
+    // it shows itself, topmost and in front.
+    virtual void openFoundWindow(WindowHandle document) = 0;
+    virtual void addFound(const KeywordList& hits) = 0;
+    // Shows the keywords-found window and brings it to the front.
+    virtual void showFoundWindow() = 0;
+    virtual void destroyFoundWindow() = 0;
+    virtual void playSound(const std::string& file) = 0;
+};
+
+constexpr unsigned kBeforeCaptureMs = 50;
+constexpr unsigned kBeforeResultsMs = 500;
+
+// Reads `document` with the vocabulary in slot `index`.
+void ReadDocument(ReadPlatform& platform, const DataStore& store, WindowHandle document, int index);
+// Reads `document` with every vocabulary; the hits of all are listed.
+void ReadDocumentWithAll(ReadPlatform& platform, const DataStore& store, WindowHandle document);

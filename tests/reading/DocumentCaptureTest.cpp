@@ -1,0 +1,236 @@
+// The capture's attempts and polls, its clearing click, and the keeping of
+// the user's clipboard, against a fake application that copies on demand.
+#include "reading/DocumentCapture.h"
+
+#include "FakeClipboard.h"
+#include "FakeInput.h"
+#include "vocab/DataStore.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+WindowHandle const kDocument = reinterpret_cast<WindowHandle>(0x100);
+WindowHandle const kEditor = reinterpret_cast<WindowHandle>(0x101);
+
+// The window in front: an application that answers Ctrl+Insert from its
+// `copyOnAttempt`-th copy on, putting `content` on the clipboard once
+// `pastesUntilCopy` pastes have looked for it.
+class FakeDesktop : public CapturePlatform {
+public:
+    FakeDesktop() {
+        input_.observer = [this](const std::string& event) { onEvent(event); };
+    }
+    InputSink& input() override { return input_; }
+    ClipboardAccess& clipboard() override { return clipboard_; }
+    ScreenPoint cursorPos() override { return pointer; }
+    void setCursorPos(ScreenPoint p) override {
+        pointer = p;
+        log("move " + std::to_string(p.x) + "," + std::to_string(p.y));
+    }
+    void showCursor(bool show) override { log(show ? "show" : "hide"); }
+    WindowHandle foregroundWindow() override { return kDocument; }
+    std::string windowTitle(WindowHandle) override { return title; }
+    WindowHandle focusedControlOf(WindowHandle window) override {
+        log(window == kDocument ? "focus of document" : "focus of other");
+        return kEditor;
+    }
+    void redrawNow(WindowHandle window) override {
+        log(window == kEditor ? "redraw editor" : "redraw");
+    }
+    std::string pasteText() override;
+
+    void log(const std::string& text) { input_.events.push_back(text); }
+    int count(const std::string& event) const {
+        return static_cast<int>(std::count(input_.events.begin(), input_.events.end(), event));
+    }
+
+    FakeInput input_;
+    FakeClipboard clipboard_;
+    ScreenPoint pointer{300, 200};
+    std::string title = "notes.txt - Notepad";
+    int copyOnAttempt = 1;
+    int pastesUntilCopy = 1;
+    std::vector<std::pair<uint32_t, std::string>> content{{FakeClipboard::kText, "the document"}};
+    int copies = 0;
+    int pastes = 0;
+    int pendingPastes = -1;
+
+private:
+    void onEvent(const std::string& event);
+    bool ctrlDown_ = false;
+};
+
+void FakeDesktop::onEvent(const std::string& event) {
+    if (event == "+17" || event == "-17")
+        ctrlDown_ = event[0] == '+';
+    if (event == "+45" && ctrlDown_ && ++copies >= copyOnAttempt && pendingPastes < 0)
+        pendingPastes = pastesUntilCopy;
+}
+
+std::string FakeDesktop::pasteText() {
+    ++pastes;
+    if (pendingPastes > 0 && --pendingPastes == 0)
+        clipboard_.put(content);
+    return clipboard_.text();
+}
+
+struct Capture {
+    FakeDesktop desktop;
+    DataStore store;
+    ClipboardKeeper keeper{desktop.clipboard_};
+    std::string text = "stale";
+
+    bool run() { return CaptureDocumentText(desktop, store, kDocument, keeper, text); }
+};
+
+} // namespace
+
+TEST(CaptureDocumentText, TakesTheTextOnceAfterThePastesItNeeded) {
+    Capture c;
+    c.desktop.pastesUntilCopy = 7;
+    ASSERT_TRUE(c.run());
+    EXPECT_EQ(c.text, "the document");
+    EXPECT_EQ(c.desktop.pastes, 7);
+    EXPECT_EQ(c.desktop.copies, 1);
+    EXPECT_EQ(c.desktop.count("+65"), 1); // one select-all: no second attempt
+}
+
+TEST(CaptureDocumentText, GivesUpAfterSixAttemptsOfFiftyPastes) {
+    Capture c;
+    c.desktop.copyOnAttempt = 99;
+    c.desktop.clipboard_.put({{FakeClipboard::kText, "user's text"}});
+    EXPECT_FALSE(c.run());
+    EXPECT_EQ(c.text, "");
+    EXPECT_EQ(c.desktop.copies, 6);
+    EXPECT_EQ(c.desktop.pastes, 300);
+    EXPECT_EQ(c.desktop.count("+65"), 6);
+    EXPECT_EQ(c.desktop.count("w50"), 6);
+    EXPECT_EQ(c.desktop.count("w5"), 300);
+    EXPECT_EQ(c.desktop.count("L+"), 0); // no clearing click
+    EXPECT_EQ(c.desktop.clipboard_.countFormats(), 0);
+}
+
+TEST(CaptureDocumentText, RetriesSelectAllUntilTheApplicationCopies) {
+    Capture c;
+    c.desktop.copyOnAttempt = 3;
+    ASSERT_TRUE(c.run());
+    EXPECT_EQ(c.text, "the document");
+    EXPECT_EQ(c.desktop.count("+65"), 3);
+    EXPECT_EQ(c.desktop.pastes, 101);
+}
+
+TEST(CaptureDocumentText, DataWithoutTextEndsTheCaptureWithAnEmptyText) {
+    Capture c;
+    c.desktop.content = {{FakeClipboard::kBitmap, "pixels"}};
+    EXPECT_TRUE(c.run());
+    EXPECT_EQ(c.text, "");
+    EXPECT_EQ(c.desktop.copies, 1);
+    EXPECT_EQ(c.desktop.pastes, 50);
+    EXPECT_EQ(c.desktop.count("L+"), 1);
+}
+
+TEST(CaptureDocumentText, AClipboardThatWillNotOpenTypesNothing) {
+    Capture c;
+    c.desktop.clipboard_.refuseOpen = true;
+    EXPECT_FALSE(c.run());
+    EXPECT_EQ(c.text, "");
+    EXPECT_TRUE(c.desktop.input_.keys().empty());
+}
+
+TEST(CaptureDocumentText, PlaysTheSelectAllSequenceChosenForTheWindowTitle) {
+    Capture c;
+    c.store.selectAllWindowTitles.append("NOTEPAD");
+    c.store.selectAllSequences.append("<ctrl><home><shift><ctrl><end><ctrl><shift>");
+    ASSERT_TRUE(c.run());
+    EXPECT_EQ(c.desktop.count("+36"), 1);
+    EXPECT_EQ(c.desktop.count("+35"), 1);
+    EXPECT_EQ(c.desktop.count("+65"), 0);
+}
+
+TEST(CaptureDocumentText, ClicksAtTheStartPointAndPutsThePointerBack) {
+    Capture c;
+    c.desktop.pastesUntilCopy = 1;
+    // The pointer moves after the capture began (the user nudges the mouse).
+    c.desktop.input_.observer = [&c, moved = false](const std::string& event) mutable {
+        if (event == "+45" && !moved) {
+            moved = true;
+            c.desktop.pointer = {10, 20};
+            c.desktop.pendingPastes = 1;
+        }
+    };
+    ASSERT_TRUE(c.run());
+    const auto& events = c.desktop.input_.events;
+    auto click = std::find(events.begin(), events.end(), "focus of document");
+    ASSERT_NE(click, events.end());
+    std::vector<std::string> tail(click, events.end());
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{"focus of document", "hide", "move 300,200", "w1", "L+",
+                                        "L-", "w1", "move 10,20", "show", "redraw editor", "w50"}));
+    EXPECT_EQ(c.desktop.pointer.x, 10);
+}
+
+TEST(ClipboardKeeper, PutsTheUsersClipboardBackAndMarksIt) {
+    Capture c;
+    FakeClipboard& clipboard = c.desktop.clipboard_;
+    clipboard.put({{FakeClipboard::kText, "mine"},
+                   {FakeClipboard::kBitmap, "handle"},
+                   {FakeClipboard::kUnicodeText, "m\0i\0"},
+                   {0xC123, "rich"}});
+    ASSERT_TRUE(c.run());
+    EXPECT_EQ(clipboard.text(), "the document");
+    ASSERT_TRUE(c.keeper.restore());
+    EXPECT_EQ(clipboard.text(), "mine");
+    std::string bytes;
+    EXPECT_TRUE(clipboard.read(0xC123, bytes));
+    EXPECT_EQ(bytes, "rich");
+    EXPECT_FALSE(clipboard.read(FakeClipboard::kBitmap, bytes)); // a GDI handle
+    ASSERT_TRUE(clipboard.read(clipboard.registered("CanIncludeInClipboardHistory"), bytes));
+    EXPECT_EQ(bytes, std::string(4, '\0'));
+    EXPECT_TRUE(clipboard.read(clipboard.registered("ExcludeClipboardContentFromMonitorProcessing"),
+                               bytes));
+    EXPECT_FALSE(clipboard.isOpen);
+    EXPECT_FALSE(c.keeper.restore()); // only once
+}
+
+TEST(ClipboardKeeper, RestoresAlsoAfterAFailedCaptureAndAnEmptyClipboardStaysEmpty) {
+    Capture failed;
+    failed.desktop.copyOnAttempt = 99;
+    failed.desktop.clipboard_.put({{FakeClipboard::kText, "mine"}});
+    EXPECT_FALSE(failed.run());
+    EXPECT_TRUE(failed.keeper.restore());
+    EXPECT_EQ(failed.desktop.clipboard_.text(), "mine");
+
+    Capture empty;
+    ASSERT_TRUE(empty.run());
+    EXPECT_TRUE(empty.keeper.restore());
+    EXPECT_EQ(empty.desktop.clipboard_.countFormats(), 0);
+}
+
+TEST(ClipboardKeeper, ANewerCopyOfTheUserWins) {
+    Capture c;
+    c.desktop.clipboard_.put({{FakeClipboard::kText, "old"}});
+    ASSERT_TRUE(c.run());
+    c.desktop.clipboard_.put({{FakeClipboard::kText, "newer"}});
+    EXPECT_FALSE(c.keeper.restore());
+    EXPECT_EQ(c.desktop.clipboard_.text(), "newer");
+}
+
+TEST(ClipboardKeeper, NothingToRestoreWithoutASave) {
+    FakeClipboard clipboard;
+    clipboard.put({{FakeClipboard::kText, "x"}});
+    ClipboardKeeper keeper(clipboard);
+    keeper.noteCaptureLeft();
+    EXPECT_FALSE(keeper.restore());
+    EXPECT_EQ(clipboard.text(), "x");
+}
+
+TEST(IsMemoryFormat, TakesTextDibsFileListsAndRegisteredFormatsOnly) {
+    for (uint32_t format : {1u, 7u, 8u, 13u, 15u, 16u, 17u, 0xC000u, 0xFFFFu})
+        EXPECT_TRUE(IsMemoryFormat(format)) << format;
+    for (uint32_t format :
+         {0u, 2u, 3u, 9u, 14u, 0x80u, 0x82u, 0x83u, 0x8Eu, 0x200u, 0x300u, 0x10000u})
+        EXPECT_FALSE(IsMemoryFormat(format)) << format;
+}

@@ -1,0 +1,43 @@
+// An in-memory clipboard for the capture and keeper tests.
+#pragma once
+
+#include "reading/ClipboardKeeper.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class FakeClipboard : public ClipboardAccess {
+public:
+    static constexpr uint32_t kText = 1;
+    static constexpr uint32_t kBitmap = 2;
+    static constexpr uint32_t kUnicodeText = 13;
+
+    bool open() override {
+        if (refuseOpen || isOpen)
+            return false;
+        isOpen = true;
+        return true;
+    }
+    void close() override { isOpen = false; }
+    std::vector<uint32_t> formats() override;
+    bool read(uint32_t format, std::string& bytes) override;
+    void empty() override;
+    void write(uint32_t format, const std::string& bytes) override;
+    uint32_t registerFormat(const char* name) override;
+    int countFormats() override { return static_cast<int>(data.size()); }
+    std::string changeMark() override { return std::to_string(sequence); }
+
+    // Another program's copy: replaces the content, needs no open.
+    void put(std::vector<std::pair<uint32_t, std::string>> content);
+    std::string text() const;
+    uint32_t registered(const std::string& name) const;
+
+    std::vector<std::pair<uint32_t, std::string>> data;
+    std::map<std::string, uint32_t> names;
+    unsigned sequence = 1;
+    bool isOpen = false;
+    bool refuseOpen = false;
+    int empties = 0;
+};

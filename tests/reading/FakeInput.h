@@ -1,0 +1,43 @@
+// A recording InputSink over a US keyboard layout, for the reading tests.
+#pragma once
+
+#include "reading/InputSink.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Events are recorded as short words: "+65" key 65 down, "-65" key 65 up,
+// "w1" a wait of 1 ms, "L+" / "L-" left button down / up.
+class FakeInput : public InputSink {
+public:
+    void keyDown(uint8_t key) override { record("+" + std::to_string(key)); }
+    void keyUp(uint8_t key) override { record("-" + std::to_string(key)); }
+    void mouseButton(MouseButton button, bool up) override {
+        const char* name = button == MouseButton::Left    ? "L"
+                           : button == MouseButton::Right ? "R"
+                                                          : "M";
+        record(std::string(name) + (up ? "-" : "+"));
+    }
+    void wait(unsigned ms) override {
+        waitedMs += ms;
+        record("w" + std::to_string(ms));
+    }
+    void record(const std::string& event) {
+        events.push_back(event);
+        if (observer)
+            observer(event);
+    }
+    int16_t vkKeyScan(char c) override;
+
+    // The events without the waits.
+    std::vector<std::string> keys() const;
+    // The text the key events would type on the fake layout (letters,
+    // digits, space and "<" only; Ctrl or Alt chords show as "^x" / "@x").
+    std::string typed() const;
+
+    std::vector<std::string> events;
+    // Sees every event as it happens (a fake application reacting to keys).
+    std::function<void(const std::string&)> observer;
+    unsigned waitedMs = 0;
+};
