@@ -43,9 +43,9 @@ private:
 
 // The smallest records of the layout, used to refuse impossible counts
 // before anything is allocated for them.
-constexpr size_t kMinTextItemBytes = 8;     // length 0, tag
+constexpr size_t kMinTextItemBytes = 8;      // length 0, tag
 constexpr size_t kMinKeywordEntryBytes = 12; // mode, tag, length 0
-constexpr size_t kMinVocabularyBytes = 16;  // two empty texts, index, count
+constexpr size_t kMinVocabularyBytes = 16;   // two empty texts, index, count
 
 void encodeDataFile(const DataStore& store, DataWriter& file);
 // Fills a new store; false for a file that is not a complete, sound data

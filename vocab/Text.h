@@ -26,6 +26,8 @@ public:
         bytes_.assign(text.data(), text.size());
         return *this;
     }
+    // Without it, assigning a literal would be ambiguous between the two above.
+    Text& operator=(const char* text) { return *this = std::string_view(text ? text : ""); }
     virtual ~Text() = default;
 
     const char* c_str() const { return bytes_.c_str(); }

@@ -29,8 +29,9 @@ public:
     virtual std::unique_ptr<TextItem> createLike(std::string_view text) const;
     // The whole list from this item on, in the data file's layout.
     virtual void writeTo(DataWriter& file) const;
-    // Reads `count` items and appends them after this (first) item's list;
-    // false when the file ends or holds something impossible.
+    // Reads `count` items of this item's class: this (unlinked) item itself
+    // first, then `count` - 1 more appended after it; false when the file
+    // ends or holds something impossible.
     virtual bool readFrom(DataReader& file, int32_t count);
 
     const Text& text() const { return text_; }
@@ -40,7 +41,7 @@ public:
 
     TextItem* next() const { return next_; }
     TextItem* first() const { return first_; }
-    TextItem* last() const { return last_; }
+    TextItem* last() const { return first_->last_; }
 
 protected:
     // Copies this item's own fields (not its links) into a new item.
@@ -50,6 +51,9 @@ protected:
 
 private:
     friend class TextListBase;
+    // Links `item` at the end of the list whose first item is this one.
+    TextItem* appendToList(std::unique_ptr<TextItem> item);
+
     Text text_;
     std::string foldedText_;
     TextItem* first_ = this;
@@ -63,8 +67,6 @@ public:
         : TextItem(text), matchMode(mode) {}
 
     std::unique_ptr<TextItem> createLike(std::string_view text) const override;
-    void writeTo(DataWriter& file) const override;
-    bool readFrom(DataReader& file, int32_t count) override;
 
     KeywordEntry* next() const { return static_cast<KeywordEntry*>(TextItem::next()); }
 

@@ -1,0 +1,77 @@
+// DataStore: deep copy, loading and saving, and the key sequence for a window.
+#include "vocab/DataStore.h"
+
+#include "vocab/DataFile.h"
+#include "vocab/DataFileStorage.h"
+
+std::unique_ptr<DataStore> DataStore::clone() const {
+    auto copy = std::make_unique<DataStore>();
+    copy->vocabularies = vocabularies.clone();
+    copy->findWindowTitles = findWindowTitles.clone();
+    copy->findSequences = findSequences.clone();
+    copy->defaultFindSequence = defaultFindSequence;
+    copy->selectAllWindowTitles = selectAllWindowTitles.clone();
+    copy->selectAllSequences = selectAllSequences.clone();
+    copy->defaultSelectAllSequence = defaultSelectAllSequence;
+    copy->reservedTexts = reservedTexts;
+    copy->reservedValues = reservedValues;
+    copy->foundSoundFile = foundSoundFile;
+    copy->notFoundSoundFile = notFoundSoundFile;
+    copy->playFoundSound = playFoundSound;
+    copy->playNotFoundSound = playNotFoundSound;
+    copy->reservedFlags = reservedFlags;
+    return copy;
+}
+
+bool DataStore::load(const std::string& path) {
+    DataFileStorage storage(vocabPlatform().files(), path, isLoadableDataFile);
+    std::string bytes;
+    if (!storage.read(bytes)) {
+        return false;
+    }
+    // Read into a store of its own, so that a file refused halfway through
+    // leaves this one exactly as new.
+    DataStore loaded;
+    if (!decodeDataFile(bytes, loaded)) {
+        vocabPlatform().reportError("Data file load failed.");
+        return false;
+    }
+    *this = std::move(loaded);
+    return true;
+}
+
+bool DataStore::save(const std::string& path) const {
+    DataWriter file;
+    encodeDataFile(*this, file);
+    DataFileStorage storage(vocabPlatform().files(), path, isLoadableDataFile);
+    if (file.ok() && storage.write(file.bytes())) {
+        return true;
+    }
+    vocabPlatform().reportError("Data file save failed.");
+    return false;
+}
+
+std::string DataStore::sequenceForWindow(SequenceKind kind, WindowHandle window) const {
+    const TextList& titles = kind == SequenceKind::GoTo ? findWindowTitles : selectAllWindowTitles;
+    if (!titles.present()) {
+        return sequenceForTitle(kind, {});
+    }
+    return sequenceForTitle(kind, vocabPlatform().windowTitle(window));
+}
+
+std::string DataStore::sequenceForTitle(SequenceKind kind, std::string_view title) const {
+    const bool goTo = kind == SequenceKind::GoTo;
+    const TextList& titles = goTo ? findWindowTitles : selectAllWindowTitles;
+    const TextList& sequences = goTo ? findSequences : selectAllSequences;
+    const std::string folded = foldText(title);
+    // The lists are walked side by side; should a damaged pair differ in
+    // length, a title without its sequence selects nothing.
+    const TextItem* sequence = sequences.first();
+    for (const TextItem* item = titles.first(); item && sequence; item = item->next()) {
+        if (folded.find(item->foldedText()) != std::string::npos) {
+            return sequence->text().str();
+        }
+        sequence = sequence->next();
+    }
+    return (goTo ? defaultFindSequence : defaultSelectAllSequence).str();
+}

@@ -1,0 +1,29 @@
+// foldText and the Text string class's data file layout.
+#include "vocab/Text.h"
+
+#include "vocab/DataFile.h"
+
+char foldByte(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+std::string foldText(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) {
+        c = foldByte(c);
+    }
+    return folded;
+}
+
+void Text::writeTo(DataWriter& file) const {
+    file.writeText(bytes_);
+}
+
+bool Text::readFrom(DataReader& file) {
+    std::string_view text;
+    if (!file.readText(text)) {
+        return false;
+    }
+    bytes_.assign(text.data(), text.size());
+    return true;
+}
