@@ -11,8 +11,8 @@ import os
 import struct
 import sys
 
-from pixelart import (AQUA, BLACK, BLUE, GREEN, GREY, LIME, MAROON, NAVY, OLIVE, PALETTE, RED,
-                      SILVER, TEAL, WHITE, YELLOW, Canvas, arc, disc, polygon, ring, segment)
+from pixelart import (AQUA, BLACK, GREY, LIME, MAROON, NAVY, OLIVE, PALETTE, RED, SILVER, WHITE,
+                      YELLOW, Canvas, arc, disc, polygon, ring, segment)
 
 # ---------------------------------------------------------------- drawing parts
 
@@ -48,32 +48,26 @@ def draw_page(c, x0, y0, x1, y1, fold, line_step, line_colour=GREY, shadow=True)
         n += 1
 
 
-def draw_glass(c, cx, cy, r, handle, lens=AQUA, text=NAVY, big=True):
-    """A magnifying glass with its handle pointing to the lower right.
+def draw_glass(c, cx, cy, r, handle, lens=AQUA, text=NAVY):
+    """A 32-pixel magnifying glass with its handle pointing to the lower right.
 
     The lens shows enlarged lines of text so the picture reads as "reading".
     """
     hx, hy = cx + r * 0.62, cy + r * 0.62
     tx, ty = hx + handle, hy + handle
-    if big:
-        c.fill(segment(hx, hy, tx, ty, 5.2), BLACK)
-        c.fill(segment(hx + 0.8, hy + 0.8, tx - 0.3, ty - 0.3, 2.6), MAROON)
-        c.fill(segment(hx + 2.0, hy + 1.4, tx - 0.5, ty - 1.1, 1.0), RED)
-    else:
-        c.fill(segment(hx, hy, tx, ty, 2.9), BLACK)
+    c.fill(segment(hx, hy, tx, ty, 5.2), BLACK)
+    c.fill(segment(hx + 0.8, hy + 0.8, tx - 0.3, ty - 0.3, 2.6), MAROON)
+    c.fill(segment(hx + 2.0, hy + 1.4, tx - 0.5, ty - 1.1, 1.0), RED)
     c.fill(disc(cx, cy, r), BLACK)
-    inner = r - (2.2 if big else 1.0)
-    if big:
-        c.fill(ring(cx, cy, r - 0.9, inner), GREY)
+    inner = r - 2.2
+    c.fill(ring(cx, cy, r - 0.9, inner), GREY)
     c.fill(disc(cx, cy, inner), lens)
-    step = 4 if big else 3
-    y = int(cy - inner) + (2 if big else 1)
-    while y < cy + inner - (3 if big else 1):
-        c.fill_where(lambda px, py, y=y: y <= py < y + (2 if big else 1) and
-                     cx - inner + 1.5 <= px <= cx + inner - 1.5, text, only={lens})
-        y += step
-    if big:
-        c.fill_where(arc(cx, cy, inner - 0.6, inner - 2.0, 195, 250), WHITE, only={lens, text})
+    y = int(cy - inner) + 2
+    while y < cy + inner - 3:
+        c.fill(lambda px, py, y=y: y <= py < y + 2 and cx - inner + 1.5 <= px <= cx + inner - 1.5,
+               text, only={lens})
+        y += 4
+    c.fill(arc(cx, cy, inner - 0.6, inner - 2.0, 195, 250), WHITE, only={lens, text})
 
 
 # The 16-pixel glass is drawn by hand: at that size a computed circle and

@@ -49,16 +49,9 @@ class Canvas:
         if 0 <= x < self.size and 0 <= y < self.size:
             self.pixels[y][x] = colour
 
-    def fill(self, inside, colour):
-        """Paints every pixel that the predicate inside(x, y) mostly covers."""
-        for y in range(self.size):
-            for x in range(self.size):
-                hits = sum(1 for sy in _SAMPLES for sx in _SAMPLES if inside(x + sx, y + sy))
-                if hits >= 8:
-                    self.pixels[y][x] = colour
-
-    def fill_where(self, inside, colour, only=None):
-        """Like fill, but only over pixels whose colour is in the set only."""
+    def fill(self, inside, colour, only=None):
+        """Paints every pixel that the predicate inside(x, y) mostly covers;
+        with only given, just the pixels whose colour is in that set."""
         for y in range(self.size):
             for x in range(self.size):
                 if only is not None and self.pixels[y][x] not in only:
