@@ -11,6 +11,7 @@ import os
 import struct
 import sys
 
+sys.dont_write_bytecode = True  # the build must not leave a __pycache__ in the source tree
 from pixelart import (AQUA, BLACK, GREY, LIME, MAROON, NAVY, OLIVE, PALETTE, RED, SILVER, WHITE,
                       YELLOW, Canvas, arc, disc, polygon, ring, segment)
 
