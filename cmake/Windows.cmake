@@ -19,3 +19,21 @@ target_include_directories(zfw32 PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}
 target_link_options(zfw32 PRIVATE ${ZF_LINK_FLAGS})
 target_link_libraries(zfw32 PRIVATE comctl32 comdlg32 shell32 winmm gdi32 user32 kernel32)
 add_dependencies(zfw32 zf_generated_resources)
+
+# Helpers of the Wine end-to-end tests, never shipped: winprobe.exe answers questions
+# about windows, controls and the clipboard; openlog.exe stands in for the web browser
+# and logs the pages the programs open.
+file(GLOB WINPROBE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/winprobe/*.cpp)
+list(FILTER WINPROBE_SOURCES EXCLUDE REGEX "openlog\\.cpp$")
+add_executable(winprobe ${WINPROBE_SOURCES})
+target_link_options(winprobe PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s)
+target_link_libraries(winprobe PRIVATE psapi gdi32 user32 kernel32)
+add_executable(openlog WIN32 ${CMAKE_SOURCE_DIR}/tools/winprobe/openlog.cpp)
+target_link_options(openlog PRIVATE ${ZF_LINK_FLAGS})
+target_link_libraries(openlog PRIVATE shell32)
+
+# windres does not see the fragments, id headers and drawn icons as inputs of
+# zfw32.rc; name them so that a change recompiles the resources.
+file(GLOB ZF_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc ${CMAKE_SOURCE_DIR}/resources/*.h)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/zfw32.rc PROPERTIES
+    OBJECT_DEPENDS "${ZF_RESOURCE_INPUTS};${ZF_GENERATED_DIR}/icons.stamp")
