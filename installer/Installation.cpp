@@ -3,17 +3,19 @@
 
 #include "installer/InstallFileList.h"
 #include "installer/InstallMessages.h"
-#include "installer/PathRules.h"
 #include "installer/ProgmanCommands.h"
-
-#include <cstdio>
 
 namespace {
 
+// The format with its one "%s" filled in.
+std::string fillFormat(const char* format, const std::string& value) {
+    std::string text = format;
+    const std::size_t at = text.find("%s");
+    return at == std::string::npos ? text : text.replace(at, 2, value);
+}
+
 void reportCopyFailure(ProgressView& view, const std::string& source) {
-    char text[sizeof msg::kCannotCopyFormat + kMaxPath];
-    std::snprintf(text, sizeof text, msg::kCannotCopyFormat, source.c_str());
-    view.reportError(text);
+    view.reportError(fillFormat(msg::kCannotCopyFormat, source));
     view.setWaitCursor(false);
     view.repaint();
     view.reportError(msg::kInstallationFailed);

@@ -11,6 +11,8 @@ namespace {
 const char kDataFile[] = "DATA.DAT";
 
 void removeFolder(InstallFiles& files, const std::string& folder, UninstallResult& result) {
+    // A folder that is any program's current directory cannot be removed.
+    files.setCurrentDirectory(folderOf(folder));
     result.folderRemoved = files.removeDirectory(folder);
     const bool onlySelfLeft = result.selfAtRestart && result.notRemoved.empty() && !result.keptData;
     if (!result.folderRemoved && onlySelfLeft)

@@ -1,0 +1,42 @@
+// uninstzfw.exe: removes what the installer made, asking first, through
+// message boxes only.
+#include "installer/PathRules.h"
+#include "installer/UninstallMessages.h"
+#include "installer/Uninstallation.h"
+#include "installer/win32/ProgmanClient.h"
+#include "installer/win32/Win32Files.h"
+
+#include <windows.h>
+
+namespace {
+
+class MessageBoxUi : public UninstallUi {
+public:
+    bool confirmRemoval(const std::string& text) override {
+        return MessageBoxA(nullptr, text.c_str(), umsg::kCaption,
+                           MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+    }
+    bool askKeepData(const std::string& text) override {
+        return MessageBoxA(nullptr, text.c_str(), umsg::kCaption,
+                           MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1) != IDNO;
+    }
+    void report(const std::string& text) override {
+        MessageBoxA(nullptr, text.c_str(), umsg::kCaption, MB_OK | MB_ICONINFORMATION);
+    }
+};
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    char self[kMaxPath] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
+    if (length == 0 || length >= sizeof self - 1) {
+        MessageBoxA(nullptr, umsg::kSelfPathTooLong, umsg::kCaption, MB_OK | MB_ICONHAND);
+        return 1;
+    }
+    Win32Files files;
+    ProgmanClient progman;
+    MessageBoxUi ui;
+    runUninstall(files, progman, ui, self);
+    return 0;
+}

@@ -1,0 +1,46 @@
+// BackgroundWindow (see BackgroundWindow.h).
+#include "installer/win32/BackgroundWindow.h"
+
+#include "installer/InstallMessages.h"
+#include "installer/win32/Banner.h"
+#include "installer/win32/Handles.h"
+#include "installer/win32/InstallerApp.h"
+#include "resources/InstallIds.h"
+
+const CommandHandler<BackgroundWindow> BackgroundWindow::kCommands[2] = {
+    {IDOK, &BackgroundWindow::onOk},
+    {IDCANCEL, &BackgroundWindow::onCancel},
+};
+
+BOOL BackgroundWindow::onInit() {
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_INSTALL));
+    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    ShowWindow(hwnd(), SW_SHOW);
+    ShowWindow(hwnd(), SW_SHOWMAXIMIZED);
+    app_.openDestination(hwnd());
+    return TRUE;
+}
+
+bool BackgroundWindow::onMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
+    if (message == WM_ERASEBKGND) {
+        // The banner covers the whole client area; erasing first would flicker.
+        result = TRUE;
+        return true;
+    }
+    if (message != WM_PAINT)
+        return false;
+    const PaintSession paint(hwnd());
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    paintBanner(paint.dc(), client);
+    return true;
+}
+
+void BackgroundWindow::onOk() {
+    end(IDOK);
+}
+
+void BackgroundWindow::onCancel() {
+    if (ask(msg::kQuitFromBackground, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES)
+        end(IDCANCEL);
+}
