@@ -1,0 +1,127 @@
+"""Wine prefixes for the end-to-end tests: one template per Wine version, cheap copies per test."""
+
+import fcntl
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+# Raise when the recipe below changes, so that cached templates are made again.
+TEMPLATE_REVISION = 1
+
+# Folder inside drive_c that holds the harness's own programs and logs.
+HARNESS_DIR = "zfharness"
+OPENED_PAGES_LOG = "opened-pages.log"
+
+# The desktop named "shell" has a taskbar with a notification area; every program of
+# the prefix opens on it. Web pages go to openlog.exe, which records them.
+_TEMPLATE_REGISTRY = r"""REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="shell"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"shell"="1024x768"
+
+[HKEY_CLASSES_ROOT\.htm]
+@="htmlfile"
+
+[HKEY_CLASSES_ROOT\.html]
+@="htmlfile"
+
+[HKEY_CLASSES_ROOT\htmlfile\shell\open\command]
+@="C:\\zfharness\\openlog.exe C:\\zfharness\\opened-pages.log \"%1\""
+"""
+
+# Files Wine never writes after the prefix is made; a test's copy shares them with the
+# template through hard links (a prefix is about 600 MB, nearly all of it these).
+_SHARED_SUFFIXES = (".dll", ".exe", ".drv", ".sys", ".nls", ".acm", ".ocx", ".cpl",
+                    ".tlb", ".vxd", ".ttf", ".fon", ".ax", ".ds", ".msstyles", ".mui")
+
+
+def wine_environment(prefix, display=None):
+    """Environment for every Wine process of a test: quiet, no Mono/Gecko prompts,
+    32-bit prefix (the product targets 32-bit Windows; the probe reads other processes'
+    memory with 32-bit layouts)."""
+    env = dict(os.environ)
+    for name in ("WAYLAND_DISPLAY", "WINELOADER", "WINESERVER"):
+        env.pop(name, None)
+    env.update(WINEPREFIX=str(prefix), WINEARCH="win32", WINEDEBUG="-all",
+               WINEDLLOVERRIDES="mscoree,mshtml=")
+    if display is None:
+        env.pop("DISPLAY", None)
+    else:
+        env["DISPLAY"] = display
+    return env
+
+
+def wine_version():
+    return subprocess.run(["wine", "--version"], capture_output=True, text=True,
+                          check=True).stdout.strip()
+
+
+def template_path(build_dir):
+    key = f"{wine_version()}-r{TEMPLATE_REVISION}".replace("/", "_").replace(" ", "_")
+    return os.path.join(build_dir, "wineprefix-template", key)
+
+
+def ensure_template(build_dir):
+    """Returns the template prefix for this Wine version, making it on first use.
+    Safe when several tests start at once: one makes it, the others wait."""
+    path = template_path(build_dir)
+    root = os.path.dirname(path)
+    os.makedirs(root, exist_ok=True)
+    with open(os.path.join(root, ".lock"), "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        if not os.path.isdir(path):
+            started = time.monotonic()
+            staging = tempfile.mkdtemp(prefix="staging-", dir=root)
+            try:
+                _make_template(staging)
+                os.rename(staging, path)
+            except BaseException:
+                shutil.rmtree(staging, ignore_errors=True)
+                raise
+            with open(os.path.join(path, "created-in-seconds"), "w") as note:
+                note.write(f"{time.monotonic() - started:.1f}\n")
+    return path
+
+
+def _make_template(prefix):
+    env = wine_environment(prefix)
+    os.rmdir(prefix)  # wineboot wants to create the folder itself
+    subprocess.run(["wineboot", "-i"], env=env, check=True, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=300)
+    reg_file = os.path.join(prefix, "drive_c", "harness.reg")
+    with open(reg_file, "w", newline="\r\n") as out:
+        out.write(_TEMPLATE_REGISTRY)
+    subprocess.run(["wine", "regedit", "/S", "C:\\harness.reg"], env=env, check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+    subprocess.run(["wineserver", "-w"], env=env, check=True, timeout=120)
+    os.remove(reg_file)
+    os.makedirs(os.path.join(prefix, "drive_c", HARNESS_DIR))
+    _detach_home_folders(prefix)
+
+
+def _detach_home_folders(prefix):
+    """Wine links Desktop, Documents and the like to the Linux home folder; a test must
+    not write there, so they become plain folders of the prefix."""
+    users = os.path.join(prefix, "drive_c", "users")
+    for folder, dirs, _ in os.walk(users):
+        for name in dirs:
+            link = os.path.join(folder, name)
+            if os.path.islink(link):
+                os.remove(link)
+                os.mkdir(link)
+
+
+def copy_prefix(template, target):
+    """Copies the template to target (which must not exist): binaries as hard links,
+    everything Wine may write (registry, ini files) as real copies."""
+    def copy(source, destination):
+        if source.lower().endswith(_SHARED_SUFFIXES):
+            os.link(source, destination)
+        else:
+            shutil.copy2(source, destination)
+    shutil.copytree(template, target, symlinks=True, copy_function=copy)

@@ -1,0 +1,361 @@
+"""Wine desktop for the end-to-end tests: a private Xvfb, a private prefix with a taskbar,
+a winprobe client, xdotool input and screenshots. Use as a context manager:
+
+    with WineDesktop("tray") as desk:
+        desk.install_dist()
+        desk.run(r"C:\\Zembrafind\\zfw32.exe", cwd=desk.unix_path(r"C:\\Zembrafind"))
+        desk.wait_for(lambda: desk.probe.find_window(title="kestrelwin", visible=None))
+"""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+import zfprefix
+from zfprobe import Probe, ProbeError
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE_DIR = os.path.dirname(os.path.dirname(HERE))
+SCREEN = (1024, 768)
+
+# Tray icons are laid out from the right end of the taskbar, each this wide.
+TRAY_ICON_PITCH = 20
+
+
+def build_dir():
+    return os.environ.get("ZF_BUILD_DIR") or os.path.join(SOURCE_DIR, "build")
+
+
+def win32_dir():
+    return os.environ.get("ZF_WIN32_DIR") or os.path.join(build_dir(), "win32")
+
+
+def dist_dir():
+    return os.environ.get("ZF_DIST_DIR") or os.path.join(build_dir(), "dist")
+
+
+def timeout_scale():
+    """ZF_E2E_TIMEOUT_SCALE stretches every deadline on a slow machine."""
+    return float(os.environ.get("ZF_E2E_TIMEOUT_SCALE", "1"))
+
+
+def wait_for(predicate, timeout=30, interval=0.2, message=None):
+    """Polls predicate until it returns a true value and returns that value. On timeout
+    raises AssertionError naming what was awaited and the last value or error seen."""
+    deadline = time.monotonic() + timeout * timeout_scale()
+    last = None
+    while True:
+        try:
+            value = predicate()
+            if value:
+                return value
+            last = repr(value)
+        except ProbeError as error:
+            last = f"error: {error}"
+        if time.monotonic() >= deadline:
+            what = message or getattr(predicate, "__name__", "condition")
+            raise AssertionError(f"timed out after {timeout * timeout_scale():.0f} s "
+                                 f"waiting for {what}; last result: {last}")
+        time.sleep(interval)
+
+
+def _start_xvfb(log):
+    """Starts Xvfb on a display number it picks itself (-displayfd), so parallel tests
+    never race for a number; returns (process, ":N")."""
+    read_end, write_end = os.pipe()
+    process = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
+         "-nolisten", "tcp", "-noreset"],
+        pass_fds=(write_end,), stdout=log, stderr=log, start_new_session=True)
+    os.close(write_end)
+    number = b""
+    with os.fdopen(read_end, "rb") as reader:
+        while not number.endswith(b"\n"):
+            chunk = reader.read(1)
+            if not chunk:
+                process.kill()
+                raise RuntimeError("Xvfb did not start")
+            number += chunk
+    return process, ":" + number.decode().strip()
+
+
+class WineDesktop:
+    """One test's Wine world. Attributes: prefix (Linux path), display (":N"), env (for
+    Wine processes), probe (a zfprobe.Probe), workdir (logs live in workdir/logs)."""
+
+    def __init__(self, name="e2e", keep=None):
+        self.name = name
+        self.keep = keep if keep is not None else os.environ.get("ZF_E2E_KEEP") == "1"
+        self.probe = None
+        self._processes = []
+        self._xvfb = None
+        self.workdir = None
+
+    def __enter__(self):
+        try:
+            self.start()
+        except BaseException:
+            self.close(failed=True)
+            raise
+        return self
+
+    def __exit__(self, exc_type, exc, tb):
+        self.close(failed=exc_type is not None)
+        return False
+
+    # -- start and stop -----------------------------------------------------------------
+
+    def start(self):
+        started = time.monotonic()
+        template = zfprefix.ensure_template(build_dir())
+        self.template_seconds = time.monotonic() - started
+        root = os.path.join(build_dir(), "e2e-run")
+        os.makedirs(root, exist_ok=True)
+        self.workdir = tempfile.mkdtemp(prefix=f"{self.name}-", dir=root)
+        os.makedirs(os.path.join(self.workdir, "logs"))
+        self.prefix = os.path.join(self.workdir, "prefix")
+        zfprefix.copy_prefix(template, self.prefix)
+        self._install_harness_programs()
+        with self._log("xvfb") as log:
+            self._xvfb, self.display = _start_xvfb(log)
+        self.env = zfprefix.wine_environment(self.prefix, self.display)
+        with self._log("winprobe") as log:
+            self.probe = Probe(["wine", os.path.join(self.harness_dir(), "winprobe.exe")],
+                               self.env, log)
+        self.probe.ping()
+        self.wait_for(self._taskbar_ready, timeout=60, message="the Wine desktop's taskbar")
+        self.startup_seconds = time.monotonic() - started
+
+    def _install_harness_programs(self):
+        for program in ("winprobe.exe", "openlog.exe"):
+            source = os.path.join(win32_dir(), program)
+            if not os.path.exists(source):
+                raise RuntimeError(f"{source} is missing: build the Windows programs first "
+                                   "(make win32)")
+            shutil.copy2(source, self.harness_dir())
+
+    def _taskbar_ready(self):
+        return self.probe.find_window(cls="Shell_TrayWnd")
+
+    def close(self, failed=False):
+        """Stops every process of the test (even after a failure) and removes the prefix
+        unless it is kept (keep=True or ZF_E2E_KEEP=1). A failure leaves a screenshot in
+        build/e2e-artifacts."""
+        if failed and self._xvfb is not None:
+            self._failure_screenshot()
+        if self.probe is not None:
+            self.probe.close()
+            self.probe = None
+        if self.workdir and os.path.isdir(getattr(self, "prefix", "")):
+            subprocess.run(["wineserver", "-k"], env=zfprefix.wine_environment(self.prefix),
+                           timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for process in self._processes + ([self._xvfb] if self._xvfb else []):
+            _stop(process)
+        self._processes, self._xvfb = [], None
+        if self.workdir and not self.keep:
+            shutil.rmtree(self.workdir, ignore_errors=True)
+
+    def _failure_screenshot(self):
+        folder = os.path.join(build_dir(), "e2e-artifacts")
+        os.makedirs(folder, exist_ok=True)
+        try:
+            self.screenshot(os.path.join(folder, f"{self.name}-failure.png"))
+        except (OSError, subprocess.SubprocessError):
+            pass
+
+    def _log(self, what):
+        """A new log file for one process (the caller closes it once the process has it)."""
+        folder = os.path.join(self.workdir, "logs")
+        return open(os.path.join(folder, f"{len(os.listdir(folder)):02d}-{what}.log"), "wb")
+
+    # -- programs -------------------------------------------------------------------------
+
+    def run(self, exe, cwd=None, args=()):
+        """Starts a Windows program (Windows or Linux path) with `wine`; cwd is a Linux or
+        Windows folder and becomes the program's current folder. Returns the Popen."""
+        command = ["wine", exe] + [str(a) for a in args]
+        folder = self.unix_path(cwd) if cwd and ":" in cwd else cwd
+        with self._log(os.path.basename(exe.replace("\\", "/"))) as log:
+            process = subprocess.Popen(command, cwd=folder or self.drive_c(), env=self.env,
+                                       stdout=log, stderr=subprocess.STDOUT,
+                                       start_new_session=True)
+        self._processes.append(process)
+        return process
+
+    def start_notepad(self, text, name="document.txt", timeout=30):
+        """Writes text (ANSI, CRLF lines) to C:\\zfdocs\\<name>, opens it in notepad and
+        returns the notepad window's hwnd once its edit control holds the text."""
+        path = f"C:\\zfdocs\\{name}"
+        self.write_file(path, text.replace("\r\n", "\n").replace("\n", "\r\n").encode("cp1252"))
+        self.run("notepad.exe", args=[path])
+        stem = name.rsplit(".", 1)[0]
+
+        def notepad_with_text():
+            for window in self.probe.find_windows(cls="Notepad"):
+                if window["title"].startswith(stem):
+                    edit = self.probe.control(window["hwnd"], cls="Edit")
+                    if edit and self.probe.text(edit["hwnd"]).replace("\r\n", "\n") == \
+                            text.replace("\r\n", "\n"):
+                        return window["hwnd"]
+            return None
+        return self.wait_for(notepad_with_text, timeout=timeout,
+                             message=f"notepad showing {name}")
+
+    def install_dist(self, folder="C:\\Zembrafind", source=None):
+        """Copies the built product (build/dist by default) into a folder of the prefix
+        and returns the folder's Linux path."""
+        target = self.unix_path(folder)
+        shutil.copytree(source or dist_dir(), target, dirs_exist_ok=True)
+        return target
+
+    def opened_pages(self):
+        """Windows paths of the web pages the shell was asked to open, oldest first."""
+        log = os.path.join(self.harness_dir(), zfprefix.OPENED_PAGES_LOG)
+        if not os.path.exists(log):
+            return []
+        with open(log, encoding="utf-8") as lines:
+            return [line.rstrip("\r\n") for line in lines if line.strip()]
+
+    def wait_for(self, predicate, timeout=30, interval=0.2, message=None):
+        return wait_for(predicate, timeout, interval, message)
+
+    def wait_exit(self, process, timeout=30):
+        """Waits for a Popen from run() to end; returns its exit code."""
+        self.wait_for(lambda: process.poll() is not None, timeout,
+                      message=f"{process.args[1]} to exit")
+        return process.returncode
+
+    # -- paths ----------------------------------------------------------------------------
+
+    def drive_c(self):
+        return os.path.join(self.prefix, "drive_c")
+
+    def harness_dir(self):
+        return os.path.join(self.drive_c(), zfprefix.HARNESS_DIR)
+
+    def unix_path(self, windows_path):
+        """C:\\x\\y -> <prefix>/drive_c/x/y; Z:\\x -> /x (Wine's mapping of the root)."""
+        drive, _, rest = windows_path.partition(":")
+        parts = [p for p in rest.replace("\\", "/").split("/") if p]
+        if drive.upper() == "C":
+            return os.path.join(self.drive_c(), *parts)
+        if drive.upper() == "Z":
+            return "/" + "/".join(parts)
+        raise ValueError(f"no mapping for {windows_path}")
+
+    def windows_path(self, unix_path):
+        """The inverse of unix_path: inside drive_c -> C:\\..., elsewhere -> Z:\\..."""
+        path = os.path.abspath(unix_path)
+        drive_c = os.path.abspath(self.drive_c())
+        if path == drive_c or path.startswith(drive_c + os.sep):
+            return "C:\\" + os.path.relpath(path, drive_c).replace("/", "\\").lstrip(".")
+        return "Z:" + path.replace("/", "\\")
+
+    def write_file(self, windows_path, data):
+        """Writes bytes (or str as cp1252) to a Windows path of the prefix."""
+        target = self.unix_path(windows_path)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        with open(target, "wb") as out:
+            out.write(data.encode("cp1252") if isinstance(data, str) else data)
+        return target
+
+    def read_file(self, windows_path):
+        with open(self.unix_path(windows_path), "rb") as source:
+            return source.read()
+
+    # -- the screen -----------------------------------------------------------------------
+
+    def taskbar_rect(self):
+        return self.probe.find_window(cls="Shell_TrayWnd")["rect"]
+
+    def tray_point(self, index=0):
+        """Screen point of the index-th tray icon from the right (0: the only or newest
+        icon), from the taskbar's rectangle: about (1013, 757) on 1024x768."""
+        left, top, right, bottom = self.taskbar_rect()
+        return right - TRAY_ICON_PITCH // 2 - 1 - index * TRAY_ICON_PITCH, (top + bottom) // 2 - 1
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True,
+                       timeout=60)
+
+    def move(self, x, y):
+        self.xdotool("mousemove", x, y)
+
+    def click(self, x, y, button=1, repeat=1):
+        """Moves the pointer to (x, y) and clicks (repeat=2: double click)."""
+        self.xdotool("mousemove", x, y, "click", "--repeat", repeat, "--delay", 80, button)
+
+    def right_click(self, x, y):
+        self.click(x, y, button=3)
+
+    def press_hold(self, x, y, milliseconds, button=1):
+        """Presses the button at (x, y), holds it for the given time, releases it there."""
+        self.xdotool("mousemove", x, y, "mousedown", button)
+        time.sleep(milliseconds / 1000)
+        self.xdotool("mouseup", button)
+
+    def mouse_down(self, x, y, button=1):
+        self.xdotool("mousemove", x, y, "mousedown", button)
+
+    def mouse_up(self, button=1):
+        self.xdotool("mouseup", button)
+
+    def drag(self, start, end, steps=20, hold_ms=300, step_ms=40, button=1, release=True):
+        """Presses at start, holds hold_ms, moves to end in steps (step_ms apart) and
+        releases there (release=False leaves the button down, e.g. to press Escape)."""
+        self.mouse_down(*start, button=button)
+        time.sleep(hold_ms / 1000)
+        for step in range(1, steps + 1):
+            x = start[0] + (end[0] - start[0]) * step // steps
+            y = start[1] + (end[1] - start[1]) * step // steps
+            self.xdotool("mousemove", x, y)
+            time.sleep(step_ms / 1000)
+        if release:
+            self.mouse_up(button)
+
+    def key(self, *keys):
+        """xdotool key names, e.g. key("ctrl+a"), key("Up", "Return")."""
+        self.xdotool("key", "--delay", 50, *keys)
+
+    def type_text(self, text):
+        self.xdotool("type", "--delay", 30, text)
+
+    def screenshot(self, path):
+        """Writes the whole screen to path (PNG) and returns path."""
+        os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True,
+                       timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return path
+
+    def screen_region(self, left, top, right, bottom):
+        """Raw RGB bytes of a screen rectangle, to compare images (e.g. tray icon states)."""
+        geometry = f"{right - left}x{bottom - top}+{left}+{top}"
+        return subprocess.run(["import", "-window", "root", "-crop", geometry, "rgb:-"],
+                              env=self.env, check=True, timeout=60, capture_output=True).stdout
+
+    def tray_icon_image(self, index=0):
+        x, y = self.tray_point(index)
+        return self.screen_region(x - 8, y - 8, x + 8, y + 8)
+
+    def desktop_point(self):
+        """A point on the empty desktop, right above the taskbar's middle."""
+        left, top, right, _ = self.taskbar_rect()
+        return (left + right) // 2, top - 40
+
+
+def _stop(process):
+    if process.poll() is None:
+        try:
+            os.killpg(process.pid, 15)
+            process.wait(timeout=10)
+        except (ProcessLookupError, subprocess.TimeoutExpired):
+            try:
+                os.killpg(process.pid, 9)
+            except ProcessLookupError:
+                pass
+            process.wait(timeout=10)
+    for stream in (process.stdout, process.stderr, process.stdin):
+        if stream:
+            stream.close()

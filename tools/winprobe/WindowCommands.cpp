@@ -1,0 +1,200 @@
+// Commands on windows in general: listing, texts, messages, focus, pointer and keys.
+#include "Commands.h"
+
+#include <vector>
+
+namespace {
+
+// Long enough for a loaded machine, short enough that a hung program fails the test.
+const UINT kSendTimeoutMs = 10000;
+
+std::wstring className(HWND window) {
+    wchar_t name[256] = L"";
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+BOOL CALLBACK collectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+// Controls also carry their id, parent and current text.
+std::string windowList(const std::vector<HWND>& windows, bool controls) {
+    std::vector<std::string> items;
+    for (HWND window : windows) {
+        JsonObject info = windowInfo(window);
+        if (controls) {
+            info.addInt("id", GetDlgCtrlID(window)).addWindow("parent", GetParent(window));
+            info.addText("text", toUtf8(windowText(window)));
+        }
+        items.push_back(info.str());
+    }
+    return jsonArray(items);
+}
+
+} // namespace
+
+LRESULT sendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                             &result))
+        throw ProbeError("the window did not answer");
+    return static_cast<LRESULT>(result);
+}
+
+// WM_GETTEXT rather than GetWindowText: only the message reads an edit control of
+// another process; GetWindowText would give its creation caption.
+std::wstring windowText(HWND window) {
+    LRESULT length = sendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<wchar_t> buffer(length + 1);
+    LRESULT copied =
+        sendWithTimeout(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::wstring(buffer.data(), copied < 0 ? 0 : copied);
+}
+
+JsonObject windowInfo(HWND window) {
+    DWORD pid = 0;
+    DWORD tid = GetWindowThreadProcessId(window, &pid);
+    wchar_t title[512] = L"";
+    GetWindowTextW(window, title, 512);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    JsonObject info;
+    info.addWindow("hwnd", window).addText("class", toUtf8(className(window)));
+    info.addText("title", toUtf8(title)).addInt("pid", pid).addInt("tid", tid);
+    info.addBool("visible", IsWindowVisible(window)).addBool("enabled", IsWindowEnabled(window));
+    info.addRaw("rect", jsonRect(rect)).addWindow("owner", GetWindow(window, GW_OWNER));
+    info.addInt("style", static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)));
+    info.addInt("exstyle", static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+    return info;
+}
+
+void cmdPing(const Args&, JsonObject& answer) {
+    answer.addInt("pid", GetCurrentProcessId());
+}
+
+void cmdWindows(const Args&, JsonObject& answer) {
+    std::vector<HWND> windows;
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&windows));
+    answer.addRaw("windows", windowList(windows, false));
+}
+
+void cmdWindow(const Args& args, JsonObject& answer) {
+    HWND window = args.window(0);
+    answer.addBool("exists", IsWindow(window));
+    if (IsWindow(window))
+        answer.addRaw("window", windowInfo(window).str());
+}
+
+void cmdChildren(const Args& args, JsonObject& answer) {
+    std::vector<HWND> windows;
+    EnumChildWindows(args.existingWindow(0), collectWindow, reinterpret_cast<LPARAM>(&windows));
+    answer.addRaw("children", windowList(windows, true));
+}
+
+void cmdForeground(const Args&, JsonObject& answer) {
+    HWND window = GetForegroundWindow();
+    answer.addWindow("hwnd", window);
+    if (window)
+        answer.addRaw("window", windowInfo(window).str());
+}
+
+// Focus, capture and menu state of the thread that owns a window (or of the foreground).
+void cmdThreadState(const Args& args, JsonObject& answer) {
+    HWND window = args.size() ? args.existingWindow(0) : GetForegroundWindow();
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        throw ProbeError("GetGUIThreadInfo failed");
+    answer.addWindow("active", info.hwndActive).addWindow("focus", info.hwndFocus);
+    answer.addWindow("capture", info.hwndCapture).addWindow("menuOwner", info.hwndMenuOwner);
+    answer.addBool("inMenu", (info.flags & GUI_INMENUMODE) != 0);
+    answer.addBool("inPopupMenu", (info.flags & GUI_POPUPMENUMODE) != 0);
+    answer.addBool("inMoveSize", (info.flags & GUI_INMOVESIZE) != 0);
+}
+
+void cmdSetForeground(const Args& args, JsonObject& answer) {
+    answer.addBool("done", SetForegroundWindow(args.existingWindow(0)));
+}
+
+void cmdText(const Args& args, JsonObject& answer) {
+    answer.addText("text", toUtf8(windowText(args.existingWindow(0))));
+}
+
+void cmdSetText(const Args& args, JsonObject& answer) {
+    std::wstring text = fromUtf8(args.text(1));
+    answer.addInt("result", sendWithTimeout(args.existingWindow(0), WM_SETTEXT, 0,
+                                            reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+void cmdPost(const Args& args, JsonObject& answer) {
+    answer.addBool("done", PostMessageW(args.existingWindow(0), args.number(1), args.numberOr(2, 0),
+                                        args.numberOr(3, 0)));
+}
+
+void cmdSend(const Args& args, JsonObject& answer) {
+    answer.addInt("result", sendWithTimeout(args.existingWindow(0), args.number(1),
+                                            args.numberOr(2, 0), args.numberOr(3, 0)));
+}
+
+// Posts WM_COMMAND as a control's notification would arrive (posted: a handler that
+// runs a modal dialog must not hold up the probe).
+void cmdCommand(const Args& args, JsonObject& answer) {
+    HWND window = args.existingWindow(0);
+    int id = static_cast<int>(args.number(1));
+    WPARAM wParam = MAKEWPARAM(id, args.numberOr(2, BN_CLICKED));
+    answer.addBool("done", PostMessageW(window, WM_COMMAND, wParam,
+                                        reinterpret_cast<LPARAM>(GetDlgItem(window, id))));
+}
+
+void cmdCheck(const Args& args, JsonObject& answer) {
+    answer.addInt("state", sendWithTimeout(args.existingWindow(0), BM_GETCHECK, 0, 0));
+}
+
+// BM_CLICK is posted for the same reason as WM_COMMAND above.
+void cmdClick(const Args& args, JsonObject& answer) {
+    answer.addBool("done", PostMessageW(args.existingWindow(0), BM_CLICK, 0, 0));
+}
+
+void cmdCursor(const Args&, JsonObject& answer) {
+    POINT point = {};
+    GetCursorPos(&point);
+    answer.addInt("x", point.x).addInt("y", point.y);
+    answer.addBool("visible", GetSystemMetrics(SM_MOUSEPRESENT) != 0);
+}
+
+void cmdPixel(const Args& args, JsonObject& answer) {
+    HDC screen = GetDC(nullptr);
+    COLORREF color = GetPixel(screen, args.number(0), args.number(1));
+    ReleaseDC(nullptr, screen);
+    answer.addInt("r", GetRValue(color))
+        .addInt("g", GetGValue(color))
+        .addInt("b", GetBValue(color));
+}
+
+// What the system reports as held down; under Wine the asynchronous state is shared
+// by the desktop, so it shows keys that another program's keystrokes left pressed.
+void cmdKeys(const Args& args, JsonObject& answer) {
+    std::vector<std::string> down;
+    for (size_t i = 0; i < args.size(); ++i)
+        down.push_back((GetAsyncKeyState(args.number(i)) & 0x8000) ? "true" : "false");
+    answer.addRaw("down", jsonArray(down));
+}
+
+// Items of a menu window (class #32768) through MN_GETHMENU; Wine keeps menus in the
+// owning process, so this may report an error there.
+void cmdMenu(const Args& args, JsonObject& answer) {
+    HMENU menu =
+        reinterpret_cast<HMENU>(sendWithTimeout(args.existingWindow(0), MN_GETHMENU, 0, 0));
+    int count = GetMenuItemCount(menu);
+    if (count < 0)
+        throw ProbeError("cannot read the menu");
+    std::vector<std::string> items;
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[256] = L"";
+        GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
+        items.push_back(jsonText(toUtf8(text)));
+    }
+    answer.addRaw("items", jsonArray(items));
+}
