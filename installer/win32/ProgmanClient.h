@@ -5,8 +5,9 @@
 #include "installer/InstallPlatform.h"
 #include "installer/ProgmanCommands.h"
 
-#include <ddeml.h>
 #include <windows.h>
+// ddeml.h needs windows.h first.
+#include <ddeml.h>
 
 class ProgmanClient : public DdeChannel {
 public:
