@@ -7,10 +7,34 @@ if(ZF_SANITIZE)
 endif()
 add_compile_options(-Wall -Wextra)
 
+# Fuzz targets (clang only): everything is compiled with the sanitizers and
+# the fuzzer's coverage hooks; only the targets link libFuzzer's main.
+option(ZF_FUZZ "Build the libFuzzer targets tests/fuzz/*_fuzzer.cpp" OFF)
+if(ZF_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "ZF_FUZZ needs clang (-DCMAKE_CXX_COMPILER=clang++)")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 # The page logic that needs no window lives in ui/logic.
 file(GLOB UI_LOGIC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/logic/*.cpp)
 add_library(zfcore STATIC ${VOCAB_CORE_SOURCES} ${READING_CORE_SOURCES} ${UI_LOGIC_SOURCES})
 target_include_directories(zfcore PUBLIC ${CMAKE_SOURCE_DIR})
 
+if(ZF_FUZZ)
+    file(GLOB ZF_FUZZERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzzer.cpp)
+    foreach(fuzzer_source ${ZF_FUZZERS})
+        get_filename_component(fuzzer_name ${fuzzer_source} NAME_WE)
+        add_executable(${fuzzer_name} ${fuzzer_source})
+        target_link_libraries(${fuzzer_name} PRIVATE zfcore $<TARGET_NAME_IF_EXISTS:zfinstall>)
+        target_link_options(${fuzzer_name} PRIVATE -fsanitize=fuzzer)
+    endforeach()
+endif()
+
 enable_testing()
-add_subdirectory(tests)
+if(NOT ZF_FUZZ)
+    add_subdirectory(tests)
+endif()
