@@ -1,5 +1,179 @@
-// Placeholder until the tabbed window lands.
+// The tabbed window: tabs, page switching, the working copy with its commit
+// or discard, Help, and the embossed vertical title in the left margin.
 #include "app/TabbedWindow.h"
 
-void TabbedWindow::open(int) {}
-void TabbedWindow::sendToCurrent(int) {}
+#include "app/Application.h"
+#include "app/Handles.h"
+#include "resources/AppIds.h"
+
+const MessageHandler<TabbedWindow> TabbedWindow::kMessages[] = {
+    {WM_PAINT, &TabbedWindow::onPaint},
+};
+
+const CommandHandler<TabbedWindow> TabbedWindow::kCommands[] = {
+    {IDOK, &TabbedWindow::onOk},
+    {IDCANCEL, &TabbedWindow::onCancel},
+    {IDC_HELP_BUTTON, &TabbedWindow::onHelp},
+    {IDC_INIT, &TabbedWindow::onInitAgain},
+};
+
+const NotifyHandler<TabbedWindow> TabbedWindow::kNotifications[] = {
+    {IDC_TABS, TCN_SELCHANGE, &TabbedWindow::onTabChanged},
+};
+
+const MessageMap<TabbedWindow> TabbedWindow::kMap{kMessages, kCommands, kNotifications};
+
+namespace {
+const char* const kTabTitles[TabbedWindow::kPageCount] = {"Vocabularies", "Keywords", "Settings",
+                                                          "About"};
+constexpr char kTitle[] = "Zembrafind";
+// Where a page sits relative to the tab control's top-left corner, in pixels.
+constexpr int kPageLeft = 16;
+constexpr int kPageTop = 32;
+} // namespace
+
+void TabbedWindow::open(int page) {
+    TabbedWindow window(page);
+    window.runModal(app().mainWindowHandle, IDD_TABBED);
+}
+
+void TabbedWindow::sendToCurrent(int command) {
+    TabbedWindow* window = app().tabbedWindow;
+    if (!window)
+        return;
+    app().tabbedWindow = nullptr;
+    SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+}
+
+TabbedWindow::TabbedWindow(int page) : initialPage_(page) {
+    saved_ = app().takeStore();
+    if (saved_)
+        app().setStore(saved_->clone());
+    app().tabbedWindow = this;
+    app().setBusy(true);
+}
+
+TabbedWindow::~TabbedWindow() {
+    // Ended without OK or Cancel (the system closing it): the user's data
+    // stays as it was before the window opened.
+    if (!settled_)
+        discardCopy();
+    app().setBusy(false);
+    if (app().tabbedWindow == this)
+        app().tabbedWindow = nullptr;
+}
+
+BOOL TabbedWindow::onInit() {
+    HWND tabs = item(IDC_TABS);
+    for (int page = 0; page < kPageCount; ++page) {
+        TCITEMA tab{};
+        tab.mask = TCIF_TEXT;
+        tab.pszText = const_cast<char*>(kTabTitles[page]);
+        SendMessageA(tabs, TCM_INSERTITEMA, page, reinterpret_cast<LPARAM>(&tab));
+    }
+    pages_[kKeywordsPage] = keywords_.create(hwnd());
+    pages_[kVocabulariesPage] = vocabularies_.create(hwnd());
+    pages_[kSettingsPage] = settings_.create(hwnd());
+    pages_[kAboutPage] = about_.create(hwnd());
+    showPage(initialPage_);
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    PostMessageA(hwnd(), WM_COMMAND, IDC_INIT, 0);
+    return FALSE;
+}
+
+// Once the window has appeared, the initial page is chosen once more: what
+// the system did while showing the window must not leave another tab up.
+void TabbedWindow::onInitAgain() {
+    showPage(initialPage_);
+}
+
+void TabbedWindow::showPage(int page) {
+    TabCtrl_SetCurSel(item(IDC_TABS), page);
+    showSelectedPage();
+}
+
+LRESULT TabbedWindow::onTabChanged(NMHDR*) {
+    showSelectedPage();
+    return 0;
+}
+
+void TabbedWindow::showSelectedPage() {
+    int selected = TabCtrl_GetCurSel(item(IDC_TABS));
+    for (HWND page : pages_)
+        if (page)
+            ShowWindow(page, SW_HIDE);
+    if (selected < 0 || selected >= kPageCount || !pages_[selected])
+        return;
+    HWND page = pages_[selected];
+    placePage(page);
+    ShowWindow(page, SW_SHOW);
+    if (selected == kKeywordsPage)
+        keywords_.fill(vocabularies_.selectedIndex());
+    if (selected != kAboutPage)
+        SetFocus(page);
+}
+
+void TabbedWindow::placePage(HWND page) const {
+    RECT tabs{};
+    GetWindowRect(item(IDC_TABS), &tabs);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&tabs), 2);
+    // Above the tab control, which would otherwise paint over the page.
+    SetWindowPos(page, HWND_TOP, tabs.left + kPageLeft, tabs.top + kPageTop, 0, 0, SWP_NOSIZE);
+}
+
+void TabbedWindow::onOk() {
+    saved_.reset();
+    settled_ = true;
+    if (DataStore* store = app().store())
+        store->save(dataFilePath());
+    end(IDOK);
+}
+
+void TabbedWindow::onCancel() {
+    discardCopy();
+    end(IDCANCEL);
+}
+
+void TabbedWindow::discardCopy() {
+    settled_ = true;
+    app().takeStore().reset();
+    app().setStore(std::move(saved_));
+}
+
+void TabbedWindow::onHelp() {
+    OpenProgramFolderPage("zfhelp.htm");
+}
+
+INT_PTR TabbedWindow::onPaint(WPARAM, LPARAM) {
+    PaintContext paint(hwnd());
+    paintTitle(paint.dc());
+    return TRUE;
+}
+
+// "Zembrafind" upwards in the left margin, embossed: a light layer, a dark
+// one and the face colour on top, each a pixel or two apart.
+void TabbedWindow::paintTitle(HDC dc) const {
+    int height = MulDiv(18, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    RECT anchor{};
+    if (HWND control = item(IDC_TITLE_ANCHOR)) {
+        GetWindowRect(control, &anchor);
+        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&anchor), 2);
+    }
+    SetBkMode(dc, TRANSPARENT);
+    Font font(CreateFontA(-height, 0, 900, 0, 800, TRUE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                          "Arial"));
+    SelectedObject selected(dc, font.get());
+    const int length = sizeof kTitle - 1;
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, kTitle, length, &extent);
+    struct Layer {
+        int offset;
+        int color;
+    };
+    const Layer layers[] = {{4, COLOR_BTNHIGHLIGHT}, {2, COLOR_3DDKSHADOW}, {3, COLOR_BTNFACE}};
+    for (const Layer& layer : layers) {
+        SetTextColor(dc, GetSysColor(layer.color));
+        TextOutA(dc, layer.offset, anchor.top + extent.cx + layer.offset, kTitle, length);
+    }
+}

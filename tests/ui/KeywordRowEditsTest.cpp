@@ -1,0 +1,186 @@
+// The Keywords page's rows without a window: block moves with their stops,
+// deletion of the selection, write back, and copy/paste between vocabularies.
+#include "ui/logic/KeywordRowEdits.h"
+
+#include "vocab/Vocabulary.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Row {
+    std::string text;
+    int32_t mode;
+    bool selected = false;
+};
+
+// A list control that remembers rows and selection, as the page's does.
+class FakeRows : public EditableKeywordRows {
+public:
+    std::vector<Row> rows;
+
+    int rowCount() const override { return static_cast<int>(rows.size()); }
+    bool isSelected(int row) const override { return rows.at(row).selected; }
+    std::string rowText(int row) const override { return rows.at(row).text; }
+    int32_t rowMode(int row) const override { return rows.at(row).mode; }
+    void appendRow(const std::string& text, int32_t mode) override { rows.push_back({text, mode}); }
+    void insertRow(int row, const std::string& text, int32_t mode) override {
+        rows.insert(rows.begin() + row, Row{text, mode});
+    }
+    void setRow(int row, const std::string& text, int32_t mode) override {
+        rows.at(row).text = text;
+        rows.at(row).mode = mode;
+    }
+    void deleteRow(int row) override { rows.erase(rows.begin() + row); }
+    void setSelected(int row, bool on) override { rows.at(row).selected = on; }
+
+    // Rows "r0".."r<n-1>", mode = index % 3, with the given rows selected.
+    static FakeRows numbered(int count, std::vector<int> selected) {
+        FakeRows fake;
+        for (int i = 0; i < count; ++i)
+            fake.appendRow("r" + std::to_string(i), i % 3);
+        for (int row : selected)
+            fake.setSelected(row, true);
+        return fake;
+    }
+    std::string order() const {
+        std::string result;
+        for (const Row& row : rows)
+            result += row.text.substr(1);
+        return result;
+    }
+    std::vector<int> selectedRows() const {
+        std::vector<int> result;
+        for (int i = 0; i < rowCount(); ++i)
+            if (rows[i].selected)
+                result.push_back(i);
+        return result;
+    }
+};
+
+std::vector<std::pair<std::string, int32_t>> entries(const Vocabulary& vocabulary) {
+    std::vector<std::pair<std::string, int32_t>> result;
+    for (const KeywordEntry& entry : vocabulary.keywords)
+        result.emplace_back(entry.text().str(), entry.matchMode);
+    return result;
+}
+
+TEST(KeywordRowMoves, ABlockMovesUpTogetherUntilItReachesTheTop) {
+    FakeRows fake = FakeRows::numbered(6, {2, 3});
+    EXPECT_TRUE(moveSelectedRowsUp(fake));
+    EXPECT_EQ(fake.order(), "023145");
+    EXPECT_EQ(fake.selectedRows(), (std::vector<int>{1, 2}));
+    EXPECT_TRUE(moveSelectedRowsUp(fake));
+    EXPECT_EQ(fake.order(), "230145");
+    EXPECT_EQ(fake.selectedRows(), (std::vector<int>{0, 1}));
+    EXPECT_FALSE(moveSelectedRowsUp(fake));
+    EXPECT_EQ(fake.order(), "230145");
+}
+
+TEST(KeywordRowMoves, ABlockMovesDownTogetherUntilItReachesTheBottom) {
+    FakeRows fake = FakeRows::numbered(5, {1, 2});
+    EXPECT_TRUE(moveSelectedRowsDown(fake));
+    EXPECT_EQ(fake.order(), "03124");
+    EXPECT_TRUE(moveSelectedRowsDown(fake));
+    EXPECT_EQ(fake.order(), "03412");
+    EXPECT_EQ(fake.selectedRows(), (std::vector<int>{3, 4}));
+    EXPECT_FALSE(moveSelectedRowsDown(fake));
+    EXPECT_EQ(fake.order(), "03412");
+}
+
+TEST(KeywordRowMoves, ASelectedEndRowHoldsEveryOtherSelectedRowInPlace) {
+    FakeRows up = FakeRows::numbered(6, {0, 4});
+    EXPECT_FALSE(moveSelectedRowsUp(up));
+    EXPECT_EQ(up.order(), "012345");
+    FakeRows down = FakeRows::numbered(6, {1, 5});
+    EXPECT_FALSE(moveSelectedRowsDown(down));
+    EXPECT_EQ(down.order(), "012345");
+    EXPECT_EQ(down.selectedRows(), (std::vector<int>{1, 5}));
+}
+
+TEST(KeywordRowMoves, SeparateSelectedRowsEachMoveAndKeepTextAndMode) {
+    FakeRows fake = FakeRows::numbered(6, {1, 4});
+    EXPECT_TRUE(moveSelectedRowsDown(fake));
+    EXPECT_EQ(fake.order(), "021354");
+    EXPECT_EQ(fake.rows[2].text, "r1");
+    EXPECT_EQ(fake.rows[2].mode, 1);
+    EXPECT_EQ(fake.rows[5].mode, 1); // r4: 4 % 3
+    FakeRows none = FakeRows::numbered(3, {});
+    EXPECT_FALSE(moveSelectedRowsUp(none));
+    EXPECT_FALSE(moveSelectedRowsDown(none));
+    FakeRows empty;
+    EXPECT_FALSE(moveSelectedRowsDown(empty));
+}
+
+TEST(KeywordRowSelection, FirstSelectedIsTheLowestAndDeleteTakesEverySelectedRow) {
+    FakeRows fake = FakeRows::numbered(6, {5, 3});
+    EXPECT_EQ(firstSelectedRow(fake), 3);
+    EXPECT_EQ(deleteSelectedRows(fake), 2);
+    EXPECT_EQ(fake.order(), "0124");
+    EXPECT_EQ(firstSelectedRow(fake), -1);
+    EXPECT_EQ(deleteSelectedRows(fake), 0);
+}
+
+TEST(KeywordWriteBack, TheVocabularyHoldsExactlyTheRowsInRowOrder) {
+    Vocabulary vocabulary;
+    vocabulary.addKeyword("stale", ExactPhrase);
+    FakeRows fake = FakeRows::numbered(3, {});
+    fake.setRow(1, "", AllWords); // an empty text is stored as it comes
+    writeRowsBack(fake, vocabulary);
+    using Entries = std::vector<std::pair<std::string, int32_t>>;
+    EXPECT_EQ(entries(vocabulary), (Entries{{"r0", 0}, {"", 1}, {"r2", 2}}));
+    EXPECT_EQ(vocabulary.keywords.first()->foldedText(), "r0");
+
+    FakeRows empty;
+    writeRowsBack(empty, vocabulary);
+    EXPECT_FALSE(vocabulary.keywords.present());
+}
+
+TEST(KeywordWriteBack, FillingRowsFromAVocabularyRoundTrips) {
+    Vocabulary vocabulary;
+    vocabulary.addKeyword("Alpha Beta", AllWords);
+    vocabulary.addKeyword("gamma", ExactPhrase);
+    FakeRows fake;
+    appendVocabularyRows(vocabulary, fake);
+    ASSERT_EQ(fake.rowCount(), 2);
+    EXPECT_EQ(fake.rows[0].text, "Alpha Beta");
+    EXPECT_EQ(fake.rows[1].mode, ExactPhrase);
+    Vocabulary copy;
+    writeRowsBack(fake, copy);
+    EXPECT_EQ(entries(copy), entries(vocabulary));
+}
+
+// The page's Copy in one vocabulary, then Paste + write back in another.
+TEST(KeywordClipboardRows, CopiedRowsPasteIntoAnotherVocabularyWithTheirModes) {
+    KeywordClipboard clipboard;
+    FakeRows source = FakeRows::numbered(4, {1, 2});
+    clipboard.target = &source;
+    ASSERT_TRUE(clipboard.copy());
+
+    Vocabulary other;
+    other.addKeyword("own", AnyWord);
+    FakeRows target;
+    appendVocabularyRows(other, target);
+    clipboard.target = &target;
+    ASSERT_TRUE(clipboard.paste());
+    writeRowsBack(target, other);
+    using Entries = std::vector<std::pair<std::string, int32_t>>;
+    EXPECT_EQ(entries(other), (Entries{{"own", 0}, {"r1", 1}, {"r2", 2}}));
+
+    // The clipboard keeps its rows: a second paste adds them once more.
+    ASSERT_TRUE(clipboard.paste());
+    writeRowsBack(target, other);
+    EXPECT_EQ(other.keywords.count(), 5);
+
+    // Copy with nothing selected empties it; Paste then adds nothing.
+    FakeRows unselected = FakeRows::numbered(2, {});
+    clipboard.target = &unselected;
+    EXPECT_FALSE(clipboard.copy());
+    clipboard.target = &target;
+    EXPECT_FALSE(clipboard.paste());
+    EXPECT_EQ(target.rowCount(), 5);
+}
+
+} // namespace

@@ -1,0 +1,41 @@
+// Icon lookups and picture controls for the pages and dialogs.
+#include "ui/Icons.h"
+
+#include "app/Application.h"
+#include "vocab/Vocabulary.h"
+
+#include <shellapi.h>
+
+namespace {
+
+// ExtractIconA answers 1 for a file that is not an executable or icon file:
+// not a handle to keep or destroy.
+bool isRealIcon(HICON icon) {
+    return reinterpret_cast<UINT_PTR>(icon) > 1;
+}
+
+} // namespace
+
+Icon vocabularyIcon(const Vocabulary& vocabulary) {
+    Icon icon(static_cast<HICON>(vocabulary.icon()));
+    if (icon)
+        return icon;
+    // LoadImage without LR_SHARED gives a copy of our own to destroy.
+    return Icon(static_cast<HICON>(
+        LoadImageA(app().instance(), "VOCAB_PLACEHOLDER", IMAGE_ICON, 32, 32, 0)));
+}
+
+Icon extractFileIcon(const std::string& file, int index) {
+    HICON icon = ExtractIconA(app().instance(), file.c_str(), index);
+    return Icon(isRealIcon(icon) ? icon : nullptr);
+}
+
+int fileIconCount(const std::string& file) {
+    auto count = reinterpret_cast<UINT_PTR>(ExtractIconA(app().instance(), file.c_str(), -1));
+    return static_cast<int>(count);
+}
+
+void Picture::show(Icon icon) {
+    SendMessageA(control_, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    icon_ = std::move(icon);
+}

@@ -1,0 +1,177 @@
+// The Keywords page: the vocabulary box, its picture, the entry list and the
+// buttons that edit, reorder, copy and paste entries.
+#include "ui/KeywordsPage.h"
+
+#include "app/Application.h"
+#include "app/TabbedWindow.h"
+#include "resources/PageIds.h"
+#include "ui/KeywordEntryDialog.h"
+#include "ui/Messages.h"
+
+const CommandHandler<KeywordsPage> KeywordsPage::kCommands[] = {
+    {IDC_KEYWORDS_VOCABULARY, &KeywordsPage::onVocabularyChosen, CBN_SELCHANGE},
+    {IDC_KEYWORDS_ADD, &KeywordsPage::onAdd},
+    {IDC_KEYWORDS_EDIT, &KeywordsPage::onEdit},
+    {IDC_KEYWORDS_DELETE, &KeywordsPage::onDelete},
+    {IDC_KEYWORDS_UP, &KeywordsPage::onUp},
+    {IDC_KEYWORDS_DOWN, &KeywordsPage::onDown},
+    {IDC_KEYWORDS_COPY, &KeywordsPage::onCopy},
+    {IDC_KEYWORDS_PASTE, &KeywordsPage::onPaste},
+    {IDOK, &KeywordsPage::onOk},
+    {IDCANCEL, &KeywordsPage::onCancel},
+};
+
+const NotifyHandler<KeywordsPage> KeywordsPage::kNotifications[] = {
+    {IDC_KEYWORDS_LIST, NM_DBLCLK, &KeywordsPage::onDoubleClick},
+};
+
+const MessageMap<KeywordsPage> KeywordsPage::kMap{{}, kCommands, kNotifications};
+
+KeywordsPage::~KeywordsPage() {
+    // The clipboard outlives the page; it must not keep pointing at it.
+    if (app().keywordClipboard.target == &rows_)
+        app().keywordClipboard.target = nullptr;
+}
+
+HWND KeywordsPage::create(HWND tabbedWindow) {
+    return createModeless(tabbedWindow, IDD_KEYWORDS_PAGE);
+}
+
+HWND KeywordsPage::vocabularyBox() const {
+    return item(IDC_KEYWORDS_VOCABULARY);
+}
+
+BOOL KeywordsPage::onInit() {
+    rows_.attach(item(IDC_KEYWORDS_LIST));
+    picture_.attach(item(IDC_KEYWORDS_PICTURE));
+    rows_.setUp();
+    return TRUE;
+}
+
+void KeywordsPage::fill(int index) {
+    SendMessageA(vocabularyBox(), CB_RESETCONTENT, 0, 0);
+    rows_.clear();
+    DataStore* store = app().store();
+    const VocabularyTable* table = store ? &store->vocabularies : nullptr;
+    if (!table || table->count() == 0) {
+        // Nothing to paste into: rows without a vocabulary would be lost.
+        picture_.show(Icon());
+        enableItem(IDC_KEYWORDS_PASTE, false);
+        return;
+    }
+    if (index < 0 || index >= table->count())
+        index = 0;
+    for (int line = 0; line < table->count(); ++line)
+        SendMessageA(vocabularyBox(), CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(table->at(line)->name.c_str()));
+    SendMessageA(vocabularyBox(), CB_SETCURSEL, index, 0);
+    const Vocabulary& vocabulary = *table->at(index);
+    showIcon(vocabulary);
+    appendVocabularyRows(vocabulary, rows_);
+    if (rows_.rowCount() > 0)
+        rows_.selectAndFocus(0);
+    updatePasteButton();
+}
+
+void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
+    picture_.show(vocabularyIcon(vocabulary));
+}
+
+void KeywordsPage::updatePasteButton() {
+    app().keywordClipboard.target = &rows_;
+    enableItem(IDC_KEYWORDS_PASTE, app().keywordClipboard.canPaste());
+}
+
+Vocabulary* KeywordsPage::chosenVocabulary() const {
+    auto line = SendMessageA(vocabularyBox(), CB_GETCURSEL, 0, 0);
+    DataStore* store = app().store();
+    if (line == CB_ERR || !store)
+        return nullptr;
+    return store->vocabularies.at(static_cast<int>(line));
+}
+
+void KeywordsPage::writeBack() {
+    if (Vocabulary* vocabulary = chosenVocabulary())
+        writeRowsBack(rows_, *vocabulary);
+}
+
+void KeywordsPage::onVocabularyChosen() {
+    auto line = SendMessageA(vocabularyBox(), CB_GETCURSEL, 0, 0);
+    if (line != CB_ERR)
+        fill(static_cast<int>(line));
+}
+
+void KeywordsPage::onAdd() {
+    if (!chosenVocabulary()) {
+        showMessage(hwnd(), IDS_NO_VOCABULARY, MB_ICONSTOP);
+        return;
+    }
+    KeywordEntryDialog dialog;
+    if (!dialog.run(hwnd()))
+        return;
+    rows_.appendRow(dialog.text, dialog.match);
+    writeBack();
+}
+
+void KeywordsPage::onEdit() {
+    int row = firstSelectedRow(rows_);
+    if (row < 0)
+        return;
+    KeywordEntryDialog dialog;
+    dialog.text = rows_.rowText(row);
+    dialog.match = rows_.rowMode(row);
+    if (!dialog.run(hwnd()))
+        return;
+    rows_.setRow(row, dialog.text, dialog.match);
+    writeBack();
+}
+
+LRESULT KeywordsPage::onDoubleClick(NMHDR*) {
+    onEdit();
+    return 0;
+}
+
+void KeywordsPage::onDelete() {
+    if (deleteSelectedRows(rows_) > 0)
+        writeBack();
+}
+
+void KeywordsPage::moveRows(bool (*move)(EditableKeywordRows&)) {
+    // One redraw for the whole block move instead of one per row.
+    LockWindowUpdate(rows_.hwnd());
+    if (move(rows_))
+        writeBack();
+    LockWindowUpdate(nullptr);
+}
+
+void KeywordsPage::onUp() {
+    moveRows(moveSelectedRowsUp);
+}
+
+void KeywordsPage::onDown() {
+    moveRows(moveSelectedRowsDown);
+}
+
+void KeywordsPage::onCopy() {
+    KeywordClipboard& clipboard = app().keywordClipboard;
+    clipboard.target = &rows_;
+    if (clipboard.copy())
+        enableItem(IDC_KEYWORDS_PASTE, true);
+}
+
+void KeywordsPage::onPaste() {
+    KeywordClipboard& clipboard = app().keywordClipboard;
+    clipboard.target = &rows_;
+    if (!chosenVocabulary() || !clipboard.paste())
+        return;
+    writeBack();
+    rows_.ensureVisible(rows_.rowCount() - 1);
+}
+
+void KeywordsPage::onOk() {
+    TabbedWindow::sendToCurrent(IDOK);
+}
+
+void KeywordsPage::onCancel() {
+    TabbedWindow::sendToCurrent(IDCANCEL);
+}

@@ -1,0 +1,49 @@
+// KeywordsPage: the "Keywords" tab. One vocabulary's keyword entries as a
+// two-column list; every change is written back to the vocabulary at once.
+#pragma once
+
+#include "app/Dialog.h"
+#include "ui/Icons.h"
+#include "ui/KeywordListView.h"
+
+class Vocabulary;
+
+class KeywordsPage : public DialogImpl<KeywordsPage> {
+public:
+    ~KeywordsPage() override;
+    // Creates the page as a hidden child of the tabbed window.
+    HWND create(HWND tabbedWindow);
+    // Shows vocabulary `index` (0 when below 0) and its entries.
+    void fill(int index);
+
+    static const MessageMap<KeywordsPage> kMap;
+
+private:
+    static const CommandHandler<KeywordsPage> kCommands[];
+    static const NotifyHandler<KeywordsPage> kNotifications[];
+
+    BOOL onInit() override;
+    void onVocabularyChosen();
+    void onAdd();
+    void onEdit();
+    void onDelete();
+    void onUp();
+    void onDown();
+    void onCopy();
+    void onPaste();
+    void onOk();
+    void onCancel();
+    LRESULT onDoubleClick(NMHDR*);
+
+    // The vocabulary whose line is chosen in the box, or none.
+    Vocabulary* chosenVocabulary() const;
+    void writeBack();
+    void showIcon(const Vocabulary& vocabulary);
+    void updatePasteButton();
+    // Runs a block move with the list's drawing frozen.
+    void moveRows(bool (*move)(EditableKeywordRows&));
+    HWND vocabularyBox() const;
+
+    KeywordListView rows_;
+    Picture picture_;
+};

@@ -1,0 +1,40 @@
+// VocabulariesPage: the "Vocabularies" tab. Every vocabulary as a large icon
+// with its name; add, rename, re-icon, delete, reorder, and the drag of one
+// vocabulary's icon onto a document.
+#pragma once
+
+#include "app/Dialog.h"
+#include "app/Handles.h"
+
+class VocabulariesPage : public DialogImpl<VocabulariesPage> {
+public:
+    // Creates the page as a hidden child of the tabbed window.
+    HWND create(HWND tabbedWindow);
+    // The item both selected and focused, or -1.
+    int selectedIndex() const;
+
+    static const MessageMap<VocabulariesPage> kMap;
+
+private:
+    static const CommandHandler<VocabulariesPage> kCommands[];
+    static const NotifyHandler<VocabulariesPage> kNotifications[];
+
+    BOOL onInit() override;
+    void onKeywords();
+    void onAdd();
+    void onProperties();
+    void onDelete();
+    void onMoveUp();
+    void onMoveDown();
+    void onOk();
+    void onCancel();
+    LRESULT onDoubleClick(NMHDR*);
+    LRESULT onBeginDrag(NMHDR*);
+
+    // Lists every vocabulary of the store and selects item `selected`.
+    void fill(int selected);
+    void clear();
+    HWND list() const;
+
+    ImageList images_;
+};
