@@ -6,6 +6,8 @@
 
 class DocumentWindowTracker {
 public:
+    // Remembers the foreground window if it qualifies; a window that does
+    // not qualify leaves the remembered one as it was.
     void update();
     HWND window() const { return window_; }
     void clear() { window_ = nullptr; }

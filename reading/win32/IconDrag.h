@@ -10,12 +10,16 @@ class IconDrag {
 public:
     explicit IconDrag(HWND mainWindow);
     // Starts dragging `icon`; index -1 reads all vocabularies on the drop.
+    // The caller keeps the icon: the drag image list holds its own copy.
     void start(HICON icon, int vocabularyIndex);
     // One tick: follow the pointer, cancel on Escape, drop on release.
     void step();
     bool active() const { return active_; }
 
 private:
+    void end();
+    void drop();
+
     HWND mainWindow_;
     ImageList images_;
     bool active_ = false;

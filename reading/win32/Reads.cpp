@@ -1,5 +1,78 @@
-// Placeholder until the reading workflow lands.
+// The reads on Windows: the capture, the keywords-found window, the sounds.
 #include "reading/win32/Reads.h"
 
-void ReadVocabulary(int) {}
-void ReadAllVocabularies() {}
+#include "app/Application.h"
+#include "reading/DocumentRead.h"
+#include "reading/win32/DocumentWindowTracker.h"
+#include "reading/win32/KeywordsFoundWindow.h"
+#include "reading/win32/PumpingWait.h"
+#include "reading/win32/TextCapture.h"
+#include "reading/win32/Win32Clipboard.h"
+
+#include <mmsystem.h>
+
+namespace {
+
+class Win32Read : public ReadPlatform {
+public:
+    void setBusy(bool on) override { app().setBusy(on); }
+    void setForeground(WindowHandle window) override {
+        SetForegroundWindow(static_cast<HWND>(window));
+    }
+    void wait(unsigned ms) override { PumpingWait(ms); }
+    std::string captureText(WindowHandle document) override;
+    void restoreClipboard() override { keeper_.restore(); }
+    void openFoundWindow(WindowHandle document) override {
+        app().keywordsFoundWindow.reset();
+        app().keywordsFoundWindow =
+            std::make_unique<KeywordsFoundWindow>(static_cast<HWND>(document));
+    }
+    void addFound(const KeywordList& hits) override {
+        if (app().keywordsFoundWindow)
+            app().keywordsFoundWindow->addFound(hits);
+    }
+    void showFoundWindow() override {
+        if (app().keywordsFoundWindow)
+            app().keywordsFoundWindow->show();
+    }
+    void destroyFoundWindow() override { app().keywordsFoundWindow.reset(); }
+    void playSound(const std::string& file) override {
+        PlaySoundA(file.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    }
+
+private:
+    Win32Clipboard clipboard_{app().mainWindowHandle};
+    ClipboardKeeper keeper_{clipboard_};
+};
+
+std::string Win32Read::captureText(WindowHandle document) {
+    TextCapture capture(app().mainWindowHandle, app().instance(), clipboard_);
+    capture.setTarget(static_cast<HWND>(document));
+    capture.captureDocumentText(*app().store(), keeper_);
+    return capture.text();
+}
+
+// The tray icon refuses a second read while busy; this also covers the
+// "Read All" command and a page that asks while the tabbed window is open.
+HWND DocumentToRead() {
+    if (app().busy() || !app().store())
+        return nullptr;
+    HWND document = app().tracker().window();
+    return IsWindow(document) ? document : nullptr;
+}
+
+} // namespace
+
+void ReadVocabulary(int index) {
+    if (HWND document = DocumentToRead()) {
+        Win32Read read;
+        ReadDocument(read, *app().store(), document, index);
+    }
+}
+
+void ReadAllVocabularies() {
+    if (HWND document = DocumentToRead()) {
+        Win32Read read;
+        ReadDocumentWithAll(read, *app().store(), document);
+    }
+}

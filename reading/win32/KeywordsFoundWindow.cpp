@@ -1,0 +1,101 @@
+// KeywordsFoundWindow: the found entries, "Go to" and "Close".
+#include "reading/win32/KeywordsFoundWindow.h"
+
+#include "app/Application.h"
+#include "reading/GoToKeyword.h"
+#include "reading/win32/Win32Input.h"
+#include "resources/ReadingIds.h"
+#include "vocab/DataStore.h"
+
+#include <vector>
+
+const CommandHandler<KeywordsFoundWindow> KeywordsFoundWindow::kCommands[] = {
+    {IDC_FOUND_GO_TO, &KeywordsFoundWindow::onGoTo},
+    {IDC_FOUND_LIST, &KeywordsFoundWindow::onGoTo, LBN_DBLCLK},
+    {IDOK, &KeywordsFoundWindow::onGoTo},
+    {IDCANCEL, &KeywordsFoundWindow::onClose},
+};
+
+const MessageMap<KeywordsFoundWindow> KeywordsFoundWindow::kMap{{}, kCommands, {}};
+
+namespace {
+
+// The window's keyboard interface (Escape, Enter, Tab) needs
+// IsDialogMessage, which only the program's own loops could call; the main
+// loop belongs to the hidden modal main window. A hook on the thread's
+// message retrieval gives the keys to the dialog manager instead.
+HWND gKeyboardDialog = nullptr;
+
+LRESULT CALLBACK KeyboardHook(int code, WPARAM removal, LPARAM data) {
+    auto* message = reinterpret_cast<MSG*>(data);
+    if (code == HC_ACTION && removal == PM_REMOVE && gKeyboardDialog &&
+        message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST &&
+        (message->hwnd == gKeyboardDialog || IsChild(gKeyboardDialog, message->hwnd)) &&
+        IsDialogMessageA(gKeyboardDialog, message)) {
+        message->message = WM_NULL;
+    }
+    return CallNextHookEx(nullptr, code, removal, data);
+}
+
+} // namespace
+
+KeywordsFoundWindow::KeywordsFoundWindow(HWND document) : document_(document) {
+    createModeless(app().mainWindowHandle, IDD_KEYWORDS_FOUND);
+    gKeyboardDialog = hwnd();
+    keyboardHook_ = SetWindowsHookExA(WH_GETMESSAGE, KeyboardHook, nullptr, GetCurrentThreadId());
+}
+
+KeywordsFoundWindow::~KeywordsFoundWindow() {
+    if (keyboardHook_)
+        UnhookWindowsHookEx(keyboardHook_);
+    if (gKeyboardDialog == hwnd())
+        gKeyboardDialog = nullptr;
+}
+
+BOOL KeywordsFoundWindow::onInit() {
+    fillList();
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    SetForegroundWindow(hwnd());
+    return TRUE;
+}
+
+void KeywordsFoundWindow::addFound(const KeywordList& hits) {
+    for (const KeywordEntry& hit : hits)
+        found_.append(hit.text().view(), hit.matchMode);
+    fillList();
+}
+
+void KeywordsFoundWindow::fillList() {
+    HWND list = item(IDC_FOUND_LIST);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const KeywordEntry& entry : found_)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.text().c_str()));
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+}
+
+void KeywordsFoundWindow::show() {
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    SetForegroundWindow(hwnd());
+}
+
+void KeywordsFoundWindow::onClose() {
+    SetForegroundWindow(document_);
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+// Everything the keystrokes need is copied first: a read started during the
+// waits may destroy this window.
+void KeywordsFoundWindow::onGoTo() {
+    HWND list = item(IDC_FOUND_LIST);
+    LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR)
+        return;
+    std::vector<char> text(SendMessageA(list, LB_GETTEXTLEN, selected, 0) + 1);
+    SendMessageA(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
+    HWND document = document_;
+    onClose();
+    SetForegroundWindow(document);
+    std::string findSequence = app().store()->sequenceForWindow(SequenceKind::GoTo, document);
+    Win32Input input;
+    PlayGoToKeyword(input, findSequence, text.data());
+}

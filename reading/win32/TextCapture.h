@@ -1,0 +1,39 @@
+// TextCapture: one capture of a document window's text, pasted from the
+// clipboard into a hidden edit control of this program.
+#pragma once
+
+#include "app/Handles.h"
+#include "reading/DocumentCapture.h"
+#include "reading/win32/Win32Input.h"
+
+#include <windows.h>
+
+class TextCapture : public CapturePlatform {
+public:
+    // The hidden edit control is a child of `parent`; if it cannot be made,
+    // the capture simply gets no text.
+    TextCapture(HWND parent, HINSTANCE instance, ClipboardAccess& clipboard);
+
+    void setTarget(HWND target) { target_ = target; }
+    // Captures the target's text into text(); see CaptureDocumentText.
+    bool captureDocumentText(const DataStore& store, ClipboardKeeper& keeper);
+    const std::string& text() const { return text_; }
+
+    InputSink& input() override { return input_; }
+    ClipboardAccess& clipboard() override { return clipboard_; }
+    ScreenPoint cursorPos() override;
+    void setCursorPos(ScreenPoint point) override { SetCursorPos(point.x, point.y); }
+    void showCursor(bool show) override { ShowCursor(show); }
+    WindowHandle foregroundWindow() override { return GetForegroundWindow(); }
+    std::string windowTitle(WindowHandle window) override;
+    WindowHandle focusedControlOf(WindowHandle window) override;
+    void redrawNow(WindowHandle window) override;
+    std::string pasteText() override;
+
+private:
+    Win32Input input_;
+    ClipboardAccess& clipboard_;
+    OwnedWindow edit_;
+    HWND target_ = nullptr;
+    std::string text_;
+};

@@ -1,0 +1,27 @@
+// The system clipboard behind ClipboardAccess, for the capture and the
+// keeping of the user's clipboard.
+#pragma once
+
+#include "reading/ClipboardKeeper.h"
+
+#include <windows.h>
+
+class Win32Clipboard : public ClipboardAccess {
+public:
+    // `owner` receives the clipboard after EmptyClipboard: a clipboard
+    // opened without an owner refuses SetClipboardData.
+    explicit Win32Clipboard(HWND owner) : owner_(owner) {}
+
+    bool open() override;
+    void close() override { CloseClipboard(); }
+    std::vector<uint32_t> formats() override;
+    bool read(uint32_t format, std::string& bytes) override;
+    void empty() override { EmptyClipboard(); }
+    void write(uint32_t format, const std::string& bytes) override;
+    uint32_t registerFormat(const char* name) override { return RegisterClipboardFormatA(name); }
+    int countFormats() override { return CountClipboardFormats(); }
+    std::string changeMark() override;
+
+private:
+    HWND owner_;
+};
