@@ -183,6 +183,11 @@ class Probe:
         system does not share menus across processes."""
         return self.call("menu", hwnd)["items"]
 
+    def resource_menu(self, exe, name):
+        """A menu as the program's resources define it (exe: Windows path; name: resource
+        name or number): [{"text", "id", "separator", "grayed", "items" (submenus)}]."""
+        return self.call("resource_menu", exe, name)["items"]
+
     # -- common controls --------------------------------------------------------------
 
     def tab(self, hwnd):

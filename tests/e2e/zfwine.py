@@ -85,8 +85,11 @@ class WineDesktop:
     """One test's Wine world. Attributes: prefix (Linux path), display (":N"), env (for
     Wine processes), probe (a zfprobe.Probe), workdir (logs live in workdir/logs)."""
 
-    def __init__(self, name="e2e", keep=None):
+    def __init__(self, name="e2e", keep=None, display=None):
+        """display: an X display to use instead of a private Xvfb (for watching)."""
         self.name = name
+        self.own_display = display is None
+        self.display = display
         self.keep = keep if keep is not None else os.environ.get("ZF_E2E_KEEP") == "1"
         self.probe = None
         self._processes = []
@@ -118,8 +121,9 @@ class WineDesktop:
         self.prefix = os.path.join(self.workdir, "prefix")
         zfprefix.copy_prefix(template, self.prefix)
         self._install_harness_programs()
-        with self._log("xvfb") as log:
-            self._xvfb, self.display = _start_xvfb(log)
+        if self.own_display:
+            with self._log("xvfb") as log:
+                self._xvfb, self.display = _start_xvfb(log)
         self.env = zfprefix.wine_environment(self.prefix, self.display)
         with self._log("winprobe") as log:
             self.probe = Probe(["wine", os.path.join(self.harness_dir(), "winprobe.exe")],
@@ -143,7 +147,7 @@ class WineDesktop:
         """Stops every process of the test (even after a failure) and removes the prefix
         unless it is kept (keep=True or ZF_E2E_KEEP=1). A failure leaves a screenshot in
         build/e2e-artifacts."""
-        if failed and self._xvfb is not None:
+        if failed and self.display:
             self._failure_screenshot()
         if self.probe is not None:
             self.probe.close()
@@ -336,8 +340,21 @@ class WineDesktop:
                               env=self.env, check=True, timeout=60, capture_output=True).stdout
 
     def tray_icon_image(self, index=0):
+        """RGB bytes of the 16x16 square of a tray icon, to tell its images apart."""
         x, y = self.tray_point(index)
-        return self.screen_region(x - 8, y - 8, x + 8, y + 8)
+        return self.screen_region(x - 7, y - 7, x + 9, y + 9)
+
+    def tray_icon_shown(self, index=0):
+        """Whether an icon is drawn at that tray place (the bare taskbar is one colour)."""
+        image = self.tray_icon_image(index)
+        return len({image[i:i + 3] for i in range(0, len(image), 3)}) > 2
+
+    def open_tray_menu(self, index=0, timeout=30):
+        """Right-clicks a tray icon and returns the record of the menu window (#32768)
+        once it is visible; choose items with key("Down", ..., "Return")."""
+        self.right_click(*self.tray_point(index))
+        return self.wait_for(lambda: self.probe.find_window(cls="#32768"), timeout=timeout,
+                             message="the tray icon's menu")
 
     def desktop_point(self):
         """A point on the empty desktop, right above the taskbar's middle."""

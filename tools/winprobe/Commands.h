@@ -16,7 +16,7 @@ std::wstring windowText(HWND window);
 JsonObject windowInfo(HWND window);
 HWND clipboardOwnerWindow();
 
-// Windows (WindowCommands.cpp).
+// Windows and menus (WindowCommands.cpp, MenuCommands.cpp).
 void cmdPing(const Args& args, JsonObject& answer);
 void cmdWindows(const Args& args, JsonObject& answer);
 void cmdWindow(const Args& args, JsonObject& answer);
@@ -35,6 +35,7 @@ void cmdCursor(const Args& args, JsonObject& answer);
 void cmdPixel(const Args& args, JsonObject& answer);
 void cmdKeys(const Args& args, JsonObject& answer);
 void cmdMenu(const Args& args, JsonObject& answer);
+void cmdResourceMenu(const Args& args, JsonObject& answer);
 
 // Common controls (ControlCommands.cpp, ListViewCommands.cpp).
 void cmdTab(const Args& args, JsonObject& answer);

@@ -181,20 +181,3 @@ void cmdKeys(const Args& args, JsonObject& answer) {
         down.push_back((GetAsyncKeyState(args.number(i)) & 0x8000) ? "true" : "false");
     answer.addRaw("down", jsonArray(down));
 }
-
-// Items of a menu window (class #32768) through MN_GETHMENU; Wine keeps menus in the
-// owning process, so this may report an error there.
-void cmdMenu(const Args& args, JsonObject& answer) {
-    HMENU menu =
-        reinterpret_cast<HMENU>(sendWithTimeout(args.existingWindow(0), MN_GETHMENU, 0, 0));
-    int count = GetMenuItemCount(menu);
-    if (count < 0)
-        throw ProbeError("cannot read the menu");
-    std::vector<std::string> items;
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[256] = L"";
-        GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
-        items.push_back(jsonText(toUtf8(text)));
-    }
-    answer.addRaw("items", jsonArray(items));
-}

@@ -27,6 +27,7 @@ const Command kCommands[] = {
     {"pixel", cmdPixel},
     {"keys", cmdKeys},
     {"menu", cmdMenu},
+    {"resource_menu", cmdResourceMenu},
     {"tab", cmdTab},
     {"tab_select", cmdTabSelect},
     {"tab_rect", cmdTabRect},
