@@ -8,7 +8,7 @@ import tempfile
 import time
 
 # Raise when the recipe below changes, so that cached templates are made again.
-TEMPLATE_REVISION = 1
+TEMPLATE_REVISION = 2
 
 # Folder inside drive_c that holds the harness's own programs and logs.
 HARNESS_DIR = "zfharness"
@@ -102,6 +102,7 @@ def _make_template(prefix):
     os.remove(reg_file)
     os.makedirs(os.path.join(prefix, "drive_c", HARNESS_DIR))
     _detach_home_folders(prefix)
+    _install_caption_font(prefix)
 
 
 def _detach_home_folders(prefix):
@@ -114,6 +115,18 @@ def _detach_home_folders(prefix):
             if os.path.islink(link):
                 os.remove(link)
                 os.mkdir(link)
+
+
+def _install_caption_font(prefix):
+    """Caption buttons are drawn with Marlett; Debian's Wine does not find its copy on its
+    own and draws letters instead, which spoils the screenshots."""
+    for folder in ("/usr/share/wine/fonts", "/usr/lib/wine/fonts", "/opt/wine/share/wine/fonts"):
+        font = os.path.join(folder, "marlett.ttf")
+        if os.path.exists(font):
+            fonts = os.path.join(prefix, "drive_c", "windows", "Fonts")
+            os.makedirs(fonts, exist_ok=True)
+            shutil.copy2(font, fonts)
+            return
 
 
 def copy_prefix(template, target):

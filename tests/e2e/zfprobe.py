@@ -11,6 +11,8 @@ LVIS_SELECTED = 0x2
 LVIR_BOUNDS, LVIR_ICON, LVIR_LABEL = 0, 1, 2
 BST_UNCHECKED, BST_CHECKED = 0, 1
 WM_CLOSE = 0x0010
+EM_GETSEL = 0x00B0
+WS_EX_TOPMOST = 0x0008
 WM_COMMAND = 0x0111
 IDOK, IDCANCEL = 1, 2
 VK_SHIFT, VK_CONTROL, VK_MENU = 0x10, 0x11, 0x12
@@ -136,6 +138,11 @@ class Probe:
     def text(self, hwnd):
         """The window's text through WM_GETTEXT (the current text of edit controls)."""
         return self.call("text", hwnd)["text"]
+
+    def edit_selection(self, hwnd):
+        """(start, end) of an edit control's selection, in characters (texts < 64K)."""
+        packed = self.send(hwnd, EM_GETSEL) & 0xFFFFFFFF
+        return packed & 0xFFFF, packed >> 16
 
     def set_text(self, hwnd, text):
         return self.call("set_text", hwnd, text)["result"]

@@ -225,6 +225,19 @@ class WineDesktop:
     def wait_for(self, predicate, timeout=30, interval=0.2, message=None):
         return wait_for(predicate, timeout, interval, message)
 
+    def wait_window(self, timeout=30, **criteria):
+        """Waits for a top-level window matching Probe.find_windows criteria (title=,
+        title_contains=, cls=, pid=, visible=) and returns its record."""
+        return self.wait_for(lambda: self.probe.find_window(**criteria), timeout,
+                             message=f"a window with {criteria}")
+
+    def wait_gone(self, hwnd, timeout=30):
+        """Waits until a window is destroyed or hidden."""
+        def gone():
+            window = self.probe.window(hwnd)
+            return window is None or not window["visible"]
+        self.wait_for(gone, timeout, message=f"window {hwnd} to go away")
+
     def wait_exit(self, process, timeout=30):
         """Waits for a Popen from run() to end; returns its exit code."""
         self.wait_for(lambda: process.poll() is not None, timeout,
