@@ -288,8 +288,9 @@ class WineDesktop:
         return self.probe.find_window(cls="Shell_TrayWnd")["rect"]
 
     def tray_point(self, index=0):
-        """Screen point of the index-th tray icon from the right (0: the only or newest
-        icon), from the taskbar's rectangle: about (1013, 757) on 1024x768."""
+        """Screen point of the index-th tray icon from the right, from the taskbar's
+        rectangle: about (1013, 757) on 1024x768. Wine adds icons right to left, so 0 is
+        the first icon added."""
         left, top, right, bottom = self.taskbar_rect()
         return right - TRAY_ICON_PITCH // 2 - 1 - index * TRAY_ICON_PITCH, (top + bottom) // 2 - 1
 

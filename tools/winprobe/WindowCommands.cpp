@@ -19,6 +19,14 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM list) {
     return TRUE;
 }
 
+// A picture static's "text" is its resource reference, not something a user reads.
+bool hasText(HWND window) {
+    if (className(window) != L"Static")
+        return true;
+    LONG type = GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK;
+    return type != SS_ICON && type != SS_BITMAP && type != SS_ENHMETAFILE;
+}
+
 // Controls also carry their id, parent and current text.
 std::string windowList(const std::vector<HWND>& windows, bool controls) {
     std::vector<std::string> items;
@@ -26,7 +34,7 @@ std::string windowList(const std::vector<HWND>& windows, bool controls) {
         JsonObject info = windowInfo(window);
         if (controls) {
             info.addInt("id", GetDlgCtrlID(window)).addWindow("parent", GetParent(window));
-            info.addText("text", toUtf8(windowText(window)));
+            info.addText("text", hasText(window) ? toUtf8(windowText(window)) : std::string());
         }
         items.push_back(info.str());
     }
