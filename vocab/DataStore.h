@@ -35,11 +35,15 @@ public:
 
     std::unique_ptr<DataStore> clone() const;
 
-    // Fills this new store from the data file; false when the file is missing
-    // or was refused (a refused file has been reported to the user).
+    // Fills this new store from the data file (or, when it is missing, from
+    // what an interrupted save left beside it); false when there is no file
+    // or it was refused: damaged or foreign files are reported to the user
+    // and leave the store as new.
     bool load(const std::string& path);
-    // Writes the whole store safely (a complete old or new file exists at
-    // every moment); false, reported to the user, when it could not.
+    // Writes the whole store to a temporary file that then replaces the data
+    // file, so that a complete old or new file exists at every moment; a
+    // data file that cannot be loaded is first kept aside (data.bad). False,
+    // reported to the user, when it could not.
     bool save(const std::string& path) const;
 
     // The key sequence to play into `window`: the first title fragment found
