@@ -1,8 +1,10 @@
 """Client of winprobe.exe: one long-lived process that answers questions about the Wine desktop."""
 
+import ctypes
 import json
 import os
 import select
+import signal
 import subprocess
 
 # Constants the tests pass to the probe; the Windows values, for readability at call sites.
@@ -26,6 +28,18 @@ class ProbeError(RuntimeError):
     pass
 
 
+_PR_SET_PDEATHSIG = 1
+_libc = ctypes.CDLL(None, use_errno=True)
+
+
+def own_session_dying_with_parent():
+    """preexec_fn for every process a test starts: its own session (so that it can be
+    stopped as a group) and a kill when the test process dies, even by SIGKILL from a
+    CTest timeout. Xvfb going down takes the Wine processes with it."""
+    os.setsid()
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
 def _escape(field):
     text = str(field)
     return (text.replace("\\", "\\\\").replace("\t", "\\t")
@@ -40,7 +54,7 @@ class Probe:
     def __init__(self, argv, env, log):
         self._process = subprocess.Popen(
             argv, stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=log,
-            env=env, start_new_session=True)
+            env=env, preexec_fn=own_session_dying_with_parent)
         self._buffer = b""
 
     # -- transport --------------------------------------------------------------------

@@ -9,12 +9,13 @@ a winprobe client, xdotool input and screenshots. Use as a context manager:
 
 import os
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
 
 import zfprefix
-from zfprobe import Probe, ProbeError
+from zfprobe import Probe, ProbeError, own_session_dying_with_parent
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE_DIR = os.path.dirname(os.path.dirname(HERE))
@@ -68,7 +69,8 @@ def _start_xvfb(log):
     process = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
          "-nolisten", "tcp", "-noreset"],
-        pass_fds=(write_end,), stdout=log, stderr=log, start_new_session=True)
+        pass_fds=(write_end,), stdout=log, stderr=log,
+        preexec_fn=own_session_dying_with_parent)
     os.close(write_end)
     number = b""
     with os.fdopen(read_end, "rb") as reader:
@@ -111,6 +113,7 @@ class WineDesktop:
     # -- start and stop -----------------------------------------------------------------
 
     def start(self):
+        _end_cleanly_on_sigterm()
         started = time.monotonic()
         template = zfprefix.ensure_template(build_dir())
         self.template_seconds = time.monotonic() - started
@@ -184,7 +187,7 @@ class WineDesktop:
         with self._log(os.path.basename(exe.replace("\\", "/"))) as log:
             process = subprocess.Popen(command, cwd=folder or self.drive_c(), env=self.env,
                                        stdout=log, stderr=subprocess.STDOUT,
-                                       start_new_session=True)
+                                       preexec_fn=own_session_dying_with_parent)
         self._processes.append(process)
         return process
 
@@ -374,6 +377,14 @@ class WineDesktop:
         """A point on the empty desktop, right above the taskbar's middle."""
         left, top, right, _ = self.taskbar_rect()
         return (left + right) // 2, top - 40
+
+
+def _end_cleanly_on_sigterm():
+    """A test runner that stops a test with SIGTERM should still get the teardown."""
+    if signal.getsignal(signal.SIGTERM) == signal.SIG_DFL:
+        def raise_exit(signum, frame):
+            raise SystemExit(f"stopped by signal {signum}")
+        signal.signal(signal.SIGTERM, raise_exit)
 
 
 def _stop(process):
