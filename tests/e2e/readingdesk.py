@@ -1,0 +1,129 @@
+"""Steps shared by the reading tests and the demo: the program with vocabularies, documents
+in notepad, the tray icon dragged onto a window, and what the read left behind."""
+
+import os
+import time
+
+import zfdata
+
+PROGRAM_FOLDER = "C:\\Zembrafind"
+FOUND_TITLE = "Keywords found"
+EM_GETSEL = 0x00B0
+LB_GETITEMHEIGHT = 0x01A1
+WS_EX_TOPMOST = 0x0008
+GO_TO_ID = 202
+
+
+def start_reader(desk, vocabularies, settings=None):
+    """Installs the built product with a data.dat of these vocabularies, starts zfw32 from
+    its folder and waits for its tray icon; returns the Popen."""
+    desk.install_dist(PROGRAM_FOLDER)
+    desk.write_file(PROGRAM_FOLDER + "\\data.dat", zfdata.data_file(vocabularies, settings))
+    process = desk.run(PROGRAM_FOLDER + "\\zfw32.exe", cwd=PROGRAM_FOLDER)
+    desk.wait_window(title="kestrelwin", visible=None)
+    desk.wait_for(desk.tray_icon_shown, message="the tray icon")
+    return process
+
+
+def centre(rect):
+    left, top, right, bottom = rect
+    return (left + right) // 2, (top + bottom) // 2
+
+
+def document_point(desk, notepad):
+    """A point inside notepad's text area, below the text of a short document."""
+    edit = desk.probe.control(notepad, cls="Edit")
+    left, top, right, bottom = edit["rect"]
+    return (left + right) // 2, top + (bottom - top) * 2 // 3
+
+
+def foreground(desk):
+    """The foreground window's record; {} while no window is in front."""
+    return desk.probe.foreground() or {}
+
+
+def put_in_front(desk, notepad):
+    desk.click(*document_point(desk, notepad))
+    desk.wait_for(lambda: foreground(desk).get("hwnd") == notepad, message="notepad in front")
+
+
+def put_desktop_in_front(desk):
+    desk.click(*desk.desktop_point())
+    desk.wait_for(lambda: foreground(desk).get("class") == "#32769",
+                  message="the desktop in front")
+
+
+def drag_tray_icon(desk, point, release=True):
+    """Holds the tray icon (long enough to start the drag) and drags it to point."""
+    desk.drag(desk.tray_point(), point, steps=12, hold_ms=400, step_ms=40, release=release)
+
+
+def found_window(desk):
+    """The Keywords found window's record (shown or hidden), or None."""
+    return desk.probe.find_window(title=FOUND_TITLE, visible=None)
+
+
+def found_list(desk, window):
+    """{"items", "selected", ...} of the window's list box, and the list box's record."""
+    box = desk.probe.control(window["hwnd"], cls="ListBox")
+    return desk.probe.listbox(box["hwnd"]), box
+
+
+def wait_read_over(desk, idle_image, timeout=30):
+    """Waits until the tray icon shows its idle image again after a read."""
+    desk.wait_for(lambda: desk.tray_icon_image() == idle_image, timeout=timeout, interval=0.05,
+                  message="the idle tray icon")
+
+
+def edit_selection(desk, notepad):
+    """(start, end) of the selection in notepad's edit control."""
+    edit = desk.probe.control(notepad, cls="Edit")
+    result = desk.probe.send(edit["hwnd"], EM_GETSEL) & 0xFFFFFFFF
+    return result & 0xFFFF, result >> 16
+
+
+def expected_selection(document, keyword):
+    """Where notepad's case-blind Find selects the keyword's first occurrence."""
+    text = document.replace("\n", "\r\n")
+    start = text.lower().index(keyword.lower())
+    return start, start + len(keyword)
+
+
+def list_item_point(desk, box, index):
+    height = desk.probe.send(box["hwnd"], LB_GETITEMHEIGHT)
+    left, top, right, _ = box["rect"]
+    return (left + right) // 2, top + 2 + index * height + height // 2
+
+
+def close_find_dialogs(desk, notepad_pid):
+    """Closes notepad's Find dialog, so that the next "Go to" opens a fresh one."""
+    for window in desk.probe.find_windows(title="Find", pid=notepad_pid):
+        desk.probe.post(window["hwnd"], 0x0010)
+        desk.wait_gone(window["hwnd"])
+
+
+def program_cpu_seconds(desk):
+    """User plus system time of the zfw32.exe process of this desktop, from /proc."""
+    tick = os.sysconf("SC_CLK_TCK")
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                if b"zfw32.exe" not in cmdline.read():
+                    continue
+            with open(f"/proc/{pid}/environ", "rb") as environ:
+                if f"WINEPREFIX={desk.prefix}\0".encode() not in environ.read() + b"\0":
+                    continue
+            with open(f"/proc/{pid}/stat") as stat:
+                fields = stat.read().rsplit(")", 1)[1].split()
+            return (int(fields[11]) + int(fields[12])) / tick
+        except OSError:
+            continue
+    raise AssertionError("no zfw32.exe process found for this desktop")
+
+
+class Stopwatch:
+    def __init__(self):
+        self.started = time.monotonic()
+
+    def seconds(self):
+        return time.monotonic() - self.started

@@ -1,0 +1,127 @@
+"""Reading a notepad document by dropping the tray icon on it: the Keywords found window,
+"Go to" and double click, the busy icon, the user's clipboard, window-specific sequences."""
+
+import os
+import sys
+import unittest
+
+import readingdesk as rd
+from zfdata import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Settings, Vocabulary
+from zfwine import WineDesktop, build_dir
+
+DOCUMENT = ("Zebras graze at dawn.\nThe KESTREL watches\nfrom the fence post.\n"
+            "Rain and strong wind.\n")
+
+VOCABULARIES = [
+    Vocabulary("Animals", "shell32.dll", 41,
+               [("Zebra", ANY_WORD), ("kestrel", ANY_WORD), ("grey heron", EXACT_PHRASE)]),
+    Vocabulary("Birds", "shell32.dll", 13, [("Kestrel Heron", ANY_WORD)]),
+    Vocabulary("Weather", "shell32.dll", 12,
+               [("rain", ANY_WORD), ("wind strong", ALL_WORDS), ("snow", ANY_WORD)]),
+    Vocabulary("Empty", "shell32.dll", 3, []),
+    Vocabulary("Places", "default", 0, [("Fence Post", EXACT_PHRASE), ("river", ANY_WORD)]),
+]
+ALL_HITS = ["fence post", "kestrel", "kestrel", "rain", "wind strong", "zebra"]
+
+
+class ReadAllTest(unittest.TestCase):
+    def test_drop_on_notepad_lists_hits_and_goes_to_them(self):
+        with WineDesktop("reading-all") as desk:
+            notepad = desk.start_notepad(DOCUMENT, name="zebras.txt")
+            notepad_pid = desk.probe.window(notepad)["pid"]
+            rd.start_reader(desk, VOCABULARIES)
+            idle = desk.tray_icon_image()
+            desk.probe.clip_set(("ansi", "my own words"), ("ZfUserMark", b"\x07\x00\x09"))
+            rd.put_desktop_in_front(desk)
+
+            busy_seen, seconds, cpu = self.read_by_drop(desk, notepad, idle)
+            window = rd.found_window(desk)
+            listing, box = rd.found_list(desk, window)
+            self.assertEqual(ALL_HITS, listing["items"])
+            self.assertEqual(0, listing["selected"])
+            self.assertTrue(window["visible"])
+            self.assertTrue(window["exstyle"] & rd.WS_EX_TOPMOST)
+            self.assertEqual(window["hwnd"], rd.foreground(desk).get("hwnd"))
+            self.assertTrue(busy_seen, "the tray icon never showed the busy image")
+            self.assertEqual(idle, desk.tray_icon_image())
+            self.assertEqual("my own words", desk.probe.clip_text())
+            self.assertEqual(b"\x07\x00\x09", desk.probe.clip_data("ZfUserMark"))
+            print(f"\nread all: drop to finished read {seconds:.2f} s, "
+                  f"program CPU {cpu * 1000:.0f} ms", file=sys.stderr)
+            desk.screenshot(os.path.join(build_dir(), "e2e-artifacts", "reading-found.png"))
+
+            # "Go to" on the selected entry, clicked like a user.
+            desk.probe.select_listbox(box["hwnd"], 1)
+            go_to = desk.probe.control(window["hwnd"], id=rd.GO_TO_ID)
+            desk.click(*rd.centre(go_to["rect"]))
+            self.assert_selected(desk, notepad, "kestrel")
+            self.assertFalse(desk.probe.window(window["hwnd"])["visible"])
+            self.assertTrue(desk.probe.find_window(title="Find", pid=notepad_pid))
+            rd.close_find_dialogs(desk, notepad_pid)
+
+            # A second read; a double click on an entry goes to it as well.
+            rd.put_desktop_in_front(desk)
+            self.read_by_drop(desk, notepad, idle)
+            window = rd.found_window(desk)
+            listing, box = rd.found_list(desk, window)
+            self.assertEqual(ALL_HITS, listing["items"])
+            desk.click(*rd.list_item_point(desk, box, 5), repeat=2)
+            self.assert_selected(desk, notepad, "zebra")
+            self.assertFalse(desk.probe.window(window["hwnd"])["visible"])
+
+    def read_by_drop(self, desk, notepad, idle):
+        """Drops the tray icon on notepad and waits for the read to end; returns whether
+        the busy icon was seen, the seconds from the drop to the end, the CPU seconds."""
+        cpu_before = rd.program_cpu_seconds(desk)
+        rd.drag_tray_icon(desk, rd.document_point(desk, notepad))
+        watch = rd.Stopwatch()
+        busy_seen = desk.wait_for(lambda: desk.tray_icon_image() != idle, timeout=10,
+                                  interval=0.02, message="the busy tray icon")
+        rd.wait_read_over(desk, idle)
+        seconds = watch.seconds()
+        return busy_seen, seconds, rd.program_cpu_seconds(desk) - cpu_before
+
+    def assert_selected(self, desk, notepad, keyword):
+        expected = rd.expected_selection(DOCUMENT, keyword)
+        desk.wait_for(lambda: rd.edit_selection(desk, notepad) == expected, timeout=15,
+                      message=f"notepad's selection on {keyword!r} {expected}")
+
+
+class WindowSpecificSequenceTest(unittest.TestCase):
+    def test_title_fragments_pick_select_all_and_find_sequences(self):
+        # For "zebras" windows: select the first two lines only, and find with Ctrl+F;
+        # every other window gets Ctrl+A, and a Find sequence that opens nothing.
+        settings = Settings(
+            select_all_sequences=[("ZEBRAS.TXT", "<ctrl><home><ctrl><shift><down><down><shift>")],
+            find_sequences=[("zebras", "<ctrl>f<ctrl>")], default_find="<esc>")
+        with WineDesktop("reading-specific") as desk:
+            zebras = desk.start_notepad(DOCUMENT, name="zebras.txt")
+            other = desk.start_notepad(DOCUMENT, name="other.txt")
+            rd.start_reader(desk, VOCABULARIES, settings)
+            idle = desk.tray_icon_image()
+
+            self.assertEqual(["kestrel", "kestrel", "zebra"], self.read(desk, zebras, idle))
+            window = rd.found_window(desk)
+            _, box = rd.found_list(desk, window)
+            desk.probe.select_listbox(box["hwnd"], 2)
+            desk.probe.click_id(window["hwnd"], rd.GO_TO_ID)
+            expected = rd.expected_selection(DOCUMENT, "zebra")
+            desk.wait_for(lambda: rd.edit_selection(desk, zebras) == expected, timeout=15,
+                          message="zebras.txt's selection on the entry")
+
+            self.assertEqual(ALL_HITS, self.read(desk, other, idle))
+
+    def read(self, desk, notepad, idle):
+        # The two notepads overlap: the one to read comes on top.
+        desk.probe.set_foreground(notepad)
+        desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == notepad,
+                      message="the notepad to read in front")
+        rd.drag_tray_icon(desk, rd.document_point(desk, notepad))
+        desk.wait_for(lambda: desk.tray_icon_image() != idle, timeout=10, interval=0.02,
+                      message="the busy tray icon")
+        rd.wait_read_over(desk, idle)
+        return rd.found_list(desk, rd.found_window(desk))[0]["items"]
+
+
+if __name__ == "__main__":
+    unittest.main()
