@@ -21,19 +21,43 @@ BOOL BackgroundWindow::onInit() {
     return TRUE;
 }
 
-bool BackgroundWindow::onMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
-    if (message == WM_ERASEBKGND) {
+namespace {
+
+const UINT kMaximizeAgain = WM_APP + 1;
+
+} // namespace
+
+bool BackgroundWindow::onMessage(UINT message, WPARAM w, LPARAM, INT_PTR& result) {
+    switch (message) {
+    case WM_ERASEBKGND:
         // The banner covers the whole client area; erasing first would flicker.
         result = TRUE;
         return true;
-    }
-    if (message != WM_PAINT)
+    case WM_PAINT:
+        return paint();
+    case WM_SIZE:
+        keepMaximized(w);
         return false;
+    case kMaximizeAgain:
+        ShowWindow(hwnd(), SW_SHOWMAXIMIZED);
+        app_.activateDestination();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool BackgroundWindow::paint() {
     const PaintSession paint(hwnd());
     RECT client;
     GetClientRect(hwnd(), &client);
     paintBanner(paint.dc(), client);
     return true;
+}
+
+void BackgroundWindow::keepMaximized(WPARAM sizeType) {
+    if (sizeType == SIZE_RESTORED)
+        PostMessageA(hwnd(), kMaximizeAgain, 0, 0);
 }
 
 void BackgroundWindow::onOk() {

@@ -15,6 +15,12 @@ private:
     bool onCommand(int id) override { return dispatchCommand(*this, kCommands, id); }
     bool onMessage(UINT message, WPARAM w, LPARAM l, INT_PTR& result) override;
 
+    bool paint();
+    // Keeps the window maximized: the dialog manager shows a modal dialog
+    // "normal" once its queue first runs empty, which would undo the
+    // maximizing done while it opened.
+    void keepMaximized(WPARAM sizeType);
+
     // IDOK: the rest of the installer asks to end.
     void onOk();
     // IDCANCEL (Esc, close box): asks first.

@@ -57,6 +57,11 @@ void InstallerApp::openProgress() {
     ModelessKeys::add(progress_->createModeless(background_, IDD_PROGRESS));
 }
 
+void InstallerApp::activateDestination() const {
+    if (destination_ && IsWindowVisible(destination_->hwnd()))
+        SetActiveWindow(destination_->hwnd());
+}
+
 void InstallerApp::endInstaller() const {
     PostMessageA(background_, WM_COMMAND, IDOK, 0);
 }

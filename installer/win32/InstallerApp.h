@@ -24,6 +24,8 @@ public:
     // Called by the windows as the installation goes on.
     void openDestination(HWND background);
     void openProgress();
+    // Gives the "Destination" window the keyboard while it is shown.
+    void activateDestination() const;
     // Ends the installer from any window: the background window's IDOK.
     void endInstaller() const;
 
