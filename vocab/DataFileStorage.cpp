@@ -36,6 +36,11 @@ bool DataFileStorage::recover(std::string& bytes) {
 }
 
 bool DataFileStorage::write(std::string_view bytes) {
+    // Renaming would get round the user's read-only mark on Windows 95/98,
+    // so a read-only data file is refused on every system alike.
+    if (files_.isReadOnly(paths_.current)) {
+        return false;
+    }
     if (!writeTemporary(bytes) || !setAsideRefused()) {
         files_.remove(paths_.temporary);
         return false;

@@ -28,6 +28,8 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
     virtual bool exists(const std::string& path) = 0;
+    // True for an existing file that the user has made read-only.
+    virtual bool isReadOnly(const std::string& path) = 0;
     // False when the file cannot be opened or read.
     virtual bool readWholeFile(const std::string& path, std::string& bytes) = 0;
     // Creates the file, or truncates it when it exists; none when it cannot.

@@ -36,6 +36,17 @@ bool StdioFileSystem::exists(const std::string& path) {
     return file != nullptr;
 }
 
+bool StdioFileSystem::isReadOnly(const std::string& path) {
+    if (!exists(path)) {
+        return false;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "r+b"); // opens without truncating
+    if (file) {
+        std::fclose(file);
+    }
+    return file == nullptr;
+}
+
 bool StdioFileSystem::readWholeFile(const std::string& path, std::string& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {

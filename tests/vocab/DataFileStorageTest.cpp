@@ -97,6 +97,19 @@ TEST_F(DataFileStorageTest, FailedSaveIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{"data.dat", old}}));
 }
 
+TEST_F(DataFileStorageTest, ReadOnlyDataFileIsNeitherReplacedNorRenamed) {
+    const std::string old = encode(*makeRichStore());
+    for (bool canReplace : {true, false}) {
+        disk.files = {{"data.dat", old}};
+        disk.readOnly = {"data.dat"};
+        disk.canReplace = canReplace;
+        platform.errors.clear();
+        EXPECT_FALSE(makeNewerStore()->save("data.dat"));
+        EXPECT_EQ(platform.errors, std::vector<std::string>{"Data file save failed."});
+        EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{"data.dat", old}}));
+    }
+}
+
 TEST_F(DataFileStorageTest, StartUpRecoversFromAnInterruptedSwap) {
     const std::string old = encode(*makeRichStore());
     const std::string fresh = encode(*makeNewerStore());

@@ -17,6 +17,7 @@ public:
     int crashAfter = -1; // operations done before the crash; -1 for none
 
     bool exists(const std::string& path) override { return step() && disk_.exists(path); }
+    bool isReadOnly(const std::string& path) override { return step() && disk_.isReadOnly(path); }
     bool readWholeFile(const std::string& path, std::string& bytes) override {
         return step() && disk_.readWholeFile(path, bytes);
     }

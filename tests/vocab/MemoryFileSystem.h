@@ -6,6 +6,7 @@
 #include "vocab/FileSystem.h"
 
 #include <map>
+#include <set>
 #include <string>
 
 class MemoryFileSystem : public FileSystem {
@@ -13,8 +14,12 @@ public:
     std::map<std::string, std::string> files;
     // False acts like Windows 95/98, where a file cannot be replaced in one step.
     bool canReplace = true;
+    std::set<std::string> readOnly;
 
     bool exists(const std::string& path) override { return files.count(path) != 0; }
+    bool isReadOnly(const std::string& path) override {
+        return exists(path) && readOnly.count(path) != 0;
+    }
 
     bool readWholeFile(const std::string& path, std::string& bytes) override {
         auto found = files.find(path);

@@ -6,6 +6,7 @@
 class Win32FileSystem : public FileSystem {
 public:
     bool exists(const std::string& path) override;
+    bool isReadOnly(const std::string& path) override;
     bool readWholeFile(const std::string& path, std::string& bytes) override;
     std::unique_ptr<OutputFile> openForWrite(const std::string& path) override;
     bool rename(const std::string& from, const std::string& to) override;
