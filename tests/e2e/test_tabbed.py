@@ -1,0 +1,118 @@
+"""The tabbed window as the tray opens it: each page with its tab, busy tray icon, the
+embossed title after being covered, Help, and the Keywords page without vocabularies."""
+
+import time
+import unittest
+
+import zfdata
+from zftabbed import (IDC_HELP_BUTTON, IDC_KEYWORDS_ADD, IDC_KEYWORDS_LIST,
+                      IDC_KEYWORDS_PASTE, IDC_KEYWORDS_VOCABULARY, IDC_VOCAB_LIST, IDCANCEL,
+                      IDOK, Program)
+from zfwine import WineDesktop
+
+WM_CLOSE = 0x0010
+WM_SYSCOMMAND, SC_MAXIMIZE = 0x0112, 0xF030
+
+
+class TabbedWindowTest(unittest.TestCase):
+    def test_tray_menu_opens_each_page_with_its_tab_and_busy_icon(self):
+        with WineDesktop("tabbed-pages") as desk:
+            data = zfdata.data_file(zfdata.sample_vocabularies())
+            program = Program(desk, data)
+            idle = desk.tray_icon_image()
+            for item, page, shot in (("Settings", 2, "tabbed-settings"),
+                                     ("About", 3, "tabbed-about"),
+                                     ("Vocabularies", 0, "tabbed-vocabularies")):
+                with self.subTest(item=item):
+                    tabbed = program.open_from_tray_menu(item)
+                    # The posted "Init" re-selection has run once the window is up.
+                    time.sleep(1)
+                    self.assertEqual(page, program.selected_tab())
+                    self.assertEqual(page, program.visible_page())
+                    self.assertNotEqual(idle, desk.tray_icon_image(), "busy icon while open")
+                    program.window_shot(tabbed, shot)
+                    program.finish(IDCANCEL)
+                    desk.wait_for(lambda: desk.tray_icon_image() == idle,
+                                  message="the idle tray icon after closing")
+            # Nothing was confirmed, so nothing was written.
+            self.assertEqual(data, program.data())
+
+    def test_keywords_tab_shows_the_selected_vocabulary_and_pages_can_switch(self):
+        with WineDesktop("tabbed-switch") as desk:
+            program = Program(desk, zfdata.data_file(zfdata.sample_vocabularies()))
+            tabbed = program.open_from_tray_menu("Vocabularies")
+            icons = program.control(IDC_VOCAB_LIST)
+            desk.probe.listview_select(icons, [1])
+            program.show_tab(1)
+            box = desk.probe.combo(program.control(IDC_KEYWORDS_VOCABULARY))
+            self.assertEqual(["Animals", "Weather", "Places"], box["items"])
+            self.assertEqual(1, box["selected"])
+            self.assertEqual([["rain", "Any word"], ["strong wind", "All words"]],
+                             desk.probe.listview_rows(program.control(IDC_KEYWORDS_LIST)))
+            program.window_shot(tabbed, "tabbed-keywords")
+
+            # No selection on the Vocabularies page: the Keywords page shows the first.
+            program.show_tab(0)
+            desk.probe.listview_set_state(icons, -1, 0)
+            program.show_tab(1)
+            self.assertEqual(0, desk.probe.combo(program.control(IDC_KEYWORDS_VOCABULARY))[
+                "selected"])
+            for page in (2, 3, 0):
+                program.show_tab(page)
+            # The close box cancels like the Cancel button.
+            desk.probe.post(tabbed, WM_CLOSE)
+            desk.wait_for(lambda: desk.probe.window(tabbed) is None, message="closed")
+
+    def test_title_is_embossed_and_redrawn_after_being_covered(self):
+        with WineDesktop("tabbed-title") as desk:
+            program = Program(desk)
+            tabbed = program.open_from_tray_menu("Vocabularies")
+            time.sleep(1)
+            left, top, right, bottom = desk.probe.window(tabbed)["rect"]
+            margin = (left + 4, top + 30, left + 30, bottom - 40)
+            before = desk.screen_region(*margin)
+            self.assertGreater(len(set(before[i:i + 3] for i in range(0, len(before), 3))), 2,
+                               "the margin holds more than the face colour")
+            program.window_shot(tabbed, "tabbed-title-before-cover")
+
+            notepad = desk.start_notepad("covering the tabbed window\n", name="cover.txt")
+            desk.probe.post(notepad, WM_SYSCOMMAND, SC_MAXIMIZE)
+            desk.wait_for(lambda: desk.screen_region(*margin) != before,
+                          message="notepad covering the title")
+            desk.probe.post(notepad, WM_CLOSE)
+            desk.wait_for(lambda: desk.probe.window(notepad) is None, message="notepad gone")
+            desk.probe.set_foreground(tabbed)
+            desk.wait_for(lambda: desk.screen_region(*margin) == before,
+                          message="the title drawn again as before")
+            program.window_shot(tabbed, "tabbed-title-after-cover")
+            program.finish(IDOK)
+
+    def test_help_opens_the_help_page_and_add_without_vocabulary_says_so(self):
+        with WineDesktop("tabbed-empty") as desk:
+            program = Program(desk)
+            tabbed = program.open_from_tray_menu("Vocabularies")
+            self.assertEqual([], desk.probe.listview(program.control(IDC_VOCAB_LIST))["items"])
+            program.click(IDC_HELP_BUTTON)
+            desk.wait_for(lambda: "c:\\zembrafind\\zfhelp.htm" in
+                          [page.lower() for page in desk.opened_pages()],
+                          message="the help page opening")
+
+            program.show_tab(1)
+            box = desk.probe.combo(program.control(IDC_KEYWORDS_VOCABULARY))
+            self.assertEqual(([], -1), (box["items"], box["selected"]))
+            self.assertFalse(desk.probe.window(program.control(IDC_KEYWORDS_PASTE))["enabled"])
+            program.click(IDC_KEYWORDS_ADD)
+            message = desk.wait_for(lambda: program.message_box(tabbed),
+                                    message="the message box")
+            texts = [c["text"] for c in desk.probe.children(message)]
+            self.assertIn("No vocabulary is selected.", texts)
+            program.window_shot(message, "keywords-no-vocabulary")
+            program.click(IDOK, message)
+            program.wait_closed(message)
+            self.assertEqual([], desk.probe.listview(program.control(IDC_KEYWORDS_LIST))["items"])
+            program.finish(IDOK)
+            # OK writes the (unchanged) store.
+            self.assertEqual(zfdata.data_file(), program.data())
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,156 @@
+"""Driving the tabbed window and its dialogs under Wine: start the program with a given
+data.dat, open the window from the tray menu, find pages and dialogs, fill and confirm
+dialogs, and take screenshots of single windows."""
+
+import os
+import subprocess
+import time
+
+import zfdata
+from zfwine import build_dir
+
+PROGRAM = "C:\\Zembrafind\\zfw32.exe"
+MAIN_TITLE = "kestrelwin"
+TABBED_TITLE = "Zembrafind"
+
+# Control ids (resources/AppIds.h, resources/PageIds.h).
+IDM_VOCABULARIES, IDM_SETTINGS, IDM_ABOUT = 110, 111, 112
+IDC_TABS, IDC_HELP_BUTTON = 151, 154
+IDC_VOCAB_LIST, IDC_VOCAB_KEYWORDS, IDC_VOCAB_ADD = 301, 302, 303
+IDC_VOCAB_PROPERTIES, IDC_VOCAB_DELETE, IDC_VOCAB_UP, IDC_VOCAB_DOWN = 304, 305, 306, 307
+IDC_KEYWORDS_VOCABULARY, IDC_KEYWORDS_PICTURE, IDC_KEYWORDS_LIST = 321, 322, 323
+IDC_KEYWORDS_ADD, IDC_KEYWORDS_EDIT, IDC_KEYWORDS_COPY = 324, 325, 326
+IDC_KEYWORDS_PASTE, IDC_KEYWORDS_DELETE, IDC_KEYWORDS_UP, IDC_KEYWORDS_DOWN = 327, 328, 329, 330
+IDC_ENTRY_TEXT, IDC_ENTRY_MATCH = 341, 342
+IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON = 362, 363
+IDC_ICON_FILE, IDC_ICON_BROWSE, IDC_ICON_LIST = 382, 383, 384
+IDOK, IDCANCEL = 1, 2
+
+# The control that tells which page is up, per tab index.
+PAGE_MARKERS = {0: IDC_VOCAB_LIST, 1: IDC_KEYWORDS_LIST, 2: 601, 3: 701}
+# Down-arrow presses that reach each tray menu item (separators are skipped).
+TRAY_MENU_STEPS = {"Vocabularies": 1, "Settings": 2, "Help": 3, "About": 4}
+
+
+def screenshot_dir():
+    folder = os.path.join(build_dir(), "screenshots", "ui")
+    os.makedirs(folder, exist_ok=True)
+    return folder
+
+
+class Program:
+    """zfw32 running in a WineDesktop with the data file it was given."""
+
+    def __init__(self, desk, data=None):
+        self.desk = desk
+        self.probe = desk.probe
+        self.folder = desk.install_dist()
+        self.data_path = os.path.join(self.folder, "data.dat")
+        with open(self.data_path, "wb") as out:
+            out.write(zfdata.data_file() if data is None else data)
+        desk.run(PROGRAM, cwd=self.folder)
+        self.main = desk.wait_for(
+            lambda: desk.probe.find_window(title=MAIN_TITLE, visible=None),
+            message="the hidden main window")["hwnd"]
+        # The tray icon is added during the window's initialisation; give the
+        # taskbar a moment to show it.
+        time.sleep(1.5)
+
+    def data(self):
+        with open(self.data_path, "rb") as source:
+            return source.read()
+
+    # -- the tabbed window --------------------------------------------------------------
+
+    def open_from_tray_menu(self, item):
+        """Chooses a tray menu item with the keyboard; returns the tabbed window's hwnd."""
+        self.desk.right_click(*self.desk.tray_point())
+        self.desk.wait_for(lambda: self.probe.find_window(cls="#32768"),
+                           message="the tray menu")
+        self.desk.key(*(["Down"] * TRAY_MENU_STEPS[item]), "Return")
+        return self.wait_tabbed()
+
+    def wait_tabbed(self):
+        return self.desk.wait_for(self.tabbed, message="the tabbed window")
+
+    def tabbed(self):
+        """The tabbed window: the "Zembrafind" dialog that holds the tab control."""
+        for window in self.probe.find_windows(title=TABBED_TITLE, cls="#32770"):
+            if self.probe.control(window["hwnd"], id=IDC_TABS):
+                return window["hwnd"]
+        return None
+
+    def control(self, control_id, window=None):
+        found = self.probe.control(window or self.tabbed(), id=control_id)
+        if found is None:
+            raise AssertionError(f"no control {control_id}")
+        return found["hwnd"]
+
+    def visible_page(self):
+        """The tab index whose page is showing (None when no page or several are)."""
+        shown = [page for page, marker in PAGE_MARKERS.items()
+                 if self.probe.window(self.control(marker))["visible"]]
+        return shown[0] if len(shown) == 1 else None
+
+    def selected_tab(self):
+        return self.probe.tab(self.control(IDC_TABS))["selected"]
+
+    def show_tab(self, index):
+        self.probe.select_tab(self.control(IDC_TABS), index)
+        self.desk.wait_for(lambda: self.visible_page() == index, message=f"page {index}")
+
+    def click(self, control_id, window=None):
+        self.probe.click(self.control(control_id, window))
+
+    def finish(self, button):
+        """Presses the tabbed window's OK or Cancel and waits for it to close."""
+        tabbed = self.tabbed()
+        self.click(button, tabbed)
+        self.desk.wait_for(lambda: self.probe.window(tabbed) is None,
+                           message="the tabbed window closing")
+        self.desk.wait_for(lambda: not self.tabbed(), message="no tabbed window")
+
+    # -- dialogs ------------------------------------------------------------------------
+
+    def wait_dialog(self, title):
+        return self.desk.wait_for(lambda: self.probe.find_window(title=title, cls="#32770"),
+                                  message=f'the "{title}" dialog')["hwnd"]
+
+    def message_box(self, tabbed):
+        """The program's message box (caption "Zembrafind", like the tabbed window), or
+        None."""
+        for window in self.probe.find_windows(title=TABBED_TITLE, cls="#32770"):
+            if window["hwnd"] != tabbed:
+                return window["hwnd"]
+        return None
+
+    def wait_closed(self, hwnd):
+        self.desk.wait_for(lambda: self.probe.window(hwnd) is None, message="dialog closed")
+
+    def keyword_dialog(self, opener, text, mode, shot=None):
+        """Opens the "Keywords" dialog with `opener` (a button id of the Keywords page),
+        enters text and mode, and confirms."""
+        self.click(opener)
+        dialog = self.wait_dialog("Keywords")
+        self.probe.set_text(self.control(IDC_ENTRY_TEXT, dialog), text)
+        self.probe.select_combo(self.control(IDC_ENTRY_MATCH, dialog), mode)
+        if shot:
+            self.window_shot(dialog, shot)
+        self.click(IDOK, dialog)
+        self.wait_closed(dialog)
+
+    # -- pictures -----------------------------------------------------------------------
+
+    def window_shot(self, hwnd, name):
+        """Screenshot of one window's rectangle into build/screenshots/ui/<name>.png."""
+        # Away from the tray, whose tooltip would cover the window's corner.
+        self.desk.move(2, 2)
+        time.sleep(0.3)
+        full = os.path.join(screenshot_dir(), "_screen.png")
+        self.desk.screenshot(full)
+        left, top, right, bottom = self.probe.window(hwnd)["rect"]
+        target = os.path.join(screenshot_dir(), name + ".png")
+        subprocess.run(["convert", full, "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
+                        "+repage", target], check=True, timeout=60)
+        os.remove(full)
+        return target
