@@ -1,0 +1,93 @@
+"""uninstzfw.exe under Wine, started from its Start menu shortcut after a real
+installation: it removes only what the installer made and keeps data.dat when asked."""
+
+import subprocess
+import unittest
+
+from installer_driver import (DEFAULT_FOLDER, IDNO, IDYES, UNINSTALL_CAPTION, InstallerDriver,
+                              screenshot_path, start_shortcut)
+from zfwine import WineDesktop
+
+CONFIRM = ("Do you want to remove Zembrafind from the folder\n" + DEFAULT_FOLDER +
+           "\nand from the Start menu?")
+KEEP = ("Do you want to keep your vocabularies and settings (the file DATA.DAT)?\n\n"
+        "Choose Yes to keep them for a later installation.")
+
+
+class UninstallTest(unittest.TestCase):
+    def test_removes_what_the_installer_made_and_keeps_the_data_file_on_request(self):
+        with WineDesktop("installer-uninstall") as desk:
+            inst = InstallerDriver(desk)
+            inst.install()
+            desk.write_file(DEFAULT_FOLDER + "\\MY NOTES.TXT", b"not the installer's")
+
+            self.start_uninstaller(desk, inst)
+            desk.screenshot(screenshot_path("6-uninstall-question.png"))
+            inst.answer(CONFIRM, IDYES, UNINSTALL_CAPTION)
+            inst.answer(KEEP, IDYES, UNINSTALL_CAPTION)
+            report = inst.wait_message(UNINSTALL_CAPTION)["text"]
+            desk.screenshot(screenshot_path("7-uninstall-report.png"))
+            self.assertIn("10 file(s) deleted.", report)
+            self.assertIn("(DATA.DAT) were kept", report)
+            self.assertIn('"Zembrafind" was removed', report)
+            self.assertIn("UNINSTZFW.EXE will be deleted when Windows next starts", report)
+            inst.answer(report, 1, UNINSTALL_CAPTION)
+            inst.wait_end()
+
+            self.assertEqual(["DATA.DAT", "MY NOTES.TXT", "UNINSTZFW.EXE"], inst.folder_names())
+            self.assertIsNone(inst.group_folder("Zembrafind"))
+            self.assertIsNone(inst.shortcut("Startup", "Zembrafind"))
+            self.assertIn("c:\\program files\\zembrafind\\uninstzfw.exe",
+                          self.pending_removals(desk))
+
+    def test_without_the_data_file_the_folder_goes_at_restart(self):
+        with WineDesktop("installer-uninstall-all") as desk:
+            inst = InstallerDriver(desk)
+            inst.install(startup=False)
+            self.start_uninstaller(desk, inst)
+            inst.answer(CONFIRM, IDYES, UNINSTALL_CAPTION)
+            inst.answer(KEEP, IDNO, UNINSTALL_CAPTION)
+            report = inst.wait_message(UNINSTALL_CAPTION)["text"]
+            self.assertIn("11 file(s) deleted.", report)
+            self.assertIn("UNINSTZFW.EXE and the folder will be deleted", report)
+            inst.answer(report, 1, UNINSTALL_CAPTION)
+            inst.wait_end()
+            self.assertEqual(["UNINSTZFW.EXE"], inst.folder_names())
+            pending = self.pending_removals(desk)
+            self.assertIn("c:\\program files\\zembrafind\\uninstzfw.exe", pending)
+            self.assertIn("c:\\program files\\zembrafind", pending.replace("uninstzfw.exe", ""))
+
+    def test_declining_removes_nothing(self):
+        with WineDesktop("installer-uninstall-no") as desk:
+            inst = InstallerDriver(desk)
+            inst.install()
+            before = inst.folder_names()
+            self.start_uninstaller(desk, inst)
+            inst.answer(CONFIRM, IDNO, UNINSTALL_CAPTION)
+            inst.wait_end()
+            self.assertEqual(before, inst.folder_names())
+            self.assertIsNotNone(inst.shortcut("Zembrafind", "Uninstall"))
+            self.assertIsNotNone(inst.shortcut("Startup", "Zembrafind"))
+
+    @staticmethod
+    def start_uninstaller(desk, inst):
+        inst.process = start_shortcut(desk, inst.shortcut("Zembrafind", "Uninstall"))
+
+        def question():
+            for window in desk.probe.find_windows(title=UNINSTALL_CAPTION):
+                return window
+        inst.pid = desk.wait_for(question, message="the uninstaller's question")["pid"]
+
+    @staticmethod
+    def pending_removals(desk):
+        """What the system will remove at its next start, lower-cased."""
+        answer = subprocess.run(
+            ["wine", "reg", "query",
+             "HKLM\\System\\CurrentControlSet\\Control\\Session Manager",
+             "/v", "PendingFileRenameOperations"],
+            env=desk.env, capture_output=True, timeout=120)
+        return answer.stdout.decode("latin-1").lower()
+
+
+if __name__ == "__main__":
+    unittest.main()
