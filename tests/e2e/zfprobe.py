@@ -195,6 +195,11 @@ class Probe:
         answer = self.call("pixel", x, y)
         return answer["r"], answer["g"], answer["b"]
 
+    def screen_pixels(self, left, top, right, bottom):
+        """Raw RGB bytes of a screen rectangle, rows top to bottom (milliseconds, unlike a
+        screenshot, so short-lived images can be caught)."""
+        return bytes.fromhex(self.call("screen_pixels", left, top, right, bottom)["rgb"])
+
     def keys_down(self, *virtual_keys):
         """Whether each virtual key is down as the system reports it (GetAsyncKeyState)."""
         return self.call("keys", *virtual_keys)["down"]

@@ -33,6 +33,7 @@ void cmdCheck(const Args& args, JsonObject& answer);
 void cmdClick(const Args& args, JsonObject& answer);
 void cmdCursor(const Args& args, JsonObject& answer);
 void cmdPixel(const Args& args, JsonObject& answer);
+void cmdScreenPixels(const Args& args, JsonObject& answer);
 void cmdKeys(const Args& args, JsonObject& answer);
 void cmdMenu(const Args& args, JsonObject& answer);
 void cmdResourceMenu(const Args& args, JsonObject& answer);

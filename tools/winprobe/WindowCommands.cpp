@@ -172,15 +172,6 @@ void cmdCursor(const Args&, JsonObject& answer) {
     answer.addBool("visible", GetSystemMetrics(SM_MOUSEPRESENT) != 0);
 }
 
-void cmdPixel(const Args& args, JsonObject& answer) {
-    HDC screen = GetDC(nullptr);
-    COLORREF color = GetPixel(screen, args.number(0), args.number(1));
-    ReleaseDC(nullptr, screen);
-    answer.addInt("r", GetRValue(color))
-        .addInt("g", GetGValue(color))
-        .addInt("b", GetBValue(color));
-}
-
 // What the system reports as held down; under Wine the asynchronous state is shared
 // by the desktop, so it shows keys that another program's keystrokes left pressed.
 void cmdKeys(const Args& args, JsonObject& answer) {

@@ -25,6 +25,7 @@ const Command kCommands[] = {
     {"click", cmdClick},
     {"cursor", cmdCursor},
     {"pixel", cmdPixel},
+    {"screen_pixels", cmdScreenPixels},
     {"keys", cmdKeys},
     {"menu", cmdMenu},
     {"resource_menu", cmdResourceMenu},
