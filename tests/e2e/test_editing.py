@@ -1,0 +1,255 @@
+"""A whole editing session on the Vocabularies and Keywords pages and their dialogs:
+OK writes exactly the edited store to data.dat, Cancel leaves data.dat and the program's
+store as they were."""
+
+import time
+import unittest
+
+import zfdata
+from zfdata import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Vocabulary
+from zftabbed import (IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS_ADD, IDC_KEYWORDS_COPY,
+                      IDC_KEYWORDS_DELETE, IDC_KEYWORDS_DOWN, IDC_KEYWORDS_EDIT,
+                      IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE, IDC_KEYWORDS_UP,
+                      IDC_KEYWORDS_VOCABULARY, IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON,
+                      IDC_VOCAB_ADD, IDC_VOCAB_DELETE, IDC_VOCAB_DOWN, IDC_VOCAB_KEYWORDS,
+                      IDC_VOCAB_LIST, IDC_VOCAB_UP, IDCANCEL, IDOK, Program)
+from zfwine import WineDesktop
+
+SHELL32_PATH = "C:\\windows\\system32\\shell32.dll"
+MODE_NAMES = {ANY_WORD: "Any word", ALL_WORDS: "All words", EXACT_PHRASE: "Exact phrase"}
+
+BIRD_ENTRIES = [("kestrel", ANY_WORD), ("grey heron", EXACT_PHRASE), ("barn owl", ALL_WORDS),
+                ("robin", ANY_WORD), ("song thrush", EXACT_PHRASE), ("wren", ANY_WORD)]
+
+
+def rows(entries):
+    return [[text, MODE_NAMES[mode]] for text, mode in entries]
+
+
+def edited_vocabularies():
+    """What the session below leaves, built independently of the program."""
+    animals, weather, places = zfdata.sample_vocabularies()
+    # Rows after the edit, the block moves and the deletion of rows 1 and 3.
+    birds = [("barn owl", ALL_WORDS), ("grey heron", EXACT_PHRASE), ("song thrush", EXACT_PHRASE),
+             ("wren", ANY_WORD)]
+    sky = [("rain bow", EXACT_PHRASE), ("barn owl", ALL_WORDS), ("song thrush", EXACT_PHRASE)]
+    del places
+    return [animals, weather,
+            Vocabulary("Sky", SHELL32_PATH, 7, sky),
+            Vocabulary("Birds", "shell32.dll", 3, birds)]
+
+
+class EditingSession:
+    """Drives the pages the way a user would, checking each step on screen."""
+
+    def __init__(self, test, program, shots):
+        self.test, self.program, self.probe, self.shots = test, program, program.probe, shots
+
+    def run(self):
+        program = self.program
+        self.tabbed = program.open_from_tray_menu("Vocabularies")
+        self.add_vocabulary("Birds", self.pick_listed_icon)
+        self.add_vocabulary("Sky", self.pick_typed_file)
+        self.add_vocabulary_with_defaults_then_delete()
+        self.test.assertEqual(["Animals", "Weather", "Places", "Birds", "Sky"],
+                              self.vocabulary_names())
+        self.shot(self.tabbed, "vocabularies-page-edited")
+
+        self.icons_select(3)
+        program.click(IDC_VOCAB_KEYWORDS)
+        program.desk.wait_for(lambda: program.visible_page() == 1, message="Keywords page")
+        self.test.assertEqual(3, self.probe.combo(self.box())["selected"])
+        for n, (text, mode) in enumerate(BIRD_ENTRIES):
+            program.keyword_dialog(IDC_KEYWORDS_ADD, text, mode,
+                                   shot="keyword-entry-dialog" if n == 1 and self.shots else None)
+        self.test.assertEqual(rows(BIRD_ENTRIES), self.rows())
+        self.edit_and_move_rows()
+        self.copy_into_sky()
+        self.select_rows([1, 3])
+        program.click(IDC_KEYWORDS_DELETE)
+        self.wait_rows(4)
+        self.test.assertEqual([], self.selected_rows())
+        self.shot(self.tabbed, "keywords-page-edited")
+        self.reorder_and_delete_vocabularies()
+
+    # -- vocabularies -------------------------------------------------------------------
+
+    def add_vocabulary(self, name, choose_icon):
+        program = self.program
+        program.click(IDC_VOCAB_ADD)
+        dialog = program.wait_dialog("Vocabulary properties")
+        self.test.assertEqual("", self.probe.text(program.control(IDC_PROPS_NAME, dialog)))
+        self.probe.set_text(program.control(IDC_PROPS_NAME, dialog), name)
+        program.click(IDC_PROPS_SELECT_ICON, dialog)
+        icons = program.wait_dialog("Change Icon")
+        choose_icon(icons)
+        program.wait_closed(icons)
+        self.shot(dialog, f"vocabulary-properties-{name.lower()}")
+        program.click(IDOK, dialog)
+        program.wait_closed(dialog)
+
+    def pick_listed_icon(self, dialog):
+        program = self.program
+        self.test.assertEqual("shell32.dll",
+                              self.probe.text(program.control(IDC_ICON_FILE, dialog)))
+        listing = self.probe.listbox(program.control(IDC_ICON_LIST, dialog))
+        self.test.assertGreater(len(listing["items"]), 10)
+        self.test.assertEqual(0, listing["selected"])
+        self.probe.select_listbox(program.control(IDC_ICON_LIST, dialog), 3)
+        self.shot(dialog, "change-icon-dialog")
+        program.click(IDOK, dialog)
+
+    def pick_typed_file(self, dialog):
+        """A typed file name and Enter reload the list and keep the dialog open; the next
+        OK closes it with the icon then chosen."""
+        program = self.program
+        icon_list = program.control(IDC_ICON_LIST, dialog)
+        self.probe.select_listbox(icon_list, 5)
+        self.probe.set_text(program.control(IDC_ICON_FILE, dialog), SHELL32_PATH)
+        self.probe.set_foreground(dialog)
+        program.desk.key("Return")
+        program.desk.wait_for(lambda: self.probe.listbox(icon_list)["selected"] == 0,
+                              message="the typed file's icons, icon 0 chosen")
+        time.sleep(0.5)
+        self.test.assertIsNotNone(self.probe.window(dialog), "Enter reloads, stays open")
+        self.probe.select_listbox(icon_list, 7)
+        program.click(IDOK, dialog)
+
+    def add_vocabulary_with_defaults_then_delete(self):
+        program = self.program
+        program.click(IDC_VOCAB_ADD)
+        dialog = program.wait_dialog("Vocabulary properties")
+        program.click(IDOK, dialog)
+        program.wait_closed(dialog)
+        self.test.assertEqual(["Animals", "Weather", "Places", "Birds", "Sky", ""],
+                              self.vocabulary_names())
+        # After Add the first vocabulary is selected, not the new one.
+        self.test.assertEqual([0], self.probe.listview_selected(self.icons()))
+        self.icons_select(5)
+        program.click(IDC_VOCAB_DELETE)
+        program.desk.wait_for(lambda: len(self.vocabulary_names()) == 5, message="deleted")
+
+    def reorder_and_delete_vocabularies(self):
+        program = self.program
+        program.show_tab(0)
+        self.icons_select(4)
+        program.click(IDC_VOCAB_UP)
+        program.desk.wait_for(lambda: self.vocabulary_names()[3] == "Sky", message="Sky up")
+        self.test.assertEqual([3], self.probe.listview_selected(self.icons()))
+        self.icons_select(4)
+        program.click(IDC_VOCAB_DOWN)  # the last one stays where it is
+        time.sleep(0.5)
+        self.test.assertEqual([4], self.probe.listview_selected(self.icons()))
+        self.icons_select(2)
+        program.click(IDC_VOCAB_DELETE)
+        program.desk.wait_for(lambda: self.vocabulary_names() == ["Animals", "Weather", "Sky",
+                                                                   "Birds"],
+                              message="Places deleted")
+
+    # -- keywords -----------------------------------------------------------------------
+
+    def edit_and_move_rows(self):
+        program = self.program
+        self.select_rows([3, 5])
+        program.click(IDC_KEYWORDS_EDIT)  # edits the first selected row, "robin"
+        dialog = program.wait_dialog("Keywords")
+        self.test.assertEqual("robin", self.probe.text(program.control(341, dialog)))
+        program.click(IDCANCEL, dialog)
+        program.wait_closed(dialog)
+        program.keyword_dialog(IDC_KEYWORDS_EDIT, "European robin", ALL_WORDS)
+        self.test.assertEqual(["European robin", "All words"], self.rows()[3])
+
+        names = lambda: [row[0] for row in self.rows()]
+        self.select_rows([2, 3])
+        for expected in (["kestrel", "barn owl", "European robin", "grey heron"],
+                         ["barn owl", "European robin", "kestrel", "grey heron"]):
+            program.click(IDC_KEYWORDS_UP)
+            program.desk.wait_for(lambda: names()[:4] == expected, message=f"moved: {expected}")
+        program.click(IDC_KEYWORDS_UP)  # the block is at the top: nothing moves
+        time.sleep(0.5)
+        self.test.assertEqual([0, 1], self.selected_rows())
+        self.select_rows([4, 5])
+        program.click(IDC_KEYWORDS_DOWN)  # the last row is selected: nothing moves
+        time.sleep(0.5)
+        self.select_rows([2])
+        program.click(IDC_KEYWORDS_DOWN)
+        program.desk.wait_for(lambda: names() == ["barn owl", "European robin", "grey heron",
+                                                   "kestrel", "song thrush", "wren"],
+                              message="kestrel one down")
+
+    def copy_into_sky(self):
+        program = self.program
+        self.select_rows([0, 4])
+        program.click(IDC_KEYWORDS_COPY)
+        program.desk.wait_for(lambda: self.probe.window(
+            program.control(IDC_KEYWORDS_PASTE))["enabled"], message="Paste enabled")
+        self.probe.select_combo(self.box(), 4)
+        self.wait_rows(0)
+        program.keyword_dialog(IDC_KEYWORDS_ADD, "rain bow", EXACT_PHRASE)
+        program.click(IDC_KEYWORDS_PASTE)
+        self.wait_rows(3)
+        self.test.assertEqual([["rain bow", "Exact phrase"], ["barn owl", "All words"],
+                               ["song thrush", "Exact phrase"]], self.rows())
+        self.probe.select_combo(self.box(), 3)
+        self.wait_rows(6)
+
+    # -- reading the pages --------------------------------------------------------------
+
+    def icons(self):
+        return self.program.control(IDC_VOCAB_LIST)
+
+    def icons_select(self, index):
+        self.probe.listview_select(self.icons(), [index])
+
+    def vocabulary_names(self):
+        return [row[0] for row in self.probe.listview_rows(self.icons())]
+
+    def box(self):
+        return self.program.control(IDC_KEYWORDS_VOCABULARY)
+
+    def entry_list(self):
+        return self.program.control(IDC_KEYWORDS_LIST)
+
+    def rows(self):
+        return self.probe.listview_rows(self.entry_list())
+
+    def wait_rows(self, count):
+        self.program.desk.wait_for(lambda: len(self.rows()) == count, message=f"{count} rows")
+
+    def select_rows(self, indices):
+        self.probe.listview_select(self.entry_list(), indices)
+
+    def selected_rows(self):
+        return self.probe.listview_selected(self.entry_list())
+
+    def shot(self, hwnd, name):
+        if self.shots:
+            self.program.window_shot(hwnd, name)
+
+
+class EditingTest(unittest.TestCase):
+    def test_ok_writes_exactly_the_edited_store(self):
+        with WineDesktop("editing-ok") as desk:
+            program = Program(desk, zfdata.data_file(zfdata.sample_vocabularies()))
+            EditingSession(self, program, shots=True).run()
+            program.finish(IDOK)
+            self.assertEqual(zfdata.data_file(edited_vocabularies()), program.data())
+
+    def test_cancel_leaves_data_file_and_store_as_they_were(self):
+        with WineDesktop("editing-cancel") as desk:
+            original = zfdata.data_file(zfdata.sample_vocabularies())
+            program = Program(desk, original)
+            EditingSession(self, program, shots=False).run()
+            program.finish(IDCANCEL)
+            self.assertEqual(original, program.data())
+
+            # The program's store is the one from before: OK now writes it unchanged.
+            program.open_from_tray_menu("Vocabularies")
+            names = [row[0] for row in desk.probe.listview_rows(program.control(IDC_VOCAB_LIST))]
+            self.assertEqual(["Animals", "Weather", "Places"], names)
+            program.finish(IDOK)
+            self.assertEqual(original, program.data())
+
+
+if __name__ == "__main__":
+    unittest.main()
