@@ -1,5 +1,11 @@
-# Native tests of the installer's logic, and the check that the Windows
-# programs import nothing that Windows 95 and NT 4.0 lack.
+# Native tests of the installer's logic, the tool that writes the shipped
+# initial data file, and the check that the Windows programs import nothing
+# that Windows 95 and NT 4.0 lack.
+if(ZF_FUZZ)
+    # The fuzz build only builds tests/fuzz/*_fuzzer.cpp (which link zfinstall).
+    return()
+endif()
+
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
@@ -13,3 +19,13 @@ gtest_discover_tests(zf_installer_tests DISCOVERY_TIMEOUT 60)
 # own save of a new store.
 add_executable(zf_make_initial_data ${ZF_ROOT}/tools/make_initial_data.cpp)
 target_link_libraries(zf_make_initial_data PRIVATE zfcore)
+
+find_program(ZF_MINGW_OBJDUMP i686-w64-mingw32-objdump)
+find_package(Python3 COMPONENTS Interpreter)
+if(ZF_MINGW_OBJDUMP AND Python3_FOUND AND NOT ZF_SANITIZE)
+    add_test(NAME win95_imports
+             COMMAND ${Python3_EXECUTABLE} ${ZF_ROOT}/tests/installer/check_win95_imports.py
+                     ${ZF_MINGW_OBJDUMP} ${ZF_ROOT}/tests/win95_imports.txt
+                     ${ZF_WIN32_DIR}/zfw32.exe ${ZF_WIN32_DIR}/install.exe
+                     ${ZF_WIN32_DIR}/uninstzfw.exe)
+endif()
