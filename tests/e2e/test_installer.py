@@ -7,6 +7,7 @@ import time
 import unittest
 
 from installer_driver import (CAPTION, DEFAULT_FOLDER, IDC_CONFIRM_FOLDER, IDC_CONFIRM_STARTUP,
+                              IDC_DEST_BROWSE,
                               IDC_DEST_FOLDER, IDC_DEST_STARTUP, IDC_PROGRESS_BAR,
                               IDC_PROGRESS_DESTINATION, IDC_PROGRESS_SOURCE, IDCANCEL, IDNO,
                               IDOK, INSTALLED_NAMES, WM_COMMAND, InstallerDriver,
@@ -156,6 +157,51 @@ class InstallerTest(unittest.TestCase):
             inst.wait_end()
             self.assertEqual(sorted(INSTALLED_NAMES[:10]), inst.folder_names())
             self.assertIsNone(inst.shortcut("Zembrafind", "Zembrafind"))
+            self.assertIsNone(inst.group_folder("Zembrafind"))
+
+    def test_browse_fills_in_the_folder_and_keeps_the_check_box(self):
+        with WineDesktop("installer-browse") as desk:
+            inst = InstallerDriver(desk)
+            destination = inst.start()
+            desk.probe.click_id(destination["hwnd"], IDC_DEST_STARTUP)
+            browser = self.open_browser(desk, inst, destination)
+            desk.probe.click_id(browser["hwnd"], IDCANCEL)
+            desk.wait_for(lambda: inst.window("Browse for Folder") is None, message="closed")
+            self.assertEqual(DEFAULT_FOLDER, inst.item_text(destination, IDC_DEST_FOLDER))
+
+            browser = self.open_browser(desk, inst, destination)
+            desk.screenshot(screenshot_path("8-folder-browser.png"))
+            # Under the desktop at the top come "/" (drive Z) and the user's Documents.
+            tree = desk.probe.control(browser["hwnd"], cls="SysTreeView32")
+            desk.click(tree["rect"][0] + 60, tree["rect"][1] + 40)
+            time.sleep(0.5)
+            desk.probe.click_id(browser["hwnd"], IDOK)
+            desk.wait_for(lambda: inst.window("Browse for Folder") is None, message="closed")
+            folder = inst.item_text(destination, IDC_DEST_FOLDER)
+            # Wine's shell gives this folder's path with a trailing backslash.
+            self.assertRegex(folder, r"^C:\\users\\[^\\]+\\Documents\\?$")
+            self.assertFalse(inst.checked(destination, IDC_DEST_STARTUP))
+
+    def open_browser(self, desk, inst, destination):
+        desk.probe.click_id(destination["hwnd"], IDC_DEST_BROWSE)
+        browser = inst.wait_window("Browse for Folder")
+        self.assertIsNotNone(desk.probe.control(browser["hwnd"], text="Browse for folder:"))
+        return browser
+
+    def test_read_only_location_is_refused_or_ends_with_the_copy_failure(self):
+        with WineDesktop("installer-read-only") as desk:
+            inst = InstallerDriver(desk)
+            inst.start()
+            desk.probe.click_id(inst.choose("Z:\\proc\\Zembrafind")["hwnd"], IDOK)
+            inst.answer(CANNOT_CREATE, IDOK)
+            confirmation = inst.window("Confirmation")
+            desk.probe.click_id(confirmation["hwnd"], IDCANCEL)
+            desk.wait_for(lambda: inst.window("Confirmation") is None, message="closed")
+            # An existing folder that takes no files: the first copy fails.
+            desk.probe.click_id(inst.choose("Z:\\proc")["hwnd"], IDOK)
+            inst.answer('Cannot copy file "C:\\SETUP\\README.TXT" to destination directory.', IDOK)
+            inst.answer("Installation failed.", IDOK)
+            inst.wait_end()
             self.assertIsNone(inst.group_folder("Zembrafind"))
 
     def test_refused_folders_and_the_ways_to_quit(self):
