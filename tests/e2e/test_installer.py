@@ -203,6 +203,21 @@ class InstallerTest(unittest.TestCase):
             inst.answer("Installation failed.", IDOK)
             inst.wait_end()
             self.assertIsNone(inst.group_folder("Zembrafind"))
+            self.check_installer_in_a_folder_too_long_for_its_path(desk)
+
+    def check_installer_in_a_folder_too_long_for_its_path(self, desk):
+        """The installer reads its own path into 128 bytes; a longer one is refused
+        rather than cut into the name of some other folder."""
+        folder = "C:\\" + "s" * 120
+        inst = InstallerDriver(desk, setup=folder)
+        inst.process = desk.run(folder + "\\install.exe", cwd=folder)
+        box = desk.wait_for(lambda: desk.probe.find_window(title=CAPTION), message="the refusal")
+        inst.pid = box["pid"]
+        inst.answer("The installation program's folder name is too long. Please copy the "
+                    "installation files to a folder with a shorter name and start install.exe "
+                    "from there.", IDOK)
+        inst.wait_end()
+        self.assertFalse(os.path.exists(desk.unix_path(DEFAULT_FOLDER)))
 
     def test_refused_folders_and_the_ways_to_quit(self):
         with WineDesktop("installer-refused") as desk:
