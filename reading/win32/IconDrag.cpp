@@ -82,6 +82,10 @@ void IconDrag::end() {
     ImageList_DragLeave(nullptr);
     ImageList_EndDrag();
     ImageList_Remove(images_.get(), 0);
+    // Wine cannot read other programs' windows back through the desktop's
+    // DC, so the drag "restores" black where it went; everything repaints.
+    RedrawWindow(nullptr, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // The window under the pointer comes to the front and gets a click at the

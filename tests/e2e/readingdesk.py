@@ -69,10 +69,33 @@ def found_list(desk, window):
     return desk.probe.listbox(box["hwnd"]), box
 
 
-def wait_read_over(desk, idle_image, timeout=30):
-    """Waits until the tray icon shows its idle image again after a read."""
+def tray_icon_busy(desk):
+    """Whether the tray icon shows the busy image: only that one has a yellow lens (the
+    dragged icon and the traces a drag leaves on the taskbar have none)."""
+    image = desk.tray_icon_image()
+    return any(image[i] > 200 and image[i + 1] > 200 and image[i + 2] < 100
+               for i in range(0, len(image), 3))
+
+
+def wait_busy(desk, timeout=10):
+    desk.wait_for(lambda: tray_icon_busy(desk), timeout=timeout, interval=0.02,
+                  message="the busy tray icon")
+
+
+def wait_idle(desk, idle_image, timeout=30):
+    """Waits until the tray icon shows its idle image (again)."""
     desk.wait_for(lambda: desk.tray_icon_image() == idle_image, timeout=timeout, interval=0.05,
                   message="the idle tray icon")
+
+
+def read_by_drop(desk, point, idle_image):
+    """Drops the tray icon at point, which must start a read, and waits for its end (the
+    busy icon seen, then the idle one); returns the seconds from the release to the end."""
+    drag_tray_icon(desk, point)
+    watch = Stopwatch()
+    wait_busy(desk)
+    wait_idle(desk, idle_image)
+    return watch.seconds()
 
 
 def edit_selection(desk, notepad):

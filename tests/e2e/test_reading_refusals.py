@@ -1,0 +1,80 @@
+"""Drops that read nothing (Escape while dragging, the desktop, the taskbar) and a read
+that finds nothing anywhere."""
+
+import time
+import unittest
+
+import readingdesk as rd
+from zfdata import ANY_WORD, Vocabulary
+from zfwine import WineDesktop
+
+DOCUMENT = "Zebras graze at dawn.\nThe kestrel watches.\n"
+PLAIN = "Nothing to see here.\n"
+VOCABULARIES = [Vocabulary("Animals", "shell32.dll", 41, [("zebra", ANY_WORD)]),
+                Vocabulary("Birds", "shell32.dll", 13, [("kestrel", ANY_WORD)])]
+
+# Long enough for a read to have shown its window and emptied the clipboard.
+QUIET_SECONDS = 2.5
+
+
+class RefusedDropTest(unittest.TestCase):
+    def test_escape_desktop_and_taskbar_read_nothing(self):
+        with WineDesktop("reading-refusals") as desk:
+            notepad = desk.start_notepad(DOCUMENT, name="zebras.txt")
+            rd.start_reader(desk, VOCABULARIES)
+            idle = desk.tray_icon_image()
+            desk.probe.clip_set_text("keep me")
+
+            # Notepad was in front before each drag: the tracker remembers it.
+            rd.put_in_front(desk, notepad)
+            rd.drag_tray_icon(desk, desk.desktop_point())
+            self.assert_nothing_read(desk, idle, "a drop on the desktop")
+
+            rd.put_in_front(desk, notepad)
+            left, top, right, bottom = desk.taskbar_rect()
+            rd.drag_tray_icon(desk, (right - 200, (top + bottom) // 2))
+            self.assert_nothing_read(desk, idle, "a drop on the taskbar")
+
+            rd.put_in_front(desk, notepad)
+            rd.drag_tray_icon(desk, rd.document_point(desk, notepad), release=False)
+            desk.xdotool("keydown", "Escape")
+            time.sleep(0.3)
+            desk.xdotool("keyup", "Escape")
+            time.sleep(0.2)
+            desk.mouse_up()
+            self.assert_nothing_read(desk, idle, "Escape while dragging")
+
+            # The drag still works afterwards.
+            rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
+            window = rd.found_window(desk)
+            self.assertEqual(["kestrel", "zebra"], rd.found_list(desk, window)[0]["items"])
+
+    def assert_nothing_read(self, desk, idle, what):
+        sequence = desk.probe.clip_info()["sequence"]
+        deadline = time.monotonic() + QUIET_SECONDS
+        while time.monotonic() < deadline:
+            self.assertIsNone(rd.found_window(desk), what)
+            self.assertFalse(rd.tray_icon_busy(desk), what)
+            time.sleep(0.1)
+        self.assertEqual(idle, desk.tray_icon_image(), what)
+        self.assertEqual(sequence, desk.probe.clip_info()["sequence"], what)
+        self.assertEqual("keep me", desk.probe.clip_text(), what)
+
+    def test_nothing_found_anywhere_takes_the_window_away(self):
+        with WineDesktop("reading-nothing") as desk:
+            notepad = desk.start_notepad(PLAIN, name="plain.txt")
+            rd.start_reader(desk, VOCABULARIES)
+            idle = desk.tray_icon_image()
+            desk.probe.clip_set_text("keep me")
+            sequence = desk.probe.clip_info()["sequence"]
+            rd.put_desktop_in_front(desk)
+
+            # The read shows the empty window while it runs, then takes it away.
+            rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
+            self.assertIsNone(rd.found_window(desk))
+            self.assertNotEqual(sequence, desk.probe.clip_info()["sequence"])
+            self.assertEqual("keep me", desk.probe.clip_text())
+
+
+if __name__ == "__main__":
+    unittest.main()
