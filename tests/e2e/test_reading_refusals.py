@@ -49,6 +49,13 @@ class RefusedDropTest(unittest.TestCase):
             window = rd.found_window(desk)
             self.assertEqual(["kestrel", "zebra"], rd.found_list(desk, window)[0]["items"])
 
+            # Escape closes the Keywords found window like "Close": notepad comes back.
+            self.assertEqual(window["hwnd"], rd.foreground(desk).get("hwnd"))
+            desk.key("Escape")
+            desk.wait_gone(window["hwnd"])
+            desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == notepad,
+                          message="notepad in front after Escape")
+
     def assert_nothing_read(self, desk, idle, what):
         sequence = desk.probe.clip_info()["sequence"]
         deadline = time.monotonic() + QUIET_SECONDS
