@@ -247,6 +247,9 @@ class EditingTest(unittest.TestCase):
             program.open_from_tray_menu("Vocabularies")
             names = [row[0] for row in desk.probe.listview_rows(program.control(IDC_VOCAB_LIST))]
             self.assertEqual(["Animals", "Weather", "Places"], names)
+            # The copied entries outlive the window: Paste is ready on the next opening.
+            program.show_tab(1)
+            self.assertTrue(desk.probe.window(program.control(IDC_KEYWORDS_PASTE))["enabled"])
             program.finish(IDOK)
             self.assertEqual(original, program.data())
 

@@ -52,9 +52,7 @@ class Program:
         self.main = desk.wait_for(
             lambda: desk.probe.find_window(title=MAIN_TITLE, visible=None),
             message="the hidden main window")["hwnd"]
-        # The tray icon is added during the window's initialisation; give the
-        # taskbar a moment to show it.
-        time.sleep(1.5)
+        desk.wait_for(desk.tray_icon_shown, message="the tray icon")
 
     def data(self):
         with open(self.data_path, "rb") as source:
