@@ -222,6 +222,13 @@ class SettingsPageTest(unittest.TestCase):
             self.assertEqual([("Notepad", "<ctrl>f<ctrl>"), ("Viewer", "<alt>s<alt>f")],
                              s.rows(dialog))
             self.assertEqual("<ctrl>f<ctrl>", s.text(IDC_DEFAULT, dialog))
+            # A double click on a row edits it like "&Edit".
+            left, top, right, bottom = desk.probe.listview_item_rect(
+                program.control(IDC_LIST, dialog), 1)
+            desk.click((left + right) // 2, (top + bottom) // 2, repeat=2)
+            pair = program.wait_dialog("Window Specific")
+            self.assertEqual("Viewer", s.text(IDC_PAIR_TITLE, pair))
+            s.close(pair, IDCANCEL)
             for _ in range(2):
                 s.select_row(dialog, 0)
                 s.click(IDC_DELETE, dialog)
