@@ -14,11 +14,14 @@ import time
 SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "e2e"))
 
+import readingdesk  # noqa: E402
 import zfdata  # noqa: E402
 import zfwine  # noqa: E402
 
 PROGRAM_FOLDER = "C:\\Zembrafind"
 PROGRAM = PROGRAM_FOLDER + "\\zfw32.exe"
+SAMPLE_DOCUMENT = ("Field notes, Tuesday\n\nA zebra stood by the fence post at dawn while a "
+                   "kestrel hovered\nover the river. Then came rain and a strong, cold wind.\n")
 
 
 class Demo:
@@ -31,8 +34,8 @@ class Demo:
         self.program = None
 
     def steps(self):
-        return [self.start_program, self.show_tray_icon, self.show_tray_menu,
-                self.exit_from_menu]
+        return [self.start_program, self.show_tray_icon, self.read_document,
+                self.go_to_keyword, self.show_tray_menu, self.exit_from_menu]
 
     def shot(self, name):
         path = self.desk.screenshot(os.path.join(self.out_dir, name))
@@ -46,6 +49,33 @@ class Demo:
                            message="the program's hidden main window")
         self.desk.wait_for(self.desk.tray_icon_shown, message="the tray icon")
         self.shot("tray.png")
+
+    def read_document(self):
+        """Drops the tray icon on a document in notepad: the Keywords found window."""
+        desk = self.desk
+        self.notepad = desk.start_notepad(SAMPLE_DOCUMENT, name="field notes.txt")
+        idle = desk.tray_icon_image()
+        readingdesk.put_desktop_in_front(desk)
+        seconds = readingdesk.read_by_drop(desk, readingdesk.document_point(desk, self.notepad),
+                                           idle)
+        self.found = readingdesk.found_window(desk)
+        items = readingdesk.found_list(desk, self.found)[0]["items"]
+        print(f"read in {seconds:.2f} s: {', '.join(items)}")
+        self.shot("found.png")
+
+    def go_to_keyword(self):
+        """"Go to" on "river": notepad's Find selects it in the document."""
+        desk = self.desk
+        listing, box = readingdesk.found_list(desk, self.found)
+        desk.probe.select_listbox(box["hwnd"], listing["items"].index("river"))
+        go_to = desk.probe.control(self.found["hwnd"], id=readingdesk.GO_TO_ID)
+        desk.click(*readingdesk.centre(go_to["rect"]))
+        expected = readingdesk.expected_selection(SAMPLE_DOCUMENT, "river")
+        desk.wait_for(lambda: readingdesk.edit_selection(desk, self.notepad) == expected,
+                      message="notepad's selection on the keyword")
+        # Without the Find dialog over it, the selection shows in the document.
+        readingdesk.close_find_dialogs(desk, desk.probe.window(self.notepad)["pid"])
+        self.shot("goto.png")
 
     def show_tray_menu(self):
         self.desk.open_tray_menu()
