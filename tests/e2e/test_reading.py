@@ -82,6 +82,29 @@ class ReadAllTest(unittest.TestCase):
                       message=f"notepad's selection on {keyword!r} {expected}")
 
 
+class VocabularyDragTest(unittest.TestCase):
+    def test_dragging_one_vocabulary_reads_with_it_alone(self):
+        with WineDesktop("reading-one") as desk:
+            notepad = desk.start_notepad(DOCUMENT, name="zebras.txt")
+            rd.start_reader(desk, VOCABULARIES)
+            idle = desk.tray_icon_image()
+            rd.put_desktop_in_front(desk)
+            desk.click(*desk.tray_point())
+            tabbed = desk.wait_window(title="Zembrafind")
+            icons = desk.probe.control(tabbed["hwnd"], cls="SysListView32")
+            start = rd.centre(desk.probe.listview_item_rect(icons["hwnd"], 2, 1))
+            desk.drag(start, rd.document_point(desk, notepad), steps=12, hold_ms=200)
+            watch = rd.Stopwatch()
+            rd.wait_busy(desk)
+            rd.wait_idle(desk, idle)
+            print(f"\none vocabulary: release to finished read {watch.seconds():.2f} s",
+                  file=sys.stderr)
+            self.assertIsNone(desk.probe.find_window(title="Zembrafind"))
+            window = rd.found_window(desk)
+            self.assertEqual(["rain", "wind strong"], rd.found_list(desk, window)[0]["items"])
+            self.assertTrue(window["visible"])
+
+
 class WindowSpecificSequenceTest(unittest.TestCase):
     def test_title_fragments_pick_select_all_and_find_sequences(self):
         # For "zebras" windows: select the first two lines only, and find with Ctrl+F;
