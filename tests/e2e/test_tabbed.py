@@ -6,8 +6,8 @@ import unittest
 
 import zfdata
 from zftabbed import (IDC_HELP_BUTTON, IDC_KEYWORDS_ADD, IDC_KEYWORDS_LIST,
-                      IDC_KEYWORDS_PASTE, IDC_KEYWORDS_VOCABULARY, IDC_VOCAB_LIST, IDCANCEL,
-                      IDOK, Program)
+                      IDC_KEYWORDS_PASTE, IDC_KEYWORDS_VOCABULARY, IDC_VOCAB_ADD, IDC_VOCAB_LIST,
+                      IDCANCEL, IDOK, Program)
 from zfwine import WineDesktop
 
 WM_CLOSE = 0x0010
@@ -113,6 +113,31 @@ class TabbedWindowTest(unittest.TestCase):
             program.finish(IDOK)
             # OK writes the (unchanged) store.
             self.assertEqual(zfdata.data_file(), program.data())
+    def test_add_on_a_full_table_says_why_and_changes_nothing(self):
+        with WineDesktop("tabbed-full") as desk:
+            full = [zfdata.Vocabulary(f"V{n}", "shell32.dll", n % 20) for n in range(64)]
+            # An icon file that is missing still gets a picture at its place.
+            full[1] = zfdata.Vocabulary("V1", "C:\\nowhere\\missing.dll", 0)
+            program = Program(desk, zfdata.data_file(full))
+            tabbed = program.open_from_tray_menu("Vocabularies")
+            icons = program.control(IDC_VOCAB_LIST)
+            items = desk.probe.listview(icons)["items"]
+            self.assertEqual(64, len(items))
+            self.assertEqual(list(range(64)), [item["image"] for item in items])
+            program.window_shot(tabbed, "vocabularies-placeholder-icon")
+            program.click(IDC_VOCAB_ADD)
+            message = desk.wait_for(lambda: program.message_box(tabbed),
+                                    message="the message box")
+            texts = " ".join(c["text"] for c in desk.probe.children(message))
+            self.assertIn("64", texts)
+            program.window_shot(message, "vocabularies-table-full")
+            program.click(IDOK, message)
+            program.wait_closed(message)
+            self.assertIsNone(desk.probe.find_window(title="Vocabulary properties"))
+            self.assertEqual(64, len(desk.probe.listview(icons)["items"]))
+            program.finish(IDOK)
+            self.assertEqual(zfdata.data_file(full), program.data())
+
 
 if __name__ == "__main__":
     unittest.main()
