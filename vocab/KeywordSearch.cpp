@@ -2,14 +2,26 @@
 #include "vocab/KeywordSearch.h"
 
 #include "vocab/KeywordHits.h"
+#include "vocab/SearchSession.h"
+
+KeywordSearch::KeywordSearch() = default;
+KeywordSearch::~KeywordSearch() = default;
 
 void KeywordSearch::setText(std::string_view text) {
-    text_.assign(text.data(), text.size());
-    foldedText_ = foldText(text);
+    ownSession_ = std::make_unique<SearchSession>(text);
+    session_ = ownSession_.get();
+}
+
+void KeywordSearch::setSession(SearchSession& session) {
+    ownSession_.reset();
+    session_ = &session;
 }
 
 bool KeywordSearch::run() {
-    PlainOccurrenceOracle oracle(foldedText_);
-    appendHits(entries_, oracle, hits_);
+    if (session_ == nullptr) {
+        setText({});
+    }
+    session_->addEntries(entries_);
+    appendHits(entries_, *session_, hits_);
     return hits_.present();
 }

@@ -4,12 +4,23 @@
 
 #include "vocab/TextList.h"
 
-#include <string>
+#include <memory>
+#include <string_view>
+
+class SearchSession;
 
 class KeywordSearch {
 public:
+    KeywordSearch();
+    ~KeywordSearch();
+
     void setEntries(KeywordList entries) { entries_ = std::move(entries); }
+    // Searches a text of the search's own.
     void setText(std::string_view text);
+    // Searches the text of a session that the searches of one read share,
+    // so that the text is folded once and all their needles are answered
+    // together; the session must outlive the search's run().
+    void setSession(SearchSession& session);
     // Appends to hits(); true when hits() holds at least one hit.
     bool run();
     const KeywordList& hits() const { return hits_; }
@@ -17,6 +28,6 @@ public:
 private:
     KeywordList entries_;
     KeywordList hits_;
-    std::string text_;
-    std::string foldedText_;
+    std::unique_ptr<SearchSession> ownSession_;
+    SearchSession* session_ = nullptr;
 };
