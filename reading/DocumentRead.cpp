@@ -3,6 +3,7 @@
 
 #include "vocab/DataStore.h"
 #include "vocab/KeywordSearch.h"
+#include "vocab/SearchSession.h"
 
 namespace {
 
@@ -12,13 +13,13 @@ std::string CaptureFrom(ReadPlatform& platform, WindowHandle document) {
     return platform.captureText(document);
 }
 
-// Searches the text with one vocabulary's entries; a vocabulary without
-// entries finds nothing.
-bool Search(const Vocabulary* vocabulary, const std::string& text, KeywordSearch& search) {
+// Searches the session's text with one vocabulary's entries; a vocabulary
+// without entries finds nothing.
+bool Search(const Vocabulary* vocabulary, SearchSession& session, KeywordSearch& search) {
     if (!vocabulary || !vocabulary->keywords.present())
         return false;
     search.setEntries(vocabulary->keywords.clone());
-    search.setText(text);
+    search.setSession(session);
     return search.run();
 }
 
@@ -36,8 +37,9 @@ void ReadDocument(ReadPlatform& platform, const DataStore& store, WindowHandle d
     // A slot that no longer holds a vocabulary reads as finding nothing.
     const Vocabulary* vocabulary =
         index >= 0 && index < store.vocabularies.count() ? store.vocabularies.at(index) : nullptr;
+    SearchSession session(std::move(text));
     KeywordSearch search;
-    bool found = Search(vocabulary, text, search);
+    bool found = Search(vocabulary, session, search);
     if (found) {
         platform.wait(kBeforeResultsMs);
         platform.openFoundWindow(document);
@@ -55,10 +57,17 @@ void ReadDocumentWithAll(ReadPlatform& platform, const DataStore& store, WindowH
     platform.openFoundWindow(document);
     platform.setBusy(true);
     std::string text = CaptureFrom(platform, document);
+    // Every list is announced first, so that one pass answers the needles
+    // of all of them and the text is folded at most once.
+    SearchSession session(std::move(text));
+    for (int i = 0; i < store.vocabularies.count(); ++i) {
+        if (store.vocabularies.at(i))
+            session.addEntries(store.vocabularies.at(i)->keywords);
+    }
     bool found = false;
     for (int i = 0; i < store.vocabularies.count(); ++i) {
         KeywordSearch search;
-        if (Search(store.vocabularies.at(i), text, search)) {
+        if (Search(store.vocabularies.at(i), session, search)) {
             platform.addFound(search.hits());
             found = true;
         }

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-SearchSession::SearchSession(std::string_view text, Strategy strategy)
-    : text_(text), strategy_(strategy) {}
+SearchSession::SearchSession(std::string text, Strategy strategy)
+    : text_(std::move(text)), strategy_(strategy) {}
 
 std::string_view SearchSession::foldedText() {
     if (!isFolded_) {

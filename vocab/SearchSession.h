@@ -23,7 +23,9 @@ public:
     // than building anything (measured with the benchmark in tools/bench).
     static constexpr size_t kOneByOneLimit = 16;
 
-    explicit SearchSession(std::string_view text, Strategy strategy = Strategy::Automatic);
+    explicit SearchSession(std::string text, Strategy strategy = Strategy::Automatic);
+    explicit SearchSession(std::string_view text, Strategy strategy = Strategy::Automatic)
+        : SearchSession(std::string(text), strategy) {}
     SearchSession(const SearchSession&) = delete;
     SearchSession& operator=(const SearchSession&) = delete;
 
