@@ -14,6 +14,7 @@
 const MessageHandler<MainWindow> MainWindow::kMessages[] = {
     {WM_TIMER, &MainWindow::onTimer},
     {TrayIcon::kCallbackMessage, &MainWindow::onTrayMessage},
+    {WM_WINDOWPOSCHANGING, &MainWindow::onWindowPosChanging},
 };
 
 const CommandHandler<MainWindow> MainWindow::kCommands[] = {
@@ -118,16 +119,22 @@ void MainWindow::onLeftDoubleClick() {
 }
 
 void MainWindow::showTrayMenu() {
+    // The menu's owner must be able to take the keyboard: Wine gives a hidden
+    // window the foreground but not the keys, so the zero-sized window is
+    // shown (it has no frame, so nothing of it can be seen) while the menu
+    // runs, and hidden again afterwards.
+    hidden_ = false;
+    ShowWindow(hwnd(), SW_SHOWNA);
     SetForegroundWindow(hwnd());
     POINT pointer{};
     GetCursorPos(&pointer);
     Menu menu(LoadMenuA(app().instance(), "TRAY"));
-    if (!menu)
-        return;
-    TrackPopupMenu(GetSubMenu(menu.get(), 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pointer.x - 8,
-                   pointer.y - 6, 0, hwnd(), nullptr);
+    if (menu)
+        TrackPopupMenu(GetSubMenu(menu.get(), 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pointer.x - 8,
+                       pointer.y - 6, 0, hwnd(), nullptr);
     // The menu closes properly only when the owner gets a message afterwards.
     PostMessageA(hwnd(), WM_NULL, 0, 0);
+    onHide();
 }
 
 void MainWindow::onVocabularies() { TabbedWindow::open(TabbedWindow::kVocabulariesPage); }
@@ -135,7 +142,18 @@ void MainWindow::onSettings() { TabbedWindow::open(TabbedWindow::kSettingsPage);
 void MainWindow::onAbout() { TabbedWindow::open(TabbedWindow::kAboutPage); }
 void MainWindow::onHelp() { OpenProgramFolderPage("zfhelp.htm"); }
 void MainWindow::onMenu() { showTrayMenu(); }
-void MainWindow::onHide() { ShowWindow(hwnd(), SW_HIDE); }
+void MainWindow::onHide() {
+    hidden_ = true;
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+// The dialog manager shows a modal dialog at its first idle moment, which
+// comes after the posted Hide; once hidden, the window stays hidden.
+INT_PTR MainWindow::onWindowPosChanging(WPARAM, LPARAM position) {
+    if (hidden_)
+        reinterpret_cast<WINDOWPOS*>(position)->flags &= ~SWP_SHOWWINDOW;
+    return FALSE;
+}
 void MainWindow::onReadAll() { ReadAllVocabularies(); }
 
 void MainWindow::onExit() {

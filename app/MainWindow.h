@@ -30,6 +30,7 @@ private:
     BOOL onInit() override;
     INT_PTR onTimer(WPARAM timer, LPARAM);
     INT_PTR onTrayMessage(WPARAM, LPARAM mouseMessage);
+    INT_PTR onWindowPosChanging(WPARAM, LPARAM position);
     void onLeftButtonDown();
     void onLeftButtonUp();
     void onLeftDoubleClick();
@@ -47,4 +48,5 @@ private:
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<IconDrag> drag_;
     bool pendingClick_ = false;
+    bool hidden_ = false;
 };

@@ -7,8 +7,8 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app().setInstance(instance);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    // The plain form: its Ex sibling needs a comctl32 newer than Windows 95's.
+    InitCommonControls();
     Win32VocabPlatform platform(instance);
     setVocabPlatform(&platform);
 

@@ -47,7 +47,7 @@ def wine_environment(prefix, display=None):
     env = dict(os.environ)
     for name in ("WAYLAND_DISPLAY", "WINELOADER", "WINESERVER"):
         env.pop(name, None)
-    env.update(WINEPREFIX=str(prefix), WINEARCH="win32", WINEDEBUG="-all",
+    env.update(WINEPREFIX=str(prefix), WINEARCH="win32", WINEDEBUG=os.environ.get("ZF_WINEDEBUG", "-all"),
                WINEDLLOVERRIDES="mscoree,mshtml=")
     if display is None:
         env.pop("DISPLAY", None)

@@ -367,10 +367,22 @@ class WineDesktop:
 
     def open_tray_menu(self, index=0, timeout=30):
         """Right-clicks a tray icon and returns the record of the menu window (#32768)
-        once it is visible; choose items with key("Down", ..., "Return")."""
-        self.right_click(*self.tray_point(index))
-        return self.wait_for(lambda: self.probe.find_window(cls="#32768"), timeout=timeout,
-                             message="the tray icon's menu")
+        once it is visible; choose items with key("Down", ..., "Return").
+
+        The button goes up only once the menu shows, as under a person's finger: xdotool's
+        instant click can release it before the menu tracks. A press that comes right after
+        another menu closed can go unseen under Wine, so an unanswered press is repeated."""
+        deadline = time.monotonic() + timeout * timeout_scale()
+        while True:
+            self.mouse_down(*self.tray_point(index), button=3)
+            try:
+                return self.wait_for(lambda: self.probe.find_window(cls="#32768"), timeout=3,
+                                     message="the tray icon's menu")
+            except AssertionError:
+                if time.monotonic() > deadline:
+                    raise
+            finally:
+                self.mouse_up(button=3)
 
     def desktop_point(self):
         """A point on the empty desktop, right above the taskbar's middle."""
