@@ -3,9 +3,10 @@ JOBS    ?= $(shell nproc)
 BUILD   := build
 NATIVE  := $(BUILD)/native
 WIN32   := $(BUILD)/win32
+ASAN    := $(BUILD)/asan
 SECONDS ?= 60
 
-.PHONY: all setup native win32 dist run test fuzz bench soak clean
+.PHONY: all setup native win32 asan dist run test fuzz bench soak clean
 
 all: dist
 
@@ -13,12 +14,19 @@ setup:
 	@sh tools/setup.sh
 
 native: setup
-	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release -DZF_WIN32_DIR=$(abspath $(WIN32)) >/dev/null
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release -DZF_WIN32_DIR=$(abspath $(WIN32)) \
+		-DZF_ASAN_DIR=$(abspath $(ASAN)) >/dev/null
 	@cmake --build $(NATIVE) -j $(JOBS)
 
 win32: setup
 	@cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 	@cmake --build $(WIN32) -j $(JOBS)
+
+# The unit tests once more, built with AddressSanitizer and UBSan; the native
+# CTest run includes them.
+asan: setup
+	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZF_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN) -j $(JOBS)
 
 dist: native win32
 	@sh tools/make_dist.sh $(NATIVE) $(WIN32) $(BUILD)/dist
@@ -26,7 +34,7 @@ dist: native win32
 run: dist
 	@python3 tools/run.py $(BUILD)
 
-test: dist
+test: dist asan
 	@cd $(NATIVE) && ctest --output-on-failure -j 2
 
 fuzz: setup
