@@ -38,3 +38,10 @@ enable_testing()
 if(NOT ZF_FUZZ)
     add_subdirectory(tests)
 endif()
+
+# The keyword search benchmark run by `make bench` (tools/bench.sh); not a test.
+if(NOT ZF_FUZZ AND NOT ZF_SANITIZE)
+    file(GLOB SEARCH_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/bench/*.cpp)
+    add_executable(search_bench ${SEARCH_BENCH_SOURCES})
+    target_link_libraries(search_bench PRIVATE zfcore)
+endif()

@@ -1,0 +1,176 @@
+"""Read and start-up figures of zfw32.exe under Wine, printed by `make bench`: the time from
+dropping the tray icon on notepad to the "Keywords found" window for documents of 4 KB, 1 MB
+and 8 MB, against the read's fixed delays; the program's and notepad's CPU time during the
+read; the time from starting zfw32.exe to its tray icon against notepad's to its window; the
+sizes of the three programs. Uses the end-to-end harness of tests/e2e."""
+
+import os
+import random
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
+
+import readingdesk as rd  # noqa: E402
+import zfdata  # noqa: E402
+from zfwine import WineDesktop, dist_dir  # noqa: E402
+
+# The waits a read makes whatever the document: after the drop click, before the capture,
+# the select-all keys (three 1 ms waits), after select-all, the first paste poll, the
+# clearing click (two 1 ms waits), after the click, and before the results.
+FIXED_DELAYS_MS = 100 + 50 + 3 + 50 + 5 + 2 + 50 + 500
+SIZES = [("4 KB", 4 << 10), ("1 MB", 1 << 20), ("8 MB", 8 << 20)]
+WM_CLOSE = 0x0010
+WM_GETTEXTLENGTH = 0x000E
+
+
+def dictionary():
+    with open("/usr/share/dict/words", encoding="utf-8", errors="replace") as words:
+        pool = [w.strip() for w in words if w.strip().isascii() and w.strip().isalpha()]
+    random.Random(7).shuffle(pool)
+    return pool
+
+
+def document(pool, size):
+    """Lines of ten words from the first 20,000 of the pool, always holding "zebra"."""
+    chooser = random.Random(size)
+    lines, length = ["The zebra grazes."], 17
+    while length < size:
+        line = " ".join(chooser.choice(pool[:20000]) for _ in range(10))
+        lines.append(line)
+        length += len(line) + 2
+    return "\n".join(lines)[:size]
+
+
+def vocabularies(pool, count, entries_each):
+    """`count` vocabularies of entries of one to three words, half of them from the words the
+    documents use; the first entry is "zebra", which every document holds."""
+    chooser = random.Random(count)
+    result = []
+    for index in range(count):
+        entries = []
+        for _ in range(entries_each):
+            words = [chooser.choice(pool[:20000] if chooser.random() < 0.5 else pool[20000:])
+                     for _ in range(chooser.randint(1, 3))]
+            entries.append((" ".join(words), chooser.choice(
+                [zfdata.ANY_WORD, zfdata.ANY_WORD, zfdata.ALL_WORDS, zfdata.EXACT_PHRASE])))
+        result.append(zfdata.Vocabulary(f"Set {index}", "shell32.dll", index % 40, entries))
+    result[0].entries[0] = ("zebra", zfdata.ANY_WORD)
+    return result
+
+
+def process_cpu_seconds(desk, exe):
+    """User plus system seconds of the prefix's process whose command line names exe."""
+    tick = os.sysconf("SC_CLK_TCK")
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                if exe.encode() not in cmdline.read():
+                    continue
+            with open(f"/proc/{pid}/environ", "rb") as environ:
+                if f"WINEPREFIX={desk.prefix}\0".encode() not in environ.read() + b"\0":
+                    continue
+            with open(f"/proc/{pid}/stat") as stat:
+                fields = stat.read().rsplit(")", 1)[1].split()
+            return (int(fields[11]) + int(fields[12])) / tick
+        except OSError:
+            continue
+    return 0.0
+
+
+def open_notepad(desk, text, name):
+    """Opens the text in notepad; returns its window once the edit control holds it all."""
+    path = f"C:\\zfdocs\\{name}"
+    data = text.replace("\n", "\r\n").encode("cp1252")
+    desk.write_file(path, data)
+    desk.run("notepad.exe", args=[path])
+
+    def loaded():
+        for window in desk.probe.find_windows(cls="Notepad"):
+            if window["title"].startswith(name.rsplit(".", 1)[0]):
+                edit = desk.probe.control(window["hwnd"], cls="Edit")
+                if edit and desk.probe.send(edit["hwnd"], WM_GETTEXTLENGTH) >= len(data):
+                    return window["hwnd"]
+        return None
+    return desk.wait_for(loaded, timeout=300, interval=0.2, message=f"notepad with {name}")
+
+
+def found_with_hits(desk):
+    window = rd.found_window(desk)
+    if window and window["visible"] and rd.found_list(desk, window)[0]["items"]:
+        return window
+    return None
+
+
+def timed_read(desk, notepad, idle):
+    """Drops the tray icon on notepad: seconds to the Keywords found window with its hits,
+    seconds to the end of the read, and the CPU seconds of zfw32 and of notepad."""
+    old = rd.found_window(desk)
+    if old:
+        desk.probe.post(old["hwnd"], WM_CLOSE)
+        desk.wait_gone(old["hwnd"])
+    rd.put_desktop_in_front(desk)
+    program_before = process_cpu_seconds(desk, "zfw32.exe")
+    notepad_before = process_cpu_seconds(desk, "notepad.exe")
+    rd.drag_tray_icon(desk, rd.document_point(desk, notepad))
+    watch = rd.Stopwatch()
+    desk.wait_for(lambda: found_with_hits(desk), timeout=300, interval=0.005,
+                  message="the Keywords found window with hits")
+    to_found = watch.seconds()
+    rd.wait_idle(desk, idle, timeout=300)
+    return (to_found, watch.seconds(), process_cpu_seconds(desk, "zfw32.exe") - program_before,
+            process_cpu_seconds(desk, "notepad.exe") - notepad_before)
+
+
+def start_up(desk):
+    """Seconds from starting zfw32.exe to its tray icon, and notepad to its window."""
+    watch = rd.Stopwatch()
+    program = desk.run(rd.PROGRAM_FOLDER + "\\zfw32.exe", cwd=rd.PROGRAM_FOLDER)
+    desk.wait_for(desk.tray_icon_shown, interval=0.01, message="the tray icon")
+    program_seconds = watch.seconds()
+    desk.write_file("C:\\zfdocs\\empty.txt", b"")
+    watch = rd.Stopwatch()
+    desk.run("notepad.exe", args=["C:\\zfdocs\\empty.txt"])
+    desk.wait_for(lambda: desk.probe.find_window(cls="Notepad"), interval=0.01,
+                  message="notepad's window")
+    return program, program_seconds, watch.seconds()
+
+
+def read_figures(pool, count, entries_each, sizes):
+    """Start-up and read figures with `count` vocabularies of `entries_each` entries."""
+    with WineDesktop("bench-read") as desk:
+        desk.install_dist(rd.PROGRAM_FOLDER)
+        desk.write_file(rd.PROGRAM_FOLDER + "\\data.dat",
+                        zfdata.data_file(vocabularies(pool, count, entries_each)))
+        _, program_seconds, notepad_seconds = start_up(desk)
+        idle = desk.tray_icon_image()
+        print(f"{count} vocabularies x {entries_each} entries: zfw32.exe to its tray icon "
+              f"{program_seconds * 1000:.0f} ms, notepad to its window "
+              f"{notepad_seconds * 1000:.0f} ms")
+        print(f"  {'document':8} {'hits':>5} {'to found':>9} {'beyond delays':>13} "
+              f"{'whole read':>10} {'zfw32 CPU':>9} {'notepad CPU':>11}")
+        for label, size in sizes:
+            notepad = open_notepad(desk, document(pool, size), f"doc{size}.txt")
+            to_found, whole, program_cpu, notepad_cpu = timed_read(desk, notepad, idle)
+            hits = len(rd.found_list(desk, rd.found_window(desk))[0]["items"])
+            print(f"  {label:8} {hits:5} {to_found * 1000:6.0f} ms "
+                  f"{(to_found * 1000 - FIXED_DELAYS_MS):10.0f} ms {whole * 1000:7.0f} ms "
+                  f"{program_cpu * 1000:6.0f} ms {notepad_cpu * 1000:8.0f} ms", flush=True)
+            desk.probe.post(notepad, WM_CLOSE)
+            desk.wait_gone(notepad)
+
+
+def main():
+    pool = dictionary()
+    print(f"reads with all vocabularies under Wine; the read's fixed delays are "
+          f"{FIXED_DELAYS_MS} ms", flush=True)
+    read_figures(pool, 8, 25, SIZES)
+    read_figures(pool, 64, 300, SIZES[:1])
+    sizes = ", ".join(f"{name} {os.path.getsize(os.path.join(dist_dir(), name)) // 1024} KB"
+                      for name in ("zfw32.exe", "install.exe", "uninstzfw.exe")
+                      if os.path.exists(os.path.join(dist_dir(), name)))
+    print(f"programs: {sizes}")
+
+
+if __name__ == "__main__":
+    main()
