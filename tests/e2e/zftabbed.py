@@ -62,9 +62,7 @@ class Program:
 
     def open_from_tray_menu(self, item):
         """Chooses a tray menu item with the keyboard; returns the tabbed window's hwnd."""
-        self.desk.right_click(*self.desk.tray_point())
-        self.desk.wait_for(lambda: self.probe.find_window(cls="#32768"),
-                           message="the tray menu")
+        self.desk.open_tray_menu()
         self.desk.key(*(["Down"] * TRAY_MENU_STEPS[item]), "Return")
         return self.wait_tabbed()
 
@@ -144,7 +142,8 @@ class Program:
         # Away from the tray, whose tooltip would cover the window's corner.
         self.desk.move(2, 2)
         time.sleep(0.3)
-        full = os.path.join(screenshot_dir(), "_screen.png")
+        # One whole-screen picture per test process: two tests run at once.
+        full = os.path.join(screenshot_dir(), f"_screen-{os.getpid()}.png")
         self.desk.screenshot(full)
         left, top, right, bottom = self.probe.window(hwnd)["rect"]
         target = os.path.join(screenshot_dir(), name + ".png")
