@@ -6,16 +6,6 @@
 
 #include <shellapi.h>
 
-namespace {
-
-// ExtractIconA answers 1 for a file that is not an executable or icon file:
-// not a handle to keep or destroy.
-bool isRealIcon(HICON icon) {
-    return reinterpret_cast<UINT_PTR>(icon) > 1;
-}
-
-} // namespace
-
 Icon vocabularyIcon(const Vocabulary& vocabulary) {
     Icon icon(static_cast<HICON>(vocabulary.icon()));
     if (icon)
@@ -26,8 +16,7 @@ Icon vocabularyIcon(const Vocabulary& vocabulary) {
 }
 
 Icon extractFileIcon(const std::string& file, int index) {
-    HICON icon = ExtractIconA(app().instance(), file.c_str(), index);
-    return Icon(isRealIcon(icon) ? icon : nullptr);
+    return Icon(static_cast<HICON>(vocabPlatform().extractIcon(file, index)));
 }
 
 int fileIconCount(const std::string& file) {

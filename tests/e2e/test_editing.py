@@ -7,8 +7,8 @@ import unittest
 
 import zfdata
 from zfdata import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Vocabulary
-from zftabbed import (IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS_ADD, IDC_KEYWORDS_COPY,
-                      IDC_KEYWORDS_DELETE, IDC_KEYWORDS_DOWN, IDC_KEYWORDS_EDIT,
+from zftabbed import (IDC_ENTRY_TEXT, IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS_ADD,
+                      IDC_KEYWORDS_COPY, IDC_KEYWORDS_DELETE, IDC_KEYWORDS_DOWN, IDC_KEYWORDS_EDIT,
                       IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE, IDC_KEYWORDS_UP,
                       IDC_KEYWORDS_VOCABULARY, IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON,
                       IDC_VOCAB_ADD, IDC_VOCAB_DELETE, IDC_VOCAB_DOWN, IDC_VOCAB_KEYWORDS,
@@ -28,12 +28,11 @@ def rows(entries):
 
 def edited_vocabularies():
     """What the session below leaves, built independently of the program."""
-    animals, weather, places = zfdata.sample_vocabularies()
+    animals, weather, _places = zfdata.sample_vocabularies()
     # Rows after the edit, the block moves and the deletion of rows 1 and 3.
     birds = [("barn owl", ALL_WORDS), ("grey heron", EXACT_PHRASE), ("song thrush", EXACT_PHRASE),
              ("wren", ANY_WORD)]
     sky = [("rain bow", EXACT_PHRASE), ("barn owl", ALL_WORDS), ("song thrush", EXACT_PHRASE)]
-    del places
     return [animals, weather,
             Vocabulary("Sky", SHELL32_PATH, 7, sky),
             Vocabulary("Birds", "shell32.dll", 3, birds)]
@@ -153,13 +152,13 @@ class EditingSession:
         self.select_rows([3, 5])
         program.click(IDC_KEYWORDS_EDIT)  # edits the first selected row, "robin"
         dialog = program.wait_dialog("Keywords")
-        self.test.assertEqual("robin", self.probe.text(program.control(341, dialog)))
+        self.test.assertEqual("robin", self.probe.text(program.control(IDC_ENTRY_TEXT, dialog)))
         program.click(IDCANCEL, dialog)
         program.wait_closed(dialog)
         program.keyword_dialog(IDC_KEYWORDS_EDIT, "European robin", ALL_WORDS)
         self.test.assertEqual(["European robin", "All words"], self.rows()[3])
 
-        names = lambda: [row[0] for row in self.rows()]
+        names = self.row_texts
         self.select_rows([2, 3])
         for expected in (["kestrel", "barn owl", "European robin", "grey heron"],
                          ["barn owl", "European robin", "kestrel", "grey heron"]):
@@ -212,6 +211,9 @@ class EditingSession:
 
     def rows(self):
         return self.probe.listview_rows(self.entry_list())
+
+    def row_texts(self):
+        return [row[0] for row in self.rows()]
 
     def wait_rows(self, count):
         self.program.desk.wait_for(lambda: len(self.rows()) == count, message=f"{count} rows")
