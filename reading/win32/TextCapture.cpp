@@ -6,7 +6,10 @@
 TextCapture::TextCapture(HWND parent, HINSTANCE instance, ClipboardAccess& clipboard)
     : clipboard_(clipboard) {
     // Without WS_VISIBLE the control is never shown; it only receives pastes.
-    edit_.reset(CreateWindowExA(0, "Edit", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 10,
+    // ES_AUTOHSCROLL keeps it from wrapping: wrapping every line of a pasted
+    // document at a width of 10 pixels made large reads take minutes.
+    edit_.reset(CreateWindowExA(0, "Edit", "",
+                                WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 0, 0, 10,
                                 10, parent, nullptr, instance, nullptr));
     if (edit_)
         SendMessageA(edit_.get(), EM_LIMITTEXT, 0, 0);

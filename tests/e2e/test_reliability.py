@@ -1,0 +1,158 @@
+"""Faults and hostile input under Wine: a read-only data.dat on OK, key sequences full of
+unknown names, keyword texts and a window title of 10,000 characters, a document of 8 MB.
+The program says what failed, loses no edit, never crashes and leaves no key pressed."""
+
+import os
+import sys
+import unittest
+
+import readingdesk as rd
+import zfdata
+import zfhealth
+from zfdata import ANY_WORD, EXACT_PHRASE, Settings, Vocabulary
+from zftabbed import IDC_KEYWORDS_ADD, IDC_KEYWORDS_LIST, IDC_VOCAB_LIST, IDOK, Program
+from zfwine import WineDesktop
+
+WM_GETTEXTLENGTH = 0x000E
+LONG = 10_000
+
+DOCUMENT = "Zebras graze at dawn.\nThe kestrel watches\nfrom the fence post.\n"
+VOCABULARIES = [
+    Vocabulary("Animals", "shell32.dll", 41, [("zebra", ANY_WORD), ("kestrel", ANY_WORD)]),
+    Vocabulary("Places", "shell32.dll", 12, [("fence post", EXACT_PHRASE)]),
+]
+
+
+def long_text(seed, length=LONG):
+    """A text of exactly `length` characters: words built from seed and a count."""
+    words, n = [], 0
+    while sum(len(w) + 1 for w in words) < length:
+        words.append(f"{seed}{n}")
+        n += 1
+    return " ".join(words)[:length]
+
+
+class ReadOnlyDataFileTest(unittest.TestCase):
+    def test_failed_save_is_told_and_the_edit_stays(self):
+        with WineDesktop("reliability-read-only") as desk:
+            original = zfdata.data_file(VOCABULARIES)
+            program = Program(desk, original)
+            # Wine shows a file without write permission as read-only, even to root.
+            os.chmod(program.data_path, 0o444)
+            self.add_keyword(program, "osprey")
+
+            tabbed = program.tabbed()
+            program.click(IDOK, tabbed)
+            box = desk.wait_for(lambda: program.message_box(tabbed),
+                                message="the save failure message")
+            texts = [c["text"] for c in desk.probe.children(box)]
+            self.assertIn("Data file save failed.", texts)
+            desk.probe.click_id(box, IDOK)
+            desk.wait_for(lambda: not program.tabbed(), message="the tabbed window closing")
+            self.assertEqual(original, program.data())
+
+            # The running program kept the edit: it is on the page again, and once the
+            # file may be written, OK saves it.
+            program.open_from_tray_menu("Vocabularies")
+            self.assertIn("osprey", self.keyword_texts(program))
+            os.chmod(program.data_path, 0o644)
+            program.finish(IDOK)
+            animals = Vocabulary("Animals", "shell32.dll", 41,
+                                 VOCABULARIES[0].entries + [("osprey", ANY_WORD)])
+            self.assertEqual(zfdata.data_file([animals, VOCABULARIES[1]]), program.data())
+
+    def add_keyword(self, program, text):
+        program.open_from_tray_menu("Vocabularies")
+        program.probe.listview_select(program.control(IDC_VOCAB_LIST), [0])
+        program.show_tab(1)
+        program.keyword_dialog(IDC_KEYWORDS_ADD, text, ANY_WORD)
+        self.assertIn(text, self.keyword_texts(program))
+
+    def keyword_texts(self, program):
+        program.probe.listview_select(program.control(IDC_VOCAB_LIST), [0])
+        program.show_tab(1)
+        return [row[0] for row in program.probe.listview_rows(program.control(IDC_KEYWORDS_LIST))]
+
+
+class BadInputTest(unittest.TestCase):
+    def tearDown(self):
+        desk = getattr(self, "desk", None)
+        if desk is not None and desk.probe is not None:
+            self.assertEqual([], zfhealth.keys_left_down(desk), "keys left pressed")
+            self.assertTrue(zfhealth.answers_tray(desk))
+
+    def test_unknown_key_names_and_long_texts(self):
+        title = "zebras " + long_text("title", LONG - 7)
+        word = "w" * LONG
+        phrase = long_text("phrase")
+        settings = Settings(
+            # For the long title, matched by its far end only: the first line alone.
+            select_all_sequences=[(title[-3000:], "<ctrl><home><ctrl><shift><down><shift>")],
+            # Unknown names are typed as text at the top (the last one is unfinished),
+            # then everything is selected.
+            default_select_all=("<ctrl><home><ctrl><CTRL><F13><numpad><shift ><><Alt><enter "
+                                "<ctrl>a<ctrl>"),
+            find_sequences=[("other", "<Find><f3><home<ctrl>f<ctrl>")])
+        vocabularies = VOCABULARIES + [
+            Vocabulary("Long", "shell32.dll", 3, [(word, ANY_WORD), (phrase, EXACT_PHRASE)])]
+        with WineDesktop("reliability-bad-input") as desk:
+            self.desk = desk
+            titled = desk.start_notepad(DOCUMENT + phrase + "\n", name="zebras.txt")
+            desk.probe.set_text(titled, title)
+            self.assertEqual(LONG, desk.probe.send(titled, WM_GETTEXTLENGTH))
+            other = desk.start_notepad(DOCUMENT + word + "\n" + phrase + "\n", name="other.txt")
+            rd.start_reader(desk, vocabularies, settings)
+            idle = desk.tray_icon_image()
+
+            self.assertEqual(["zebra"], self.read(desk, titled, idle))
+            self.assertEqual(sorted(["fence post", "kestrel", "zebra", word, phrase]),
+                             self.read(desk, other, idle, close=False))
+            # "Go to" plays the Find sequence with its unknown names, then the keyword.
+            window = zfhealth.visible_found_window(desk)
+            _, box = rd.found_list(desk, window)
+            desk.probe.select_listbox(box["hwnd"], 1)
+            desk.probe.click_id(window["hwnd"], rd.GO_TO_ID)
+            pid = desk.probe.window(other)["pid"]
+            find = desk.wait_window(title="Find", pid=pid)
+            desk.wait_for(lambda: "kestrel" in [c["text"] for c in
+                                                desk.probe.children(find["hwnd"])],
+                          message="the keyword in notepad's Find box")
+            rd.close_find_dialogs(desk, pid)
+
+    def test_eight_megabyte_document(self):
+        line = "The herd moves on across the plain, slowly, in the heat of noon.\n"
+        body = line * (8 * 1024 * 1024 // len(line))
+        text = "Zebras at dawn.\n" + body + "A kestrel at dusk.\n"
+        with WineDesktop("reliability-8mb") as desk:
+            self.desk = desk
+            path = "C:\\zfdocs\\big.txt"
+            desk.write_file(path, text.replace("\n", "\r\n"))
+            desk.run("notepad.exe", args=[path])
+            notepad = desk.wait_window(cls="Notepad", title_contains="big")["hwnd"]
+            edit = desk.probe.control(notepad, cls="Edit")["hwnd"]
+            expected = len(text) + text.count("\n")
+            desk.wait_for(lambda: desk.probe.send(edit, WM_GETTEXTLENGTH) == expected,
+                          timeout=120, message="notepad holding the 8 MB document")
+            rd.start_reader(desk, VOCABULARIES)
+            idle = desk.tray_icon_image()
+            watch = rd.Stopwatch()
+            # The text is captured whole: the last line's keyword is found too.
+            self.assertEqual(["kestrel", "zebra"], self.read(desk, notepad, idle, timeout=180))
+            print(f"\n8 MB document: read in {watch.seconds():.1f} s", file=sys.stderr)
+
+    def read(self, desk, notepad, idle, close=True, timeout=60):
+        desk.probe.set_foreground(notepad)
+        desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == notepad,
+                      message="the notepad to read in front")
+        if close:
+            return zfhealth.read_and_close(desk, notepad, idle, timeout)
+        rd.drag_tray_icon(desk, rd.document_point(desk, notepad))
+        rd.wait_busy(desk)
+        rd.wait_idle(desk, idle, timeout=timeout)
+        window = desk.wait_for(lambda: zfhealth.visible_found_window(desk),
+                               message="Keywords found")
+        return rd.found_list(desk, window)[0]["items"]
+
+
+if __name__ == "__main__":
+    unittest.main()
