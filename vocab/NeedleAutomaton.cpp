@@ -1,13 +1,14 @@
-// The Aho-Corasick needle automaton: a trie of the needles turned into a full
-// transition table over byte classes, states numbered breadth first so that
-// the shallow states a text visits most often share few cache lines.
+// The Aho-Corasick needle automaton: a trie of the needles, numbered breadth
+// first, with failure links; full transition rows only for the first states.
+// A big needle set has a hundred thousand states, and full rows for all of
+// them would take tens of megabytes that a scan would miss the cache in.
 #include "vocab/NeedleAutomaton.h"
+
+#include <algorithm>
 
 namespace {
 
 constexpr uint32_t kNone = UINT32_MAX;
-constexpr uint32_t kHasOutput = 0x80000000u;
-constexpr uint32_t kPending = 0x80000000u;
 
 } // namespace
 
@@ -16,19 +17,15 @@ constexpr uint32_t kPending = 0x80000000u;
 struct NeedleAutomaton::Trie {
     std::vector<uint32_t> firstChild{kNone};
     std::vector<uint32_t> nextSibling{kNone};
-    std::vector<uint32_t> label{0};
+    std::vector<uint16_t> label{0};
     std::vector<uint32_t> firstNeedle{kNone};
 
-    uint32_t child(uint32_t state, uint32_t cls) const {
+    uint32_t childOrAdd(uint32_t state, uint16_t cls) {
         for (uint32_t c = firstChild[state]; c != kNone; c = nextSibling[c]) {
             if (label[c] == cls) {
                 return c;
             }
         }
-        return kNone;
-    }
-
-    uint32_t addChild(uint32_t state, uint32_t cls) {
         const uint32_t added = static_cast<uint32_t>(label.size());
         firstChild.push_back(kNone);
         nextSibling.push_back(firstChild[state]);
@@ -39,11 +36,11 @@ struct NeedleAutomaton::Trie {
     }
 };
 
-uint64_t NeedleAutomaton::tableBytesBound(uint64_t byteCount, uint64_t distinctBytes) {
-    return (byteCount + 1) * (distinctBytes + 2) * sizeof(uint32_t);
+uint64_t NeedleAutomaton::memoryBound(uint64_t byteCount) {
+    return (byteCount + 1) * (sizeof(Node) + 4 * sizeof(uint32_t)) + kDenseBytes;
 }
 
-NeedleAutomaton::NeedleAutomaton(const std::vector<Needle>& needles) {
+NeedleAutomaton::NeedleAutomaton(const std::vector<Needle>& needles, size_t denseBytes) {
     buildClasses(needles);
     Trie trie;
     sameEnd_.assign(needles.size(), kNone);
@@ -51,12 +48,7 @@ NeedleAutomaton::NeedleAutomaton(const std::vector<Needle>& needles) {
     for (const Needle& needle : needles) {
         uint32_t state = 0;
         for (unsigned char byte : needle.bytes) {
-            const uint32_t cls = byteClass_[byte];
-            uint32_t next = trie.child(state, cls);
-            if (next == kNone) {
-                next = trie.addChild(state, cls);
-            }
-            state = next;
+            state = trie.childOrAdd(state, byteClass_[byte]);
         }
         const uint32_t index = static_cast<uint32_t>(ids_.size());
         ids_.push_back(needle.id);
@@ -64,7 +56,8 @@ NeedleAutomaton::NeedleAutomaton(const std::vector<Needle>& needles) {
         trie.firstNeedle[state] = index;
     }
     remaining_ = needles.size();
-    buildTransitions(trie);
+    number(trie);
+    link(denseBytes);
 }
 
 void NeedleAutomaton::buildClasses(const std::vector<Needle>& needles) {
@@ -76,7 +69,7 @@ void NeedleAutomaton::buildClasses(const std::vector<Needle>& needles) {
     }
     for (int byte = 0; byte < 256; ++byte) {
         if (used[byte]) {
-            byteClass_[byte] = classCount_++;
+            byteClass_[byte] = static_cast<uint16_t>(classCount_++);
         }
     }
     // Capitals read as their small letters, so the text need not be folded.
@@ -85,72 +78,88 @@ void NeedleAutomaton::buildClasses(const std::vector<Needle>& needles) {
     }
 }
 
-void NeedleAutomaton::buildTransitions(const Trie& trie) {
-    stateCount_ = trie.label.size();
-    // Breadth-first order: a state's failure state is always shallower, so
-    // its row and its outputs are complete by the time the state's own row
-    // is filled.
-    std::vector<uint32_t> order{0};
-    std::vector<uint32_t> number(stateCount_, 0);
-    for (size_t i = 0; i < order.size(); ++i) {
-        for (uint32_t c = trie.firstChild[order[i]]; c != kNone; c = trie.nextSibling[c]) {
-            number[c] = static_cast<uint32_t>(order.size());
+void NeedleAutomaton::number(const Trie& trie) {
+    std::vector<uint32_t> order{0}; // trie states in breadth-first order
+    order.reserve(trie.label.size());
+    nodes_.assign(trie.label.size(), Node{0, 0, 0, 0, 0});
+    std::vector<uint32_t> children;
+    for (size_t state = 0; state < order.size(); ++state) {
+        children.clear();
+        for (uint32_t c = trie.firstChild[order[state]]; c != kNone; c = trie.nextSibling[c]) {
+            children.push_back(c);
+        }
+        std::sort(children.begin(), children.end(),
+                  [&](uint32_t a, uint32_t b) { return trie.label[a] < trie.label[b]; });
+        nodes_[state].firstChild = static_cast<uint32_t>(order.size());
+        nodes_[state].childCount = static_cast<uint16_t>(children.size());
+        for (uint32_t c : children) {
+            nodes_[order.size()].cls = trie.label[c];
             order.push_back(c);
         }
     }
-    firstNeedle_.assign(stateCount_, kNone);
-    for (uint32_t state = 0; state < stateCount_; ++state) {
+    firstNeedle_.resize(order.size());
+    for (size_t state = 0; state < order.size(); ++state) {
         firstNeedle_[state] = trie.firstNeedle[order[state]];
     }
-    outputLink_.assign(stateCount_, kNone);
-    rowSize_ = classCount_ + 1;
-    next_.assign(stateCount_ * rowSize_, 0);
-    for (uint32_t state = 0; state < stateCount_; ++state) {
-        next_[state * rowSize_ + classCount_] = state | kPending;
-    }
-    std::vector<uint32_t> children(classCount_);
-    std::vector<uint32_t> fail(stateCount_, 0);
-    for (uint32_t state = 0; state < stateCount_; ++state) {
-        children.assign(classCount_, kNone);
-        for (uint32_t c = trie.firstChild[order[state]]; c != kNone; c = trie.nextSibling[c]) {
-            children[trie.label[c]] = number[c];
+}
+
+// Failure links, output links and the full rows, in breadth-first order: a
+// state's failure state is shallower, so it is complete by then.
+void NeedleAutomaton::link(size_t denseBytes) {
+    // About the states of the needles' first two bytes; the root at least.
+    denseStates_ = static_cast<uint32_t>(std::min<size_t>(
+        nodes_.size(), std::max<size_t>(1, denseBytes / (classCount_ * sizeof(uint32_t)))));
+    dense_.assign(size_t{denseStates_} * classCount_, 0);
+    outputLink_.assign(nodes_.size(), kNone);
+    for (uint32_t state = 0; state < nodes_.size(); ++state) {
+        const Node& node = nodes_[state];
+        if (state < denseStates_) {
+            uint32_t* row = &dense_[size_t{state} * classCount_];
+            if (state != 0) {
+                std::copy_n(&dense_[size_t{node.fail} * classCount_], classCount_, row);
+            }
+            for (uint32_t c = node.firstChild; c < node.firstChild + node.childCount; ++c) {
+                row[nodes_[c].cls] = c;
+            }
         }
-        fillRow(state, children, fail);
+        for (uint32_t c = node.firstChild; c < node.firstChild + node.childCount; ++c) {
+            const uint32_t fail = state == 0 ? 0 : next(node.fail, nodes_[c].cls);
+            nodes_[c].fail = fail;
+            outputLink_[c] = firstNeedle_[fail] != kNone ? fail : outputLink_[fail];
+            nodes_[c].pending = firstNeedle_[c] != kNone || outputLink_[c] != kNone;
+        }
     }
 }
 
-void NeedleAutomaton::fillRow(uint32_t state, const std::vector<uint32_t>& children,
-                              std::vector<uint32_t>& fail) {
-    uint32_t* row = &next_[state * rowSize_];
-    // The root's failure row is its own; its missing children lead back to it.
-    const uint32_t* failRow = &next_[fail[state] * rowSize_];
-    for (uint32_t cls = 0; cls < classCount_; ++cls) {
-        const uint32_t child = children[cls];
-        if (child == kNone) {
-            row[cls] = state == 0 ? 0 : failRow[cls];
-            continue;
+uint32_t NeedleAutomaton::child(uint32_t state, uint32_t cls) const {
+    const Node& node = nodes_[state];
+    for (uint32_t c = node.firstChild; c < node.firstChild + node.childCount; ++c) {
+        if (nodes_[c].cls >= cls) {
+            return nodes_[c].cls == cls ? c : kNone;
         }
-        const uint32_t suffix = state == 0 ? 0 : stateAt(failRow[cls]);
-        outputLink_[child] = firstNeedle_[suffix] != kNone ? suffix : outputLink_[suffix];
-        const bool hasOutput = firstNeedle_[child] != kNone || outputLink_[child] != kNone;
-        row[cls] = child * rowSize_ | (hasOutput ? kHasOutput : 0);
-        fail[child] = suffix;
     }
+    return kNone;
 }
 
-uint32_t NeedleAutomaton::stateAt(uint32_t entry) const {
-    return next_[(entry & ~kHasOutput) + classCount_] & ~kPending;
+// The state after `state` reads a byte of class `cls`.
+inline uint32_t NeedleAutomaton::next(uint32_t state, uint32_t cls) const {
+    for (;;) {
+        if (state < denseStates_) {
+            return dense_[size_t{state} * classCount_ + cls];
+        }
+        const uint32_t c = child(state, cls);
+        if (c != kNone) {
+            return c;
+        }
+        state = nodes_[state].fail;
+    }
 }
 
 bool NeedleAutomaton::report(uint32_t state, std::vector<uint8_t>& found) {
-    // A reported state's suffix states were reported with it, so the walk
-    // stops at the first one already seen.
-    for (uint32_t s = state; s != kNone; s = outputLink_[s]) {
-        uint32_t& last = next_[s * rowSize_ + classCount_];
-        if ((last & kPending) == 0) {
-            break;
-        }
-        last &= ~kPending;
+    // A marked state's suffix states were marked with it, so the walk stops
+    // at the first one already done.
+    for (uint32_t s = state; s != kNone && nodes_[s].pending; s = outputLink_[s]) {
+        nodes_[s].pending = 0;
         for (uint32_t n = firstNeedle_[s]; n != kNone; n = sameEnd_[n]) {
             found[ids_[n]] = 1;
             --remaining_;
@@ -163,23 +172,17 @@ void NeedleAutomaton::scan(std::string_view text, std::vector<uint8_t>& found) {
     if (remaining_ == 0) {
         return;
     }
-    const uint32_t* next = next_.data();
-    const uint32_t last = classCount_;
-    uint32_t offset = 0;
+    uint32_t state = 0;
     for (unsigned char byte : text) {
-        const uint32_t entry = next[offset + byteClass_[byte]];
-        offset = entry & ~kHasOutput;
-        // The row's last entry is its state's number, kPending until its
-        // needles have been marked.
-        if ((entry & kHasOutput) != 0 && (next[offset + last] & kPending) != 0 &&
-            report(next[offset + last] & ~kPending, found)) {
+        state = next(state, byteClass_[byte]);
+        if (nodes_[state].pending && report(state, found)) {
             return;
         }
     }
 }
 
 size_t NeedleAutomaton::memoryBytes() const {
-    return (next_.size() + firstNeedle_.size() + outputLink_.size() + sameEnd_.size() +
-            ids_.size()) *
-           sizeof(uint32_t);
+    return nodes_.size() * sizeof(Node) + dense_.size() * sizeof(uint32_t) +
+           (firstNeedle_.size() + outputLink_.size() + sameEnd_.size() + ids_.size()) *
+               sizeof(uint32_t);
 }

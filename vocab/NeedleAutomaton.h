@@ -15,8 +15,11 @@ public:
         uint32_t id;            // the index this needle marks in `found`
     };
 
+    // The full transition rows take at most this much.
+    static constexpr size_t kDenseBytes = size_t{256} << 10;
+
     // The needles' bytes need only live during construction.
-    explicit NeedleAutomaton(const std::vector<Needle>& needles);
+    explicit NeedleAutomaton(const std::vector<Needle>& needles, size_t denseBytes = kDenseBytes);
     NeedleAutomaton(const NeedleAutomaton&) = delete;
     NeedleAutomaton& operator=(const NeedleAutomaton&) = delete;
 
@@ -24,36 +27,42 @@ public:
     // the text once every needle has been found.
     void scan(std::string_view text, std::vector<uint8_t>& found);
 
-    size_t stateCount() const { return stateCount_; }
+    size_t stateCount() const { return nodes_.size(); }
     size_t memoryBytes() const;
 
-    // The size of the transition table for `byteCount` bytes of needles
-    // drawn from `distinctBytes` different byte values, at most.
-    static uint64_t tableBytesBound(uint64_t byteCount, uint64_t distinctBytes);
+    // The most memory an automaton of needles of `byteCount` bytes in all
+    // takes.
+    static uint64_t memoryBound(uint64_t byteCount);
 
 private:
     struct Trie;
 
+    // States are numbered breadth first, so a state's children are
+    // consecutive, in the order of their byte classes.
+    struct Node {
+        uint32_t firstChild;
+        uint32_t fail; // the longest proper suffix that is a state
+        uint16_t childCount;
+        uint16_t cls;    // of the byte that leads here
+        uint8_t pending; // ends a needle, itself or by a suffix, not yet marked
+    };
+
     void buildClasses(const std::vector<Needle>& needles);
-    void buildTransitions(const Trie& trie);
-    // Fills a state's row and gives its children their failure states and
-    // output links.
-    void fillRow(uint32_t state, const std::vector<uint32_t>& children,
-                 std::vector<uint32_t>& fail);
-    // The number of the state that a transition entry leads to.
-    uint32_t stateAt(uint32_t entry) const;
+    void number(const Trie& trie);
+    void link(size_t denseBytes);
+    uint32_t child(uint32_t state, uint32_t cls) const;
+    uint32_t next(uint32_t state, uint32_t cls) const;
     // Marks the needles that end in `state`; true once all are found.
     bool report(uint32_t state, std::vector<uint8_t>& found);
 
     // Each byte's class: 0 for bytes that no needle holds.
-    uint32_t byteClass_[256] = {};
+    uint16_t byteClass_[256] = {};
     uint32_t classCount_ = 1;
-    uint32_t rowSize_ = 2;
-    size_t stateCount_ = 0;
-    // A row per state: one entry per class, the offset of the next state's
-    // row with kHasOutput set when that state ends some needle; then the
-    // state's own number, with kPending set until its needles are marked.
-    std::vector<uint32_t> next_;
+    std::vector<Node> nodes_;
+    // Full transition rows of the first states, the ones a text is in most
+    // of the time; deeper states follow their children and failure links.
+    uint32_t denseStates_ = 0;
+    std::vector<uint32_t> dense_;
     std::vector<uint32_t> firstNeedle_; // per state, kNone or an index into ids_
     std::vector<uint32_t> sameEnd_;     // per needle, the next needle ending in the same state
     std::vector<uint32_t> outputLink_;  // per state, the next shorter suffix state with output

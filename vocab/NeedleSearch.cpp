@@ -87,6 +87,16 @@ void NeedleSearch::findWords(std::string_view text, Sought& sought) {
     scanInBatches(runs, sought.words, sought);
 }
 
+namespace {
+
+// A plain search for a folded needle in a text that may hold capitals.
+bool occursCaseBlind(std::string_view text, std::string_view needle) {
+    const auto same = [](char a, char b) { return foldByte(a) == b; };
+    return std::search(text.begin(), text.end(), needle.begin(), needle.end(), same) != text.end();
+}
+
+} // namespace
+
 void NeedleSearch::findPhrases(std::string_view text, Sought& sought) {
     std::vector<NeedleAutomaton::Needle> candidates;
     for (const Sought::Phrase& phrase : sought.phrases) {
@@ -105,67 +115,27 @@ void NeedleSearch::findPhrases(std::string_view text, Sought& sought) {
     }
 }
 
-namespace {
-
-// Whether one needle alone would need a bigger table than the limit allows.
-bool tooBigAlone(std::string_view needle, size_t tableLimit) {
-    if (NeedleAutomaton::tableBytesBound(needle.size(), std::min<size_t>(needle.size(), 255)) <=
-        tableLimit) {
-        return false;
-    }
-    ByteSet seen;
-    size_t distinct = 0;
-    for (unsigned char byte : needle) {
-        distinct += seen.has[byte] ? 0 : 1;
-        seen.has[byte] = true;
-    }
-    return NeedleAutomaton::tableBytesBound(needle.size(), distinct) > tableLimit;
-}
-
-// A plain search for a folded needle in a text that may hold capitals.
-bool occursCaseBlind(std::string_view text, std::string_view needle) {
-    const auto same = [](char a, char b) { return foldByte(a) == b; };
-    return std::search(text.begin(), text.end(), needle.begin(), needle.end(), same) != text.end();
-}
-
-} // namespace
-
 void NeedleSearch::scanInBatches(std::string_view text, const std::vector<uint32_t>& ids,
                                  Sought& sought) {
     std::vector<uint32_t> batch;
-    size_t bytes = 0;
-    size_t distinct = 0;
-    ByteSet seen;
+    uint64_t bytes = 0;
     for (uint32_t id : ids) {
         const std::string_view needle = sought.texts[id];
         if (sought.found[id]) {
             continue;
         }
-        if (tooBigAlone(needle, tableLimit_)) {
+        if (NeedleAutomaton::memoryBound(needle.size()) > memoryLimit_) {
+            // Too long for an automaton within the limit: searched alone.
             sought.found[id] = occursCaseBlind(text, needle);
             continue;
         }
-        size_t added = 0;
-        for (unsigned char byte : needle) {
-            added += seen.has[byte] ? 0 : 1;
-            seen.has[byte] = true;
-        }
-        if (!batch.empty() && NeedleAutomaton::tableBytesBound(bytes + needle.size(),
-                                                               distinct + added) > tableLimit_) {
+        if (!batch.empty() && NeedleAutomaton::memoryBound(bytes + needle.size()) > memoryLimit_) {
             scanBatch(text, batch, sought);
             batch.clear();
             bytes = 0;
-            seen = ByteSet{};
-            added = 0;
-            for (unsigned char byte : needle) {
-                added += seen.has[byte] ? 0 : 1;
-                seen.has[byte] = true;
-            }
-            distinct = 0;
         }
         batch.push_back(id);
         bytes += needle.size();
-        distinct += added;
     }
     scanBatch(text, batch, sought);
 }

@@ -3,7 +3,6 @@
 // over the text's spaces.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -11,9 +10,9 @@
 
 class NeedleSearch {
 public:
-    // The largest transition table one automaton may have; more needles
-    // than that are split over several automata, run one after another.
-    static constexpr size_t kDefaultTableLimit = size_t{64} << 20;
+    // The most memory one automaton may take; more needles than fit are
+    // split over several automata, run one after another.
+    static constexpr size_t kDefaultMemoryLimit = size_t{64} << 20;
     // Below this text size the distinct runs cost more than they save.
     static constexpr size_t kDefaultRunsFrom = size_t{128} << 10;
 
@@ -26,10 +25,9 @@ public:
         double buildSeconds = 0; // spent building automata, for the benchmark
     };
 
-    // Transition entries are 31-bit offsets, so no table may reach 2 GB.
-    explicit NeedleSearch(size_t tableLimit = kDefaultTableLimit,
+    explicit NeedleSearch(size_t memoryLimit = kDefaultMemoryLimit,
                           size_t runsFrom = kDefaultRunsFrom)
-        : tableLimit_(std::min<size_t>(tableLimit, size_t{1} << 30)), runsFrom_(runsFrom) {}
+        : memoryLimit_(memoryLimit), runsFrom_(runsFrom) {}
 
     // found[i] is 1 when the folded needles[i] occurs in the folded `text`
     // (an empty needle always does). The text may be folded or not: it is
@@ -46,7 +44,7 @@ private:
     void scanInBatches(std::string_view text, const std::vector<uint32_t>& ids, Sought& sought);
     void scanBatch(std::string_view text, const std::vector<uint32_t>& ids, Sought& sought);
 
-    size_t tableLimit_;
+    size_t memoryLimit_;
     size_t runsFrom_;
     Figures figures_;
 };

@@ -96,6 +96,7 @@ void PhraseScan::anchor(const NeedleAutomaton::Needle& needle) {
 
 void PhraseScan::Shape::index() {
     std::sort(anchored.begin(), anchored.end());
+    unfound = anchored.size();
     size_t size = 16;
     while (size < anchored.size() * 2) {
         size *= 2;
@@ -144,7 +145,9 @@ void PhraseScan::scan(std::string_view text, std::vector<uint8_t>& found) {
 
 void PhraseScan::scanSpace(std::string_view text, size_t space, std::vector<uint8_t>& found) {
     for (Shape& shape : shapes_) {
-        if (space < shape.spaceAt || space - shape.spaceAt + shape.width > text.size()) {
+        // A shape whose phrases are all found costs no more look-ups.
+        if (shape.unfound == 0 || space < shape.spaceAt ||
+            space - shape.spaceAt + shape.width > text.size()) {
             continue;
         }
         const char* window = text.data() + space - shape.spaceAt;
@@ -170,6 +173,7 @@ void PhraseScan::scanSpace(std::string_view text, size_t space, std::vector<uint
                 occursAt(text, space - phrase.spaceAt, phrase.bytes)) {
                 found[phrase.id] = 1;
                 --range->unfound;
+                --shape.unfound;
                 --remaining_;
             }
         }

@@ -39,6 +39,7 @@ private:
         std::vector<uint64_t> filter;                        // a bit per key hash
         std::vector<std::pair<uint64_t, uint32_t>> anchored; // key, phrase; sorted
         std::vector<KeyRange> keys;                          // open addressing
+        size_t unfound = 0;
 
         void index();
         KeyRange* find(uint64_t key);

@@ -1,11 +1,12 @@
 // search_fuzzer: any text with any keyword entries gets the same hits from
 // the needle search engine as from the plain search of one needle at a time,
-// and the engine's own paths (distinct runs, automata split by a small table
+// and the engine's own paths (distinct runs, automata split by a small memory
 // limit or skipped for needles too long for one) agree with a plain search.
 // Input: the text, then entries, each after a NUL byte as one mode byte and
 // the entry's text.
 #include "vocab/KeywordHits.h"
 #include "vocab/KeywordSearch.h"
+#include "vocab/NeedleAutomaton.h"
 #include "vocab/NeedleSearch.h"
 #include "vocab/SearchSession.h"
 
@@ -64,8 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const std::vector<std::string_view> needles(owned.begin(), owned.end());
     const std::string folded = foldText(text);
-    for (size_t limit : {size_t{1} << 20, size_t{256}}) {
-        NeedleSearch engine(limit, 0);
+    for (uint64_t limit :
+         {uint64_t{NeedleSearch::kDefaultMemoryLimit}, NeedleAutomaton::memoryBound(16)}) {
+        NeedleSearch engine(static_cast<size_t>(limit), 0);
         const std::vector<uint8_t> found = engine.find(text, needles);
         for (size_t n = 0; n < needles.size(); ++n) {
             require((found[n] != 0) == (folded.find(needles[n]) != std::string::npos));

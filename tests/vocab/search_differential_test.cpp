@@ -2,6 +2,7 @@
 // its paths, against a plain reference of the hit rules written here on its
 // own (one substring search per word or phrase), on generated cases.
 #include "vocab/KeywordSearch.h"
+#include "vocab/NeedleAutomaton.h"
 #include "vocab/NeedleSearch.h"
 #include "vocab/SearchSession.h"
 
@@ -217,11 +218,11 @@ TEST(SearchDifferential, OneSessionServesEveryListOfARead) {
 }
 
 // The engine's own paths: the distinct runs from the smallest text on, and
-// automata split into many (tiny table limit) or skipped for needles that
-// do not fit one.
+// automata split into many (a small memory limit) or skipped for needles
+// that do not fit one.
 TEST(SearchDifferential, NeedleSearchPathsAgreeWithPlainSearch) {
     CaseMaker make(3);
-    for (int i = 0; i < 1500; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         const std::string text = make.text(make.chance(20) ? 2000 : 200);
         const std::string folded = referenceFold(text);
         const KeywordList entries = make.entries(text, make.below(60));
@@ -233,14 +234,45 @@ TEST(SearchDifferential, NeedleSearchPathsAgreeWithPlainSearch) {
             }
         }
         const std::vector<std::string_view> needles(owned.begin(), owned.end());
-        for (size_t limit : {size_t{64} << 20, size_t{2048}, size_t{64}}) {
-            NeedleSearch search(limit, 0);
+        for (uint64_t limit : {uint64_t{NeedleSearch::kDefaultMemoryLimit},
+                               NeedleAutomaton::memoryBound(40), NeedleAutomaton::memoryBound(0)}) {
+            NeedleSearch search(static_cast<size_t>(limit), 0);
             const std::vector<uint8_t> found = search.find(text, needles);
             ASSERT_EQ(found.size(), needles.size());
             for (size_t n = 0; n < needles.size(); ++n) {
                 ASSERT_EQ(found[n] != 0, referenceOccurs(folded, owned[n]))
                     << "case " << i << " limit " << limit << " needle '" << owned[n] << "'";
             }
+        }
+    }
+}
+
+// The automaton with full rows for the root alone: every other state goes
+// through its children and failure links.
+TEST(SearchDifferential, AutomatonWithoutFullRowsAgreesWithPlainSearch) {
+    CaseMaker make(5);
+    for (int i = 0; i < 1500; ++i) {
+        const std::string text = make.text(300);
+        const std::string folded = referenceFold(text);
+        std::vector<std::string> owned;
+        for (size_t n = make.below(40); n > 0; --n) {
+            const std::string needle = referenceFold(
+                make.chance(50) ? make.text(8)
+                                : text.substr(make.below(text.size() + 1), make.below(10)));
+            if (!needle.empty()) {
+                owned.push_back(needle);
+            }
+        }
+        std::vector<NeedleAutomaton::Needle> needles;
+        for (size_t n = 0; n < owned.size(); ++n) {
+            needles.push_back({owned[n], static_cast<uint32_t>(n)});
+        }
+        NeedleAutomaton automaton(needles, 1);
+        std::vector<uint8_t> found(owned.size(), 0);
+        automaton.scan(text, found);
+        for (size_t n = 0; n < owned.size(); ++n) {
+            ASSERT_EQ(found[n] != 0, referenceOccurs(folded, owned[n]))
+                << "case " << i << " needle '" << owned[n] << "'";
         }
     }
 }

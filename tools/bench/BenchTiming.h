@@ -17,17 +17,24 @@ double secondsSince(double start);
 double now();
 
 // Runs `work` at least once and again while fewer than `maxRuns` runs took
-// less than `budget` seconds in all.
-template <class Work> Timing measure(double budget, int maxRuns, Work&& work) {
+// less than `budget` seconds in all; `prepare` runs untimed before each.
+template <class Prepare, class Work>
+Timing measure(double budget, int maxRuns, Prepare&& prepare, Work&& work) {
     std::vector<double> seconds;
     double total = 0;
     while (seconds.empty() || (static_cast<int>(seconds.size()) < maxRuns && total < budget)) {
+        prepare();
         const double start = now();
         work();
         seconds.push_back(secondsSince(start));
         total += seconds.back();
     }
     return Timing::of(seconds);
+}
+
+template <class Work> Timing measure(double budget, int maxRuns, Work&& work) {
+    return measure(
+        budget, maxRuns, [] {}, work);
 }
 
 // `LC_ALL=C grep -F -i -c -f needles document > count`, files in a private
