@@ -52,11 +52,15 @@ KeywordsFoundWindow::~KeywordsFoundWindow() {
         gKeyboardDialog = nullptr;
 }
 
+// Topmost, but hidden and without the focus until show(): a read of all
+// vocabularies creates the window before its capture, and an empty window in
+// front took the focus from the document the select-all keys go to. Under
+// Wine the document's return to the front then released the player's Ctrl
+// mid-sequence, typing a stray "a" into the user's document.
 BOOL KeywordsFoundWindow::onInit() {
     fillList();
-    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
-    SetForegroundWindow(hwnd());
-    return TRUE;
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    return FALSE;
 }
 
 void KeywordsFoundWindow::addFound(const KeywordList& hits) {
