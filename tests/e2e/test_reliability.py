@@ -32,6 +32,12 @@ def long_text(seed, length=LONG):
     return " ".join(words)[:length]
 
 
+def open_tabbed(program):
+    """A click on the tray icon opens the tabbed window at the Vocabularies page."""
+    program.desk.click(*program.desk.tray_point())
+    return program.wait_tabbed()
+
+
 class ReadOnlyDataFileTest(unittest.TestCase):
     def test_failed_save_is_told_and_the_edit_stays(self):
         with WineDesktop("reliability-read-only") as desk:
@@ -53,7 +59,7 @@ class ReadOnlyDataFileTest(unittest.TestCase):
 
             # The running program kept the edit: it is on the page again, and once the
             # file may be written, OK saves it.
-            program.open_from_tray_menu("Vocabularies")
+            open_tabbed(program)
             self.assertIn("osprey", self.keyword_texts(program))
             os.chmod(program.data_path, 0o644)
             program.finish(IDOK)
@@ -62,7 +68,7 @@ class ReadOnlyDataFileTest(unittest.TestCase):
             self.assertEqual(zfdata.data_file([animals, VOCABULARIES[1]]), program.data())
 
     def add_keyword(self, program, text):
-        program.open_from_tray_menu("Vocabularies")
+        open_tabbed(program)
         program.probe.listview_select(program.control(IDC_VOCAB_LIST), [0])
         program.show_tab(1)
         program.keyword_dialog(IDC_KEYWORDS_ADD, text, ANY_WORD)
