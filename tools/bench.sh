@@ -13,7 +13,9 @@ native=$build/native
 if [ ! -f "$native/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
 fi
-cmake --build "$native" --target search_bench -j 2 >/dev/null || exit 1
+# Quiet unless it fails; then once more, to show why.
+cmake --build "$native" --target search_bench -j 2 >/dev/null 2>&1 ||
+    cmake --build "$native" --target search_bench -j 2 || exit 1
 
 results=$(mktemp)
 trap 'rm -f "$results" "$results.status"' EXIT

@@ -9,10 +9,10 @@ SearchSession::SearchSession(std::string text, Strategy strategy)
 
 std::string_view SearchSession::foldedText() {
     if (!isFolded_) {
-        folded_ = foldText(text_);
+        foldTextInPlace(text_);
         isFolded_ = true;
     }
-    return folded_;
+    return text_;
 }
 
 void SearchSession::addEntries(const KeywordList& entries) {

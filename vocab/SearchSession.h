@@ -36,8 +36,8 @@ public:
 
     bool occurs(std::string_view foldedNeedle) override;
 
-    // The folded text, folded on first use: the needle search reads the
-    // text as it is.
+    // The text, folded in place on first use: the needle search reads it
+    // folded or not, so a read that only uses the needle search never folds.
     std::string_view foldedText();
     const NeedleSearch::Figures& figures() const { return engine_.figures(); }
 
@@ -48,7 +48,6 @@ private:
     void answerAll();
 
     std::string text_;
-    std::string folded_;
     bool isFolded_ = false;
     Strategy strategy_;
     bool answering_ = false;

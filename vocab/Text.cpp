@@ -9,10 +9,14 @@ char foldByte(char c) {
 
 std::string foldText(std::string_view text) {
     std::string folded(text);
-    for (char& c : folded) {
+    foldTextInPlace(folded);
+    return folded;
+}
+
+void foldTextInPlace(std::string& text) {
+    for (char& c : text) {
         c = foldByte(c);
     }
-    return folded;
 }
 
 void Text::writeTo(DataWriter& file) const {

@@ -11,6 +11,7 @@ class DataReader;
 // Lower-cases "A" to "Z" only; every other byte, accented letters included,
 // stays as it is, so the result never depends on the user's locale.
 std::string foldText(std::string_view text);
+void foldTextInPlace(std::string& text);
 char foldByte(char c);
 
 class Text {
