@@ -81,11 +81,9 @@ class ReadOnlyDataFileTest(unittest.TestCase):
 
 
 class BadInputTest(unittest.TestCase):
-    def tearDown(self):
-        desk = getattr(self, "desk", None)
-        if desk is not None and desk.probe is not None:
-            self.assertEqual([], zfhealth.keys_left_down(desk), "keys left pressed")
-            self.assertTrue(zfhealth.answers_tray(desk))
+    def assert_healthy(self, desk):
+        self.assertEqual([], zfhealth.keys_left_down(desk), "keys left pressed")
+        self.assertTrue(zfhealth.answers_tray(desk))
 
     def test_unknown_key_names_and_long_texts(self):
         title = "zebras " + long_text("title", LONG - 7)
@@ -102,7 +100,6 @@ class BadInputTest(unittest.TestCase):
         vocabularies = VOCABULARIES + [
             Vocabulary("Long", "shell32.dll", 3, [(word, ANY_WORD), (phrase, EXACT_PHRASE)])]
         with WineDesktop("reliability-bad-input") as desk:
-            self.desk = desk
             titled = desk.start_notepad(DOCUMENT + phrase + "\n", name="zebras.txt")
             desk.probe.set_text(titled, title)
             self.assertEqual(LONG, desk.probe.send(titled, WM_GETTEXTLENGTH))
@@ -124,13 +121,13 @@ class BadInputTest(unittest.TestCase):
                                                 desk.probe.children(find["hwnd"])],
                           message="the keyword in notepad's Find box")
             rd.close_find_dialogs(desk, pid)
+            self.assert_healthy(desk)
 
     def test_eight_megabyte_document(self):
         line = "The herd moves on across the plain, slowly, in the heat of noon.\n"
         body = line * (8 * 1024 * 1024 // len(line))
         text = "Zebras at dawn.\n" + body + "A kestrel at dusk.\n"
         with WineDesktop("reliability-8mb") as desk:
-            self.desk = desk
             path = "C:\\zfdocs\\big.txt"
             desk.write_file(path, text.replace("\n", "\r\n"))
             desk.run("notepad.exe", args=[path])
@@ -145,6 +142,7 @@ class BadInputTest(unittest.TestCase):
             # The text is captured whole: the last line's keyword is found too.
             self.assertEqual(["kestrel", "zebra"], self.read(desk, notepad, idle, timeout=180))
             print(f"\n8 MB document: read in {watch.seconds():.1f} s", file=sys.stderr)
+            self.assert_healthy(desk)
 
     def read(self, desk, notepad, idle, close=True, timeout=60):
         desk.probe.set_foreground(notepad)
