@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "reading/GoToKeyword.h"
+#include "reading/win32/Foreground.h"
 #include "reading/win32/Win32Input.h"
 #include "resources/ReadingIds.h"
 #include "vocab/DataStore.h"
@@ -63,10 +64,19 @@ BOOL KeywordsFoundWindow::onInit() {
     return FALSE;
 }
 
+// The list box sorts what it is given, so adding just the new hits shows the
+// same list as refilling it, without adding every earlier vocabulary's hits
+// again for each vocabulary that follows.
 void KeywordsFoundWindow::addFound(const KeywordList& hits) {
-    for (const KeywordEntry& hit : hits)
+    HWND list = item(IDC_FOUND_LIST);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (const KeywordEntry& hit : hits) {
         found_.append(hit.text().view(), hit.matchMode);
-    fillList();
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(hit.text().c_str()));
+    }
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 void KeywordsFoundWindow::fillList() {
@@ -98,7 +108,7 @@ void KeywordsFoundWindow::onGoTo() {
     SendMessageA(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
     HWND document = document_;
     onClose();
-    SetForegroundWindow(document);
+    BringToFront(document);
     std::string findSequence = app().store()->sequenceForWindow(SequenceKind::GoTo, document);
     Win32Input input;
     PlayGoToKeyword(input, findSequence, text.data());

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "reading/DocumentRead.h"
 #include "reading/win32/DocumentWindowTracker.h"
+#include "reading/win32/Foreground.h"
 #include "reading/win32/KeywordsFoundWindow.h"
 #include "reading/win32/PumpingWait.h"
 #include "reading/win32/TextCapture.h"
@@ -17,7 +18,7 @@ class Win32Read : public ReadPlatform {
 public:
     void setBusy(bool on) override { app().setBusy(on); }
     void setForeground(WindowHandle window) override {
-        SetForegroundWindow(static_cast<HWND>(window));
+        BringToFront(static_cast<HWND>(window));
     }
     void wait(unsigned ms) override { PumpingWait(ms); }
     std::string captureText(WindowHandle document) override;
@@ -46,7 +47,7 @@ private:
 };
 
 std::string Win32Read::captureText(WindowHandle document) {
-    TextCapture capture(app().mainWindowHandle, app().instance(), clipboard_);
+    TextCapture capture(clipboard_);
     capture.setTarget(static_cast<HWND>(document));
     capture.captureDocumentText(*app().store(), keeper_);
     return capture.text();

@@ -1,19 +1,8 @@
 // TextCapture: the capture's steps met by the real system.
 #include "reading/win32/TextCapture.h"
 
+#include <cstring>
 #include <vector>
-
-TextCapture::TextCapture(HWND parent, HINSTANCE instance, ClipboardAccess& clipboard)
-    : clipboard_(clipboard) {
-    // Without WS_VISIBLE the control is never shown; it only receives pastes.
-    // ES_AUTOHSCROLL keeps it from wrapping: wrapping every line of a pasted
-    // document at a width of 10 pixels made large reads take minutes.
-    edit_.reset(CreateWindowExA(0, "Edit", "",
-                                WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 0, 0, 10,
-                                10, parent, nullptr, instance, nullptr));
-    if (edit_)
-        SendMessageA(edit_.get(), EM_LIMITTEXT, 0, 0);
-}
 
 bool TextCapture::captureDocumentText(const DataStore& store, ClipboardKeeper& keeper) {
     return CaptureDocumentText(*this, store, target_, keeper, text_);
@@ -50,12 +39,16 @@ void TextCapture::redrawNow(WindowHandle window) {
         RedrawWindow(static_cast<HWND>(window), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
+// The clipboard's text is read straight from its CF_TEXT data. A hidden
+// edit control pasting it did the same job, but it laid out every line of a
+// large document first (8 MB took seconds of processor time) and Windows 95
+// caps such a control at 64 KB.
 std::string TextCapture::pasteText() {
-    if (!edit_)
-        return {};
-    SendMessageA(edit_.get(), WM_PASTE, 0, 0);
-    int length = GetWindowTextLengthA(edit_.get());
-    std::vector<char> text(length + 4);
-    int got = GetWindowTextA(edit_.get(), text.data(), static_cast<int>(text.size()));
-    return std::string(text.data(), got > 0 ? got : 0);
+    std::string text;
+    if (!clipboard_.open())
+        return text;
+    if (clipboard_.read(CF_TEXT, text))
+        text.resize(std::strlen(text.c_str())); // the block may run past the text's NUL
+    clipboard_.close();
+    return text;
 }

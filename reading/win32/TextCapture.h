@@ -1,8 +1,7 @@
-// TextCapture: one capture of a document window's text, pasted from the
-// clipboard into a hidden edit control of this program.
+// TextCapture: one capture of a document window's text, taken from the
+// clipboard once the document's application has copied it.
 #pragma once
 
-#include "app/Handles.h"
 #include "reading/DocumentCapture.h"
 #include "reading/win32/Win32Input.h"
 
@@ -10,9 +9,7 @@
 
 class TextCapture : public CapturePlatform {
 public:
-    // The hidden edit control is a child of `parent`; if it cannot be made,
-    // the capture simply gets no text.
-    TextCapture(HWND parent, HINSTANCE instance, ClipboardAccess& clipboard);
+    explicit TextCapture(ClipboardAccess& clipboard) : clipboard_(clipboard) {}
 
     void setTarget(HWND target) { target_ = target; }
     // Captures the target's text into text(); see CaptureDocumentText.
@@ -33,7 +30,6 @@ public:
 private:
     Win32Input input_;
     ClipboardAccess& clipboard_;
-    OwnedWindow edit_;
     HWND target_ = nullptr;
     std::string text_;
 };
