@@ -61,9 +61,18 @@ class Program:
     # -- the tabbed window --------------------------------------------------------------
 
     def open_from_tray_menu(self, item):
-        """Chooses a tray menu item with the keyboard; returns the tabbed window's hwnd."""
-        self.desk.open_tray_menu()
-        self.desk.key(*(["Down"] * TRAY_MENU_STEPS[item]), "Return")
+        """Chooses a tray menu item with the keyboard; returns the tabbed window's hwnd.
+
+        Under Wine the menu's keys can go astray when another program was in front just
+        before; a menu still open or no tabbed window after them is one more try."""
+        for _ in range(3):
+            self.desk.open_tray_menu()
+            self.desk.key(*(["Down"] * TRAY_MENU_STEPS[item]), "Return")
+            try:
+                return self.desk.wait_for(self.tabbed, timeout=10, message="the tabbed window")
+            except AssertionError:
+                if self.probe.find_window(cls="#32768"):
+                    self.desk.key("Escape")
         return self.wait_tabbed()
 
     def wait_tabbed(self):
