@@ -127,11 +127,20 @@ def close_find_dialogs(desk, notepad_pid):
 
 def program_cpu_seconds(desk):
     """User plus system time of the zfw32.exe process of this desktop, from /proc."""
+    seconds = process_cpu_seconds(desk, "zfw32.exe")
+    if seconds is None:
+        raise AssertionError("no zfw32.exe process found for this desktop")
+    return seconds
+
+
+def process_cpu_seconds(desk, name):
+    """User plus system seconds of this desktop's process whose command line holds name
+    (a program, or the document it opened), from /proc; None when there is none."""
     tick = os.sysconf("SC_CLK_TCK")
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
             with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
-                if b"zfw32.exe" not in cmdline.read():
+                if name.encode() not in cmdline.read():
                     continue
             with open(f"/proc/{pid}/environ", "rb") as environ:
                 if f"WINEPREFIX={desk.prefix}\0".encode() not in environ.read() + b"\0":
@@ -141,7 +150,7 @@ def program_cpu_seconds(desk):
             return (int(fields[11]) + int(fields[12])) / tick
         except OSError:
             continue
-    raise AssertionError("no zfw32.exe process found for this desktop")
+    return None
 
 
 class Stopwatch:

@@ -61,24 +61,9 @@ def vocabularies(pool, count, entries_each):
     return result
 
 
-def process_cpu_seconds(desk, exe):
-    """User plus system seconds of the prefix's process whose command line names exe (or
-    the document it opened)."""
-    tick = os.sysconf("SC_CLK_TCK")
-    for pid in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
-                if exe.encode() not in cmdline.read():
-                    continue
-            with open(f"/proc/{pid}/environ", "rb") as environ:
-                if f"WINEPREFIX={desk.prefix}\0".encode() not in environ.read() + b"\0":
-                    continue
-            with open(f"/proc/{pid}/stat") as stat:
-                fields = stat.read().rsplit(")", 1)[1].split()
-            return (int(fields[11]) + int(fields[12])) / tick
-        except OSError:
-            continue
-    return 0.0
+def process_cpu_seconds(desk, name):
+    """The process's CPU seconds so far, 0 when it has already gone."""
+    return rd.process_cpu_seconds(desk, name) or 0.0
 
 
 def open_notepad(desk, text, name):
