@@ -1,7 +1,11 @@
-"""A whole editing session on the Vocabularies and Keywords pages and their dialogs:
-OK writes exactly the edited store to data.dat, Cancel leaves data.dat and the program's
-store as they were."""
+"""A whole editing session on the Vocabularies, Keywords and Settings pages and their
+dialogs: OK writes exactly the edited store to data.dat (the same bytes as the model's own
+writer and the tests' writer give), Cancel leaves data.dat and the program's store as they
+were."""
 
+import os
+import subprocess
+import tempfile
 import time
 import unittest
 
@@ -13,6 +17,9 @@ from zftabbed import (IDC_ENTRY_TEXT, IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS
                       IDC_KEYWORDS_VOCABULARY, IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON,
                       IDC_VOCAB_ADD, IDC_VOCAB_DELETE, IDC_VOCAB_DOWN, IDC_VOCAB_KEYWORDS,
                       IDC_VOCAB_LIST, IDC_VOCAB_UP, IDCANCEL, IDOK, Program)
+from test_settings import (IDC_ADD, IDC_FOUND, IDC_NOT_FOUND, IDC_PAIR_SEQUENCE,
+                           IDC_PAIR_TITLE, IDC_SELECT_ALL, IDC_SOUND_PATH, SELECT_TITLE,
+                           SOUND_FILE)
 from zfwine import WineDesktop
 
 SHELL32_PATH = "C:\\windows\\system32\\shell32.dll"
@@ -20,6 +27,11 @@ MODE_NAMES = {ANY_WORD: "Any word", ALL_WORDS: "All words", EXACT_PHRASE: "Exact
 
 BIRD_ENTRIES = [("kestrel", ANY_WORD), ("grey heron", EXACT_PHRASE), ("barn owl", ALL_WORDS),
                 ("robin", ANY_WORD), ("song thrush", EXACT_PHRASE), ("wren", ANY_WORD)]
+
+
+FOUND_SOUND = "C:\\Zembrafind\\found it.wav"
+NOT_FOUND_SOUND = "C:\\Sounds\\nothing.wav"
+SELECT_ALL_PAIR = ("Reader", "<ctrl><home><ctrl>")
 
 
 def rows(entries):
@@ -36,6 +48,36 @@ def edited_vocabularies():
     return [animals, weather,
             Vocabulary("Sky", SHELL32_PATH, 7, sky),
             Vocabulary("Birds", "shell32.dll", 3, birds)]
+
+
+def edited_settings():
+    return zfdata.Settings(select_all_sequences=[SELECT_ALL_PAIR], found_sound=FOUND_SOUND,
+                           not_found_sound=NOT_FOUND_SOUND, play_found=True,
+                           play_not_found=True)
+
+
+def store_writer_script(vocabularies, settings):
+    """The same store as zf_store_writer's script: it builds it through the model."""
+    lines = []
+    for v in vocabularies:
+        lines.append(f"vocab\t{v.name}\t{v.icon_file}\t{v.icon_index}")
+        lines += [f"entry\t{text}\t{mode}" for text, mode in v.entries]
+    lines += [f"found\t{settings.found_sound}", f"notfound\t{settings.not_found_sound}",
+              f"play\t{int(settings.play_found)}\t{int(settings.play_not_found)}"]
+    lines += [f"selectall\t{title}\t{sequence}"
+              for title, sequence in settings.select_all_sequences]
+    return "\n".join(lines) + "\n"
+
+
+def natively_written(vocabularies, settings):
+    tool = os.path.join(os.environ["ZF_BUILD_DIR"], "native", "tests", "zf_store_writer")
+    with tempfile.TemporaryDirectory() as folder:
+        script, data = os.path.join(folder, "store.txt"), os.path.join(folder, "data.dat")
+        with open(script, "w", encoding="cp1252") as out:
+            out.write(store_writer_script(vocabularies, settings))
+        subprocess.run([tool, script, data], check=True)
+        with open(data, "rb") as written:
+            return written.read()
 
 
 class EditingSession:
@@ -70,6 +112,28 @@ class EditingSession:
         self.test.assertEqual([], self.selected_rows())
         self.shot(self.tabbed, "keywords-page-edited")
         self.reorder_and_delete_vocabularies()
+
+    def set_sounds_and_select_all(self):
+        """Both sounds on with typed files, and one window-specific select-all pair."""
+        program = self.program
+        program.show_tab(2)
+        for switch, path in ((IDC_FOUND, FOUND_SOUND), (IDC_NOT_FOUND, NOT_FOUND_SOUND)):
+            program.click(switch)
+            dialog = program.wait_dialog(SOUND_FILE)
+            self.probe.set_text(program.control(IDC_SOUND_PATH, dialog), path)
+            program.click(IDOK, dialog)
+            program.wait_closed(dialog)
+            self.test.assertEqual(1, self.probe.check_state(program.control(switch)))
+        program.click(IDC_SELECT_ALL)
+        dialog = program.wait_dialog(SELECT_TITLE)
+        program.click(IDC_ADD, dialog)
+        pair = program.wait_dialog("Window Specific")
+        for control_id, text in zip((IDC_PAIR_TITLE, IDC_PAIR_SEQUENCE), SELECT_ALL_PAIR):
+            self.probe.set_text(program.control(control_id, pair), text)
+        program.click(IDOK, pair)
+        program.wait_closed(pair)
+        program.click(IDOK, dialog)
+        program.wait_closed(dialog)
 
     # -- vocabularies -------------------------------------------------------------------
 
@@ -233,15 +297,22 @@ class EditingTest(unittest.TestCase):
     def test_ok_writes_exactly_the_edited_store(self):
         with WineDesktop("editing-ok") as desk:
             program = Program(desk, zfdata.data_file(zfdata.sample_vocabularies()))
-            EditingSession(self, program, shots=True).run()
+            session = EditingSession(self, program, shots=True)
+            session.run()
+            session.set_sounds_and_select_all()
             program.finish(IDOK)
-            self.assertEqual(zfdata.data_file(edited_vocabularies()), program.data())
+            expected = natively_written(edited_vocabularies(), edited_settings())
+            self.assertEqual(expected, program.data())
+            self.assertEqual(zfdata.data_file(edited_vocabularies(), edited_settings()),
+                             expected)
 
     def test_cancel_leaves_data_file_and_store_as_they_were(self):
         with WineDesktop("editing-cancel") as desk:
             original = zfdata.data_file(zfdata.sample_vocabularies())
             program = Program(desk, original)
-            EditingSession(self, program, shots=False).run()
+            session = EditingSession(self, program, shots=False)
+            session.run()
+            session.set_sounds_and_select_all()
             program.finish(IDCANCEL)
             self.assertEqual(original, program.data())
 
