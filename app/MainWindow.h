@@ -49,4 +49,5 @@ private:
     std::unique_ptr<IconDrag> drag_;
     bool pendingClick_ = false;
     bool hidden_ = false;
+    bool menuRunning_ = false;
 };

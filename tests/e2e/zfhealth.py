@@ -23,7 +23,13 @@ def answers_tray(desk):
     alive and its tray icon still works."""
     menu = desk.open_tray_menu()
     desk.key("Escape")
-    desk.wait_gone(menu["hwnd"])
+    try:
+        desk.wait_gone(menu["hwnd"], timeout=5)
+    except AssertionError:
+        # Under Wine the menu's keys can go to the program that was in front just before;
+        # a click beside the menu closes it as well.
+        desk.click(*desk.desktop_point())
+        desk.wait_gone(menu["hwnd"])
     return True
 
 
