@@ -119,20 +119,13 @@ void MainWindow::onLeftDoubleClick() {
 }
 
 void MainWindow::showTrayMenu() {
-    if (menuRunning_)
-        return; // a second press arrived while the first waited for the front
-    menuRunning_ = true;
     // The menu's owner must be able to take the keyboard: Wine gives a hidden
     // window the foreground but not the keys, so the zero-sized window is
     // shown (it has no frame, so nothing of it can be seen) while the menu
-    // runs, and hidden again afterwards. Wine also switches the foreground
-    // asynchronously; a menu started before the switch leaves the keys with
-    // the program that was in front.
+    // runs, and hidden again afterwards.
     hidden_ = false;
     ShowWindow(hwnd(), SW_SHOWNA);
     SetForegroundWindow(hwnd());
-    for (int tries = 0; tries < 50 && GetForegroundWindow() != hwnd(); ++tries)
-        PumpingWait(10);
     POINT pointer{};
     GetCursorPos(&pointer);
     Menu menu(LoadMenuA(app().instance(), "TRAY"));
@@ -142,7 +135,6 @@ void MainWindow::showTrayMenu() {
     // The menu closes properly only when the owner gets a message afterwards.
     PostMessageA(hwnd(), WM_NULL, 0, 0);
     onHide();
-    menuRunning_ = false;
 }
 
 void MainWindow::onVocabularies() { TabbedWindow::open(TabbedWindow::kVocabulariesPage); }

@@ -49,5 +49,4 @@ private:
     std::unique_ptr<IconDrag> drag_;
     bool pendingClick_ = false;
     bool hidden_ = false;
-    bool menuRunning_ = false;
 };

@@ -5,6 +5,7 @@ pressed, the tray still answered, its memory, and one whole read of a notepad do
 import readingdesk as rd
 
 IDCANCEL = 2
+WM_NULL = 0x0000
 # Every virtual key but the mouse buttons (1, 2, 4, 5, 6) and the lock keys' own codes,
 # which report their toggles on some systems.
 WATCHED_KEYS = [key for key in range(8, 255) if key not in (20, 144, 145)]
@@ -19,18 +20,15 @@ def keys_left_down(desk):
 
 
 def answers_tray(desk):
-    """Opens the tray icon's menu and closes it with Escape: the program's message loop is
-    alive and its tray icon still works."""
-    menu = desk.open_tray_menu()
-    desk.key("Escape")
-    try:
-        desk.wait_gone(menu["hwnd"], timeout=5)
-    except AssertionError:
-        # Under Wine the menu's keys can go to the program that was in front just before;
-        # a click beside the menu closes it as well.
-        desk.click(*desk.desktop_point())
-        desk.wait_gone(menu["hwnd"])
-    return True
+    """The program's message loop is alive (its hidden main window answers a message within
+    the probe's time-out) and its tray icon is still there. The tray menu is not used for
+    this: under Wine a document program's own open menu, left by the odd key sequences these
+    tests play, can take the menu's keys."""
+    main = desk.probe.find_window(title="kestrelwin", visible=None)
+    if main is None:
+        raise AssertionError("no kestrelwin window: the program has gone")
+    desk.probe.send(main["hwnd"], WM_NULL)
+    return desk.tray_icon_shown()
 
 
 def program_pid(desk):

@@ -366,18 +366,27 @@ class WineDesktop:
         return len({image[i:i + 3] for i in range(0, len(image), 3)}) > 2
 
     def open_tray_menu(self, index=0, timeout=30):
-        """Right-clicks a tray icon and returns the record of the menu window (#32768)
-        once it is visible; choose items with key("Down", ..., "Return").
+        """Right-clicks a tray icon and returns the record of its menu window (#32768) once
+        it is visible; choose items with key("Down", ..., "Return").
 
-        The button goes up only once the menu shows, as under a person's finger: xdotool's
-        instant click can release it before the menu tracks. A press that comes right after
-        another menu closed can go unseen under Wine, so an unanswered press is repeated."""
+        Only a menu window that was not there before the press counts: another program's
+        open menu is a #32768 window too. The button goes up only once the menu shows, as
+        under a person's finger: xdotool's instant click can release it before the menu
+        tracks. A press that comes right after another menu closed can go unseen under
+        Wine, so an unanswered press is repeated."""
+        before = {w["hwnd"] for w in self.probe.find_windows(cls="#32768", visible=None)}
+
+        def new_menu():
+            for window in self.probe.find_windows(cls="#32768"):
+                if window["hwnd"] not in before:
+                    return window
+            return None
+
         deadline = time.monotonic() + timeout * timeout_scale()
         while True:
             self.mouse_down(*self.tray_point(index), button=3)
             try:
-                return self.wait_for(lambda: self.probe.find_window(cls="#32768"), timeout=3,
-                                     message="the tray icon's menu")
+                return self.wait_for(new_menu, timeout=3, message="the tray icon's menu")
             except AssertionError:
                 if time.monotonic() > deadline:
                     raise
