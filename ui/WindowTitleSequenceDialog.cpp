@@ -1,5 +1,5 @@
 // The "Window Specific" dialog: edits one window title and its key sequence.
-#include "ui/WindowSpecificDialog.h"
+#include "ui/WindowTitleSequenceDialog.h"
 
 #include "resources/SettingsIds.h"
 
