@@ -79,7 +79,7 @@ TEST_F(DestinationTest, NameEndingInABlankOrADotIsRefusedBeforeWriting) {
     EXPECT_STREQ(destinationMessage(DestinationCheck::BadEnding),
                  "A folder name cannot end in a blank or a dot. Please remove it from the "
                  "destination folder name or choose another folder.");
-    for (const char* text : {"C:\\Program Files\\.\\Zf", "C:\\Program Files\\Zf\\..",
-                             "C:\\ Zf.1", "\\\\server\\share\\Zf"})
+    for (const char* text : {"C:\\Program Files\\.\\Zf", "C:\\Program Files\\Zf\\..", "C:\\ Zf.1",
+                             "\\\\server\\share\\Zf"})
         EXPECT_FALSE(hasBadNameEnding(text)) << text;
 }

@@ -87,6 +87,15 @@ TEST_F(InstallSequenceTest, DeclinedQuestionsGoBackToWhereTheyWereAsked) {
     EXPECT_EQ(files.log.size(), 13u);
 }
 
+TEST_F(InstallSequenceTest, ConfirmationClosedUnderTheQuestionLeavesNoCopyBehind) {
+    ASSERT_TRUE(sequence.beginConfirmation());
+    ASSERT_TRUE(sequence.beginQuitQuestion());
+    EXPECT_FALSE(sequence.endConfirmation(true));
+    sequence.endQuitQuestion(false);
+    EXPECT_EQ(sequence.stage(), InstallStage::Choosing);
+    expectNothingWritten();
+}
+
 TEST_F(InstallSequenceTest, TheCopyStartsOnlyAfterTheFolderWasMade) {
     state.destinationText = "C:\\New\\Deeper";
     ASSERT_TRUE(sequence.beginConfirmation());

@@ -99,9 +99,10 @@ TEST_F(UninstallationTest, TheFolderOfTheInstallationFilesIsRefusedUntouched) {
         EXPECT_TRUE(channel.calls.empty());
         EXPECT_TRUE(ui.asked.empty());
         EXPECT_EQ(ui.refused, "This folder holds the Zembrafind installation files, not an "
-                              "installed Zembrafind:\n" + setup +
-                              "\n\nNothing has been removed. To remove Zembrafind, choose "
-                              "\"Uninstall\" in its Start menu group.");
+                              "installed Zembrafind:\n" +
+                                  setup +
+                                  "\n\nNothing has been removed. To remove Zembrafind, choose "
+                                  "\"Uninstall\" in its Start menu group.");
         files.files.erase(setup + "\\" + mark); // the other mark alone is enough
     }
     EXPECT_FALSE(isDistributionFolder(files, kFolder));
