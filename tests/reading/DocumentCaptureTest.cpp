@@ -226,11 +226,3 @@ TEST(ClipboardKeeper, NothingToRestoreWithoutASave) {
     EXPECT_FALSE(keeper.restore());
     EXPECT_EQ(clipboard.text(), "x");
 }
-
-TEST(IsMemoryFormat, TakesTextDibsFileListsAndRegisteredFormatsOnly) {
-    for (uint32_t format : {1u, 7u, 8u, 13u, 15u, 16u, 17u, 0xC000u, 0xFFFFu})
-        EXPECT_TRUE(IsMemoryFormat(format)) << format;
-    for (uint32_t format :
-         {0u, 2u, 3u, 9u, 14u, 0x80u, 0x82u, 0x83u, 0x8Eu, 0x200u, 0x300u, 0x10000u})
-        EXPECT_FALSE(IsMemoryFormat(format)) << format;
-}
