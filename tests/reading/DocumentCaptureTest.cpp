@@ -226,3 +226,24 @@ TEST(ClipboardKeeper, NothingToRestoreWithoutASave) {
     EXPECT_FALSE(keeper.restore());
     EXPECT_EQ(clipboard.text(), "x");
 }
+
+TEST(CaptureDocumentText, TextOnTheFiftiethPollOfTheSixthAttemptIsTheLastTaken) {
+    const struct {
+        int pastesUntilText;
+        bool captured;
+        int selectAlls;
+    } cases[] = {
+        {50, true, 1},  // the first attempt's last poll
+        {51, true, 2},  // the second attempt's first poll
+        {300, true, 6}, // the sixth attempt's last poll
+        {301, false, 6},
+    };
+    for (const auto& k : cases) {
+        Capture c;
+        c.desktop.pendingPastes = k.pastesUntilText; // whatever keys it gets
+        EXPECT_EQ(c.run(), k.captured) << k.pastesUntilText;
+        EXPECT_EQ(c.text, k.captured ? "the document" : "") << k.pastesUntilText;
+        EXPECT_EQ(c.desktop.count("+65"), k.selectAlls) << k.pastesUntilText;
+        EXPECT_EQ(c.desktop.pastes, std::min(k.pastesUntilText, 300)) << k.pastesUntilText;
+    }
+}
