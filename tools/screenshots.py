@@ -21,10 +21,8 @@ sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "e2e"))
 import installer_driver  # noqa: E402
 import run  # noqa: E402
 import zfwine  # noqa: E402
+from zftabbed import IDC_KEYWORDS_LIST, IDC_TABS, IDC_VOCAB_LIST, IDCANCEL  # noqa: E402
 
-IDOK, IDCANCEL = 1, 2
-# Control ids of resources/AppIds.h and resources/PageIds.h.
-IDC_TABS, IDC_VOCAB_LIST, IDC_KEYWORDS_LIST = 151, 301, 323
 # Pixels between the two pages.
 GAP = 12
 
