@@ -2,7 +2,7 @@
 #include "installer/Destination.h"
 
 #include "installer/InstallFileList.h"
-#include "installer/InstallMessages.h"
+#include "resources/InstallIds.h"
 #include "installer/PathRules.h"
 #include "installer/ProgmanCommands.h"
 
@@ -60,18 +60,18 @@ DestinationCheck prepareDestination(InstallFiles& files, const std::string& fold
     return DestinationCheck::CannotCreate;
 }
 
-const char* destinationMessage(DestinationCheck check) {
+unsigned destinationMessage(DestinationCheck check) {
     switch (check) {
     case DestinationCheck::Ready:
-        return nullptr;
+        return 0;
     case DestinationCheck::TooLong:
-        return msg::kDestinationTooLong;
+        return IDS_DESTINATION_TOO_LONG;
     case DestinationCheck::BadCharacters:
-        return msg::kDestinationBadCharacters;
+        return IDS_DESTINATION_BAD_CHARACTERS;
     case DestinationCheck::BadEnding:
-        return msg::kDestinationBadEnding;
+        return IDS_DESTINATION_BAD_ENDING;
     case DestinationCheck::CannotCreate:
         break;
     }
-    return msg::kCannotCreateDirectory;
+    return IDS_CANNOT_CREATE_DIRECTORY;
 }

@@ -38,5 +38,5 @@ bool hasBadNameEnding(const std::string& folder);
 DestinationCheck prepareDestination(InstallFiles& files, const std::string& folderText,
                                     std::string& destinationPath);
 
-// The message for a refusal (null for Ready).
-const char* destinationMessage(DestinationCheck check);
+// The string-table id of the message for a refusal (0 for Ready).
+unsigned destinationMessage(DestinationCheck check);

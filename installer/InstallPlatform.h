@@ -33,7 +33,7 @@ public:
     virtual void setWaitCursor(bool wait) = 0;
     // Shows a status text alone: the labels and the destination line are
     // emptied and the progress bar is hidden.
-    virtual void showStatus(const char* text) = 0;
+    virtual void showStatus(const std::string& text) = 0;
     virtual void repaint() = 0;
     // A message box with the stop icon and an OK button.
     virtual void reportError(const std::string& text) = 0;

@@ -26,8 +26,8 @@ bool InstallSequence::beginConfirmation() {
     return true;
 }
 
-bool InstallSequence::confirm(InstallFiles& files, const char*& refusal) {
-    refusal = nullptr;
+bool InstallSequence::confirm(InstallFiles& files, unsigned& refusal) {
+    refusal = 0;
     if (stage_ != InstallStage::Confirming)
         return false;
     const DestinationCheck check =
@@ -50,10 +50,11 @@ bool InstallSequence::endConfirmation(bool confirmed) {
     return copy;
 }
 
-bool InstallSequence::install(InstallFiles& files, ProgressView& view, DdeChannel& channel) {
+bool InstallSequence::install(InstallFiles& files, ProgressView& view, DdeChannel& channel,
+                               const TextTable& texts) {
     if (stage_ != InstallStage::Copying)
         return false;
-    const bool completed = runInstallation(files, view, channel, state_.sourceFolder,
+    const bool completed = runInstallation(files, view, channel, texts, state_.sourceFolder,
                                            state_.destinationPath, state_.addToStartup);
     stage_ = InstallStage::Ended;
     return completed;

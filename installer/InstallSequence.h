@@ -6,6 +6,7 @@
 
 #include "installer/InstallPlatform.h"
 #include "installer/InstallState.h"
+#include "installer/TextTable.h"
 
 enum class InstallStage {
     Choosing,     // "Destination" is open
@@ -34,16 +35,18 @@ public:
     bool beginConfirmation();
     // "Yes" in "Confirmation": checks the folder and makes sure it exists.
     // True when the confirmation may close with "Yes"; otherwise `refusal`
-    // is the message to show, or null when "Yes" is not to be answered at
-    // all (a quit question is open over the confirmation, or it ended).
-    bool confirm(InstallFiles& files, const char*& refusal);
+    // is the string-table id of the message to show, or 0 when "Yes" is not
+    // to be answered at all (a quit question is open over the confirmation,
+    // or it ended).
+    bool confirm(InstallFiles& files, unsigned& refusal);
     // "Confirmation" has closed; true when the copy is to start now: "Yes"
     // found the folder ready, and nobody has quit meanwhile.
     bool endConfirmation(bool confirmed);
 
     // The copy and then the Start menu group, once, and only after
     // endConfirmation has allowed it. True when the copy completed.
-    bool install(InstallFiles& files, ProgressView& view, DdeChannel& channel);
+    bool install(InstallFiles& files, ProgressView& view, DdeChannel& channel,
+                 const TextTable& texts);
 
     // The installer ends, whatever the reason.
     void end() { stage_ = InstallStage::Ended; }

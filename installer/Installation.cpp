@@ -2,29 +2,22 @@
 #include "installer/Installation.h"
 
 #include "installer/InstallFileList.h"
-#include "installer/InstallMessages.h"
 #include "installer/ProgmanCommands.h"
+#include "resources/InstallIds.h"
 
 namespace {
 
-// The format with its one "%s" filled in.
-std::string fillFormat(const char* format, const std::string& value) {
-    std::string text = format;
-    const std::size_t at = text.find("%s");
-    return at == std::string::npos ? text : text.replace(at, 2, value);
-}
-
-void reportCopyFailure(ProgressView& view, const std::string& source) {
-    view.reportError(fillFormat(msg::kCannotCopyFormat, source));
+void reportCopyFailure(ProgressView& view, const TextTable& texts, const std::string& source) {
+    view.reportError(texts.text(IDS_CANNOT_COPY_FILE, source));
     view.setWaitCursor(false);
     view.repaint();
-    view.reportError(msg::kInstallationFailed);
+    view.reportError(texts.text(IDS_INSTALLATION_FAILED));
 }
 
 } // namespace
 
-bool copyInstallFiles(InstallFiles& files, ProgressView& view, const std::string& sourceFolder,
-                      const std::string& destinationPath) {
+bool copyInstallFiles(InstallFiles& files, ProgressView& view, const TextTable& texts,
+                      const std::string& sourceFolder, const std::string& destinationPath) {
     int position = 0;
     for (const char* entry : kInstallFileList) {
         const FileCopy copy = planFileCopy(entry, sourceFolder, destinationPath);
@@ -32,7 +25,7 @@ bool copyInstallFiles(InstallFiles& files, ProgressView& view, const std::string
         view.setWaitCursor(true);
         if (!files.copyFile(copy.source, copy.destination, copy.keepExisting) &&
             !copy.keepExisting) {
-            reportCopyFailure(view, copy.source);
+            reportCopyFailure(view, texts, copy.source);
             return false;
         }
         view.setWaitCursor(false);
@@ -45,26 +38,27 @@ void createGroups(DdeChannel& channel, const std::string& folder, bool addToStar
         channel.execute(command);
 }
 
-void makeStartMenuGroup(DdeChannel& channel, ProgressView& view, const std::string& folder,
-                        bool addToStartup) {
+void makeStartMenuGroup(DdeChannel& channel, ProgressView& view, const TextTable& texts,
+                        const std::string& folder, bool addToStartup) {
     if (!channel.initialize())
         return;
     if (channel.connect()) {
         createGroups(channel, folder, addToStartup);
         channel.disconnect();
-        view.showStatus(msg::kGroupAdded);
+        view.showStatus(texts.text(IDS_GROUP_ADDED));
     } else {
-        view.showStatus(msg::kGroupFailed);
+        view.showStatus(texts.text(IDS_GROUP_FAILED));
     }
     channel.uninitialize();
 }
 
 bool runInstallation(InstallFiles& files, ProgressView& view, DdeChannel& channel,
+                     const TextTable& texts,
                      const std::string& sourceFolder, const std::string& destinationPath,
                      bool addToStartup) {
-    if (!copyInstallFiles(files, view, sourceFolder, destinationPath))
+    if (!copyInstallFiles(files, view, texts, sourceFolder, destinationPath))
         return false;
-    view.showStatus(msg::kCreatingGroup);
-    makeStartMenuGroup(channel, view, destinationPath, addToStartup);
+    view.showStatus(texts.text(IDS_CREATING_GROUP));
+    makeStartMenuGroup(channel, view, texts, destinationPath, addToStartup);
     return true;
 }

@@ -12,6 +12,7 @@ include(GoogleTest)
 file(GLOB ZF_INSTALLER_TESTS CONFIGURE_DEPENDS ${ZF_ROOT}/tests/installer/*.cpp)
 add_executable(zf_installer_tests ${ZF_INSTALLER_TESTS})
 target_include_directories(zf_installer_tests PRIVATE ${ZF_ROOT}/tests/installer)
+target_compile_definitions(zf_installer_tests PRIVATE ZF_RESOURCES_DIR="${ZF_ROOT}/resources")
 target_link_libraries(zf_installer_tests PRIVATE zfinstall GTest::gtest GTest::gtest_main)
 gtest_discover_tests(zf_installer_tests DISCOVERY_TIMEOUT 60)
 

@@ -4,7 +4,7 @@
 #include "installer/InstallFileList.h"
 #include "installer/PathRules.h"
 #include "installer/ProgmanCommands.h"
-#include "installer/UninstallMessages.h"
+#include "resources/InstallIds.h"
 
 namespace {
 
@@ -67,36 +67,37 @@ bool removeStartMenuEntries(DdeChannel& channel) {
     return connected;
 }
 
-std::string uninstallReport(const std::string& folder, const UninstallResult& result) {
-    std::string text = umsg::kRemovedFrom + folder + ".\n\n";
-    text += std::to_string(result.removedFiles) + umsg::kFilesDeleted;
+std::string uninstallReport(const TextTable& texts, const std::string& folder,
+                            const UninstallResult& result) {
+    std::string text = texts.text(IDS_REMOVED_FROM, folder);
+    text += texts.text(IDS_FILES_DELETED, std::to_string(result.removedFiles));
     if (result.keptData)
-        text += umsg::kDataKept;
+        text += texts.text(IDS_DATA_KEPT);
     if (!result.notRemoved.empty()) {
-        text += umsg::kNotRemoved;
+        text += texts.text(IDS_NOT_REMOVED);
         for (const std::string& name : result.notRemoved)
             text += "  " + name + "\n";
     }
-    text += result.groupRemoved ? umsg::kGroupRemoved : umsg::kGroupNotRemoved;
+    text += texts.text(result.groupRemoved ? IDS_GROUP_REMOVED : IDS_GROUP_NOT_REMOVED);
     if (result.folderAtRestart)
-        text += umsg::kSelfAndFolderAtRestart;
+        text += texts.text(IDS_SELF_AND_FOLDER_AT_RESTART);
     else if (result.selfAtRestart)
-        text += umsg::kSelfAtRestart;
+        text += texts.text(IDS_SELF_AT_RESTART);
     return text;
 }
 
 void runUninstall(InstallFiles& files, DdeChannel& channel, UninstallUi& ui,
-                  const std::string& selfPath) {
+                  const TextTable& texts, const std::string& selfPath) {
     const std::string folder = folderOf(selfPath);
     if (isDistributionFolder(files, folder)) {
-        ui.refuse(umsg::kDistributionFolderStart + folder + umsg::kDistributionFolderEnd);
+        ui.refuse(texts.text(IDS_DISTRIBUTION_FOLDER, folder));
         return;
     }
-    if (!ui.confirmRemoval(umsg::kConfirmFormatStart + folder + umsg::kConfirmFormatEnd))
+    if (!ui.confirmRemoval(texts.text(IDS_CONFIRM_REMOVAL, folder)))
         return;
-    const bool keepData = ui.askKeepData(umsg::kKeepData);
+    const bool keepData = ui.askKeepData(texts.text(IDS_KEEP_DATA));
     const bool groupRemoved = removeStartMenuEntries(channel);
     UninstallResult result = removeInstalledFiles(files, folder, selfPath, keepData);
     result.groupRemoved = groupRemoved;
-    ui.report(uninstallReport(folder, result));
+    ui.report(uninstallReport(texts, folder, result));
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "installer/InstallPlatform.h"
+#include "installer/TextTable.h"
 
 #include <string>
 #include <vector>
@@ -45,11 +46,12 @@ UninstallResult removeInstalledFiles(InstallFiles& files, const std::string& fol
 // the shell answered.
 bool removeStartMenuEntries(DdeChannel& channel);
 
-std::string uninstallReport(const std::string& folder, const UninstallResult& result);
+std::string uninstallReport(const TextTable& texts, const std::string& folder,
+                            const UninstallResult& result);
 
 // The whole run: confirm, ask about the data file, remove, report. The
 // uninstaller's folder is the folder of its own path; the folder of the
 // installation files is refused without a question, and nothing is removed
 // from it or from the Start menu.
 void runUninstall(InstallFiles& files, DdeChannel& channel, UninstallUi& ui,
-                  const std::string& selfPath);
+                  const TextTable& texts, const std::string& selfPath);

@@ -1,7 +1,6 @@
 // BackgroundWindow (see BackgroundWindow.h).
 #include "installer/win32/BackgroundWindow.h"
 
-#include "installer/InstallMessages.h"
 #include "installer/win32/Banner.h"
 #include "installer/win32/Handles.h"
 #include "installer/win32/InstallerApp.h"
@@ -66,6 +65,6 @@ void BackgroundWindow::onOk() {
 }
 
 void BackgroundWindow::onCancel() {
-    if (app_.askToQuit(*this, msg::kQuitFromBackground))
+    if (app_.askToQuit(*this, IDS_QUIT_FROM_BACKGROUND))
         end(IDCANCEL);
 }

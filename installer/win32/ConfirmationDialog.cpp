@@ -2,6 +2,7 @@
 #include "installer/win32/ConfirmationDialog.h"
 
 #include "installer/InstallSequence.h"
+#include "installer/win32/ResourceTexts.h"
 #include "resources/InstallIds.h"
 
 const CommandHandler<ConfirmationDialog> ConfirmationDialog::kCommands[1] = {
@@ -15,9 +16,9 @@ BOOL ConfirmationDialog::onInit() {
 }
 
 void ConfirmationDialog::onYes() {
-    const char* refusal = nullptr;
+    unsigned refusal = 0;
     if (sequence_.confirm(files_, refusal))
         end(IDOK);
-    else if (refusal)
-        ask(refusal, MB_OK | MB_ICONHAND);
+    else if (refusal != 0)
+        ask(ResourceTexts().text(refusal), MB_OK | MB_ICONHAND);
 }

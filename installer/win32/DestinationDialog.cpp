@@ -1,9 +1,9 @@
 // DestinationDialog (see DestinationDialog.h).
 #include "installer/win32/DestinationDialog.h"
 
-#include "installer/InstallMessages.h"
 #include "installer/win32/FolderBrowser.h"
 #include "installer/win32/InstallerApp.h"
+#include "installer/win32/ResourceTexts.h"
 #include "resources/InstallIds.h"
 
 const CommandHandler<DestinationDialog> DestinationDialog::kCommands[3] = {
@@ -17,7 +17,7 @@ DestinationDialog::DestinationDialog(InstallerApp& app) : app_(app), state_(app.
 BOOL DestinationDialog::onInit() {
     ShowWindow(hwnd(), SW_SHOW);
     state_.addToStartup = true;
-    state_.destinationText = msg::kDefaultDestination;
+    state_.destinationText = ResourceTexts().text(IDS_DEFAULT_DESTINATION);
     writeControls();
     return TRUE;
 }
@@ -43,7 +43,7 @@ void DestinationDialog::onOk() {
 }
 
 void DestinationDialog::onExit() {
-    if (!app_.askToQuit(*this, msg::kQuitFromDestination))
+    if (!app_.askToQuit(*this, IDS_QUIT_FROM_DESTINATION))
         return;
     end(IDCANCEL);
     app_.endInstaller();

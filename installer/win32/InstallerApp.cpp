@@ -1,13 +1,13 @@
 // The installer's application object and its entry point (see InstallerApp.h).
 #include "installer/win32/InstallerApp.h"
 
-#include "installer/InstallMessages.h"
 #include "installer/PathRules.h"
 #include "installer/win32/BackgroundWindow.h"
 #include "installer/win32/ConfirmationDialog.h"
 #include "installer/win32/DestinationDialog.h"
 #include "installer/win32/ModelessKeys.h"
 #include "installer/win32/ProgressDialog.h"
+#include "installer/win32/ResourceTexts.h"
 #include "resources/InstallIds.h"
 
 #include <commctrl.h>
@@ -25,7 +25,9 @@ InstallerApp::~InstallerApp() = default;
 int InstallerApp::run() {
     InitCommonControls();
     if (!readSourceFolder()) {
-        MessageBoxA(nullptr, msg::kInstallerPathTooLong, msg::kCaption, MB_OK | MB_ICONHAND);
+        const ResourceTexts texts;
+        MessageBoxA(nullptr, texts.text(IDS_INSTALLER_PATH_TOO_LONG).c_str(),
+                    texts.text(IDS_INSTALL_CAPTION).c_str(), MB_OK | MB_ICONHAND);
         return 1;
     }
     const ModelessKeys keys;
@@ -74,10 +76,10 @@ void InstallerApp::ending() {
         confirmation_->end(IDCANCEL);
 }
 
-bool InstallerApp::askToQuit(const InstallerDialog& asker, const char* question) {
+bool InstallerApp::askToQuit(const InstallerDialog& asker, unsigned questionId) {
     if (!sequence_.beginQuitQuestion())
         return false;
-    const bool quit = asker.ask(question, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
+    const bool quit = asker.ask(ResourceTexts().text(questionId), MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
     sequence_.endQuitQuestion(quit);
     if (quit)
         ending();

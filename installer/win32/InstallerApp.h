@@ -36,7 +36,7 @@ public:
 
     // Asks whether to quit, over `asker`, unless no quit question may be
     // asked now (see InstallSequence); true when the user chose to quit.
-    bool askToQuit(const InstallerDialog& asker, const char* question);
+    bool askToQuit(const InstallerDialog& asker, unsigned questionId);
     // Runs "Confirmation" over the "Destination" window; true when the copy
     // is to start now.
     bool confirm(HWND destination);

@@ -1,8 +1,9 @@
 // The installer's dialog base (see InstallerDialog.h).
 #include "installer/win32/InstallerDialog.h"
 
-#include "installer/InstallMessages.h"
 #include "installer/win32/ModalScope.h"
+#include "installer/win32/ResourceTexts.h"
+#include "resources/InstallIds.h"
 
 // The messages sent while the window is destroyed must not reach an object
 // that is half destroyed already: the window forgets it first.
@@ -41,9 +42,10 @@ void InstallerDialog::setChecked(int id, bool on) const {
     CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED);
 }
 
-int InstallerDialog::ask(const char* text, UINT style) const {
+int InstallerDialog::ask(const std::string& text, UINT style) const {
     const ModalScope modal(hwnd_);
-    return MessageBoxA(hwnd_, text, msg::kCaption, style);
+    return MessageBoxA(hwnd_, text.c_str(), ResourceTexts().text(IDS_INSTALL_CAPTION).c_str(),
+                       style);
 }
 
 bool InstallerDialog::onMessage(UINT, WPARAM, LPARAM, INT_PTR&) {

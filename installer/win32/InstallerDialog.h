@@ -51,7 +51,7 @@ public:
     void setChecked(int id, bool on) const;
     // A message box over this window with the installer's caption, modal
     // over every window of the installer.
-    int ask(const char* text, UINT style) const;
+    int ask(const std::string& text, UINT style) const;
 
 protected:
     // WM_INITDIALOG; FALSE when the handler has set the focus itself.

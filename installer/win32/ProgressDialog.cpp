@@ -1,10 +1,10 @@
 // ProgressDialog (see ProgressDialog.h).
 #include "installer/win32/ProgressDialog.h"
 
-#include "installer/InstallMessages.h"
 #include "installer/InstallSequence.h"
 #include "installer/win32/InstallerApp.h"
 #include "installer/win32/ProgmanClient.h"
+#include "installer/win32/ResourceTexts.h"
 #include "resources/InstallIds.h"
 
 #include <commctrl.h>
@@ -17,11 +17,12 @@ const CommandHandler<ProgressDialog> ProgressDialog::kCommands[1] = {
 // turn, so every change is painted at once by hand.
 BOOL ProgressDialog::onInit() {
     ShowWindow(hwnd(), SW_SHOW);
-    copyingLabel_ = msg::kCopyingFileLabel;
-    toLabel_ = msg::kToLabel;
+    const ResourceTexts texts;
+    copyingLabel_ = texts.text(IDS_COPYING_FILE_LABEL);
+    toLabel_ = texts.text(IDS_TO_LABEL);
     SendDlgItemMessageA(hwnd(), IDC_PROGRESS_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, 12));
     ProgmanClient progman;
-    app_.sequence().install(app_.files(), *this, progman);
+    app_.sequence().install(app_.files(), *this, progman, texts);
     writeStrings();
     repaint();
     end(IDOK);
@@ -42,7 +43,7 @@ void ProgressDialog::setWaitCursor(bool wait) {
     SetCursor(LoadCursorA(nullptr, wait ? IDC_WAIT : IDC_ARROW));
 }
 
-void ProgressDialog::showStatus(const char* text) {
+void ProgressDialog::showStatus(const std::string& text) {
     copyingLabel_.clear();
     toLabel_.clear();
     destinationLine_.clear();
@@ -53,7 +54,7 @@ void ProgressDialog::showStatus(const char* text) {
 }
 
 void ProgressDialog::reportError(const std::string& text) {
-    ask(text.c_str(), MB_OK | MB_ICONHAND);
+    ask(text, MB_OK | MB_ICONHAND);
 }
 
 void ProgressDialog::writeStrings() {

@@ -13,7 +13,7 @@ public:
 
     void showCopy(const std::string& source, const std::string& destination, int position) override;
     void setWaitCursor(bool wait) override;
-    void showStatus(const char* text) override;
+    void showStatus(const std::string& text) override;
     void repaint() override { UpdateWindow(hwnd()); }
     void reportError(const std::string& text) override;
 

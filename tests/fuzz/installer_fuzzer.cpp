@@ -53,7 +53,7 @@ void checkDestination(const std::string& text, bool addToStartup) {
     std::string path;
     const DestinationCheck check = prepareDestination(files, text, path);
     if (check != DestinationCheck::Ready) {
-        require(destinationMessage(check) != nullptr);
+        require(destinationMessage(check) != 0);
         if (check != DestinationCheck::CannotCreate)
             require(files.calls == 0);
         return;

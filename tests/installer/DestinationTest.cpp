@@ -2,7 +2,7 @@
 #include "Fakes.h"
 
 #include "installer/Destination.h"
-#include "installer/InstallMessages.h"
+#include "RcTexts.h"
 #include "installer/PathRules.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +41,8 @@ TEST_F(DestinationTest, TwoNewLevelsEmptyTextOrAFileAreRefused) {
     files.files.insert("C:\\PROGRAM FILES\\NOTES.TXT");
     for (const char* text : {"C:\\New\\Deeper", "", "C:\\Program Files\\notes.txt"}) {
         EXPECT_EQ(prepare(text), DestinationCheck::CannotCreate) << text;
-        EXPECT_STREQ(destinationMessage(DestinationCheck::CannotCreate),
-                     "Cannot create specified directory.");
+        EXPECT_EQ(RcTexts().text(destinationMessage(DestinationCheck::CannotCreate)),
+                  "Cannot create specified directory.");
     }
     EXPECT_TRUE(files.log.empty());
 }
@@ -70,7 +70,8 @@ TEST_F(DestinationTest, EightyEightCharactersAreTheLongestFolderAccepted) {
     // Nothing was made for a refused folder.
     EXPECT_EQ(files.log,
               (std::vector<std::string>{"mkdir " + upperCase(longest), "mkdir " + upperCase(unc)}));
-    EXPECT_NE(std::string(msg::kDestinationTooLong).find("88 characters"), std::string::npos);
+    EXPECT_NE(RcTexts().text(destinationMessage(DestinationCheck::TooLong)).find("88 characters"),
+              std::string::npos);
 }
 
 TEST_F(DestinationTest, CharactersNoFileNameCanHoldAreRefused) {
@@ -92,9 +93,9 @@ TEST_F(DestinationTest, NameEndingInABlankOrADotIsRefusedBeforeWriting) {
     }
     EXPECT_TRUE(files.log.empty());
     EXPECT_TRUE(files.current.empty());
-    EXPECT_STREQ(destinationMessage(DestinationCheck::BadEnding),
-                 "A folder name cannot end in a blank or a dot. Please remove it from the "
-                 "destination folder name or choose another folder.");
+    EXPECT_EQ(RcTexts().text(destinationMessage(DestinationCheck::BadEnding)),
+              "A folder name cannot end in a blank or a dot. Please remove it from the "
+              "destination folder name or choose another folder.");
     for (const char* text : {"C:\\Program Files\\.\\Zf", "C:\\Program Files\\Zf\\..", "C:\\ Zf.1",
                              "\\\\server\\share\\Zf"})
         EXPECT_FALSE(hasBadNameEnding(text)) << text;

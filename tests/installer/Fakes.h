@@ -37,7 +37,7 @@ public:
 
     void showCopy(const std::string& source, const std::string& destination, int position) override;
     void setWaitCursor(bool wait) override { log.push_back(wait ? "wait" : "arrow"); }
-    void showStatus(const char* text) override { log.push_back(std::string("status ") + text); }
+    void showStatus(const std::string& text) override { log.push_back("status " + text); }
     void repaint() override { log.push_back("repaint"); }
     void reportError(const std::string& text) override { log.push_back("error " + text); }
 };

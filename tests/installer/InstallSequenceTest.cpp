@@ -1,5 +1,6 @@
 // The order of the installer's steps when the user quits, confirms or both.
 #include "Fakes.h"
+#include "RcTexts.h"
 
 #include "installer/InstallFileList.h"
 #include "installer/InstallSequence.h"
@@ -18,7 +19,7 @@ protected:
     FakeFiles files;
     FakeView view;
     FakeChannel channel;
-    const char* refusal = nullptr;
+    unsigned refusal = 0;
 
     void SetUp() override {
         for (const char* entry : kInstallFileList)
@@ -35,7 +36,7 @@ protected:
     }
 
     void expectNothingWritten() {
-        EXPECT_FALSE(sequence.install(files, view, channel));
+        EXPECT_FALSE(sequence.install(files, view, channel, RcTexts()));
         EXPECT_TRUE(files.log.empty());
         EXPECT_TRUE(view.log.empty());
         EXPECT_TRUE(channel.calls.empty());
@@ -51,11 +52,11 @@ TEST_F(InstallSequenceTest, QuittingWhileConfirmationIsOpenInstallsNothing) {
     ASSERT_TRUE(sequence.beginQuitQuestion());
     EXPECT_FALSE(sequence.beginQuitQuestion()) << "one question at a time";
     EXPECT_FALSE(sequence.confirm(files, refusal)) << "no answer under the question";
-    EXPECT_EQ(refusal, nullptr);
+    EXPECT_EQ(refusal, 0u);
     sequence.endQuitQuestion(true);
     EXPECT_EQ(sequence.stage(), InstallStage::Ended);
     EXPECT_FALSE(confirmAndClose());
-    EXPECT_EQ(refusal, nullptr);
+    EXPECT_EQ(refusal, 0u);
     expectNothingWritten();
 }
 
@@ -79,11 +80,11 @@ TEST_F(InstallSequenceTest, DeclinedQuestionsGoBackToWhereTheyWereAsked) {
     EXPECT_EQ(sequence.stage(), InstallStage::Confirming);
     ASSERT_TRUE(confirmAndClose());
     EXPECT_FALSE(sequence.beginQuitQuestion()) << "no question once the copy has begun";
-    EXPECT_TRUE(sequence.install(files, view, channel));
+    EXPECT_TRUE(sequence.install(files, view, channel, RcTexts()));
     EXPECT_EQ(files.log.size(), 13u); // the folder and twelve files
     EXPECT_EQ(channel.commands.size(), 8u);
     EXPECT_EQ(sequence.stage(), InstallStage::Ended);
-    EXPECT_FALSE(sequence.install(files, view, channel)) << "once only";
+    EXPECT_FALSE(sequence.install(files, view, channel, RcTexts())) << "once only";
     EXPECT_EQ(files.log.size(), 13u);
 }
 
@@ -100,7 +101,7 @@ TEST_F(InstallSequenceTest, TheCopyStartsOnlyAfterTheFolderWasMade) {
     state.destinationText = "C:\\New\\Deeper";
     ASSERT_TRUE(sequence.beginConfirmation());
     EXPECT_FALSE(sequence.confirm(files, refusal));
-    EXPECT_STREQ(refusal, "Cannot create specified directory.");
+    EXPECT_EQ(RcTexts().text(refusal), "Cannot create specified directory.");
     // Closed with "Yes" by other means than the button: still no copy.
     EXPECT_FALSE(sequence.endConfirmation(true));
     EXPECT_EQ(sequence.stage(), InstallStage::Choosing);

@@ -1,5 +1,6 @@
 // The copy of the file list, its messages and the Start menu step after it.
 #include "Fakes.h"
+#include "RcTexts.h"
 
 #include "installer/InstallFileList.h"
 #include "installer/Installation.h"
@@ -18,6 +19,7 @@ protected:
     FakeFiles files;
     FakeView view;
     FakeChannel channel;
+    RcTexts texts;
 
     void SetUp() override {
         for (const char* entry : kInstallFileList)
@@ -26,7 +28,7 @@ protected:
     }
 
     bool install(bool addToStartup = true) {
-        return runInstallation(files, view, channel, kSource, kDestination, addToStartup);
+        return runInstallation(files, view, channel, texts, kSource, kDestination, addToStartup);
     }
 };
 

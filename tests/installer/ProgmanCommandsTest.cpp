@@ -1,5 +1,6 @@
 // The Program Manager command series for the Start menu group.
 #include "Fakes.h"
+#include "RcTexts.h"
 
 #include "installer/Destination.h"
 #include "installer/Installation.h"
@@ -64,7 +65,7 @@ TEST(ProgmanCommands, LongestAcceptedFolderFillsTheBufferExactly) {
 TEST(ProgmanCommands, ChannelGetsTheSeriesInOrderThroughOneConversation) {
     FakeChannel channel;
     FakeView view;
-    makeStartMenuGroup(channel, view, "C:\\Zf", false);
+    makeStartMenuGroup(channel, view, RcTexts(), "C:\\Zf", false);
     const std::vector<std::string> calls = {"initialize", "connect",    "execute",
                                             "execute",    "execute",    "execute",
                                             "execute",    "disconnect", "uninitialize"};
@@ -78,7 +79,7 @@ TEST(ProgmanCommands, NoAnswerSendsNothingAndSaysSo) {
     FakeChannel channel;
     channel.answers = false;
     FakeView view;
-    makeStartMenuGroup(channel, view, "C:\\Zf", true);
+    makeStartMenuGroup(channel, view, RcTexts(), "C:\\Zf", true);
     EXPECT_EQ(channel.calls, (std::vector<std::string>{"initialize", "connect", "uninitialize"}));
     EXPECT_EQ(view.log, std::vector<std::string>{"status Creation of Start menu group failed."});
 }
@@ -87,7 +88,7 @@ TEST(ProgmanCommands, FailedSetUpTouchesNothingElse) {
     FakeChannel channel;
     channel.initializes = false;
     FakeView view;
-    makeStartMenuGroup(channel, view, "C:\\Zf", true);
+    makeStartMenuGroup(channel, view, RcTexts(), "C:\\Zf", true);
     EXPECT_EQ(channel.calls, std::vector<std::string>{"initialize"});
     EXPECT_TRUE(view.log.empty());
 }

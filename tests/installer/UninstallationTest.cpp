@@ -1,5 +1,6 @@
 // The uninstaller removes exactly what the installer made.
 #include "Fakes.h"
+#include "RcTexts.h"
 
 #include "installer/InstallFileList.h"
 #include "installer/PathRules.h"
@@ -19,6 +20,7 @@ protected:
     FakeFiles files;
     FakeChannel channel;
     FakeUninstallUi ui;
+    RcTexts texts;
 
     void SetUp() override {
         files.folders = {"C:\\PROGRAM FILES", kFolder};
@@ -31,7 +33,7 @@ protected:
 
 TEST_F(UninstallationTest, KeepsTheDataFileAndWhatTheInstallerDidNotMake) {
     files.files.insert(kFolder + "\\MY NOTES.TXT");
-    runUninstall(files, channel, ui, kSelf);
+    runUninstall(files, channel, ui, texts, kSelf);
     EXPECT_TRUE(files.fileExists(kFolder + "\\DATA.DAT"));
     EXPECT_TRUE(files.fileExists(kFolder + "\\MY NOTES.TXT"));
     EXPECT_FALSE(files.fileExists(kFolder + "\\ZFW32.EXE"));
@@ -45,7 +47,7 @@ TEST_F(UninstallationTest, KeepsTheDataFileAndWhatTheInstallerDidNotMake) {
 
 TEST_F(UninstallationTest, WithoutTheDataFileTheFolderGoesAtRestart) {
     ui.keep = false;
-    runUninstall(files, channel, ui, kSelf);
+    runUninstall(files, channel, ui, texts, kSelf);
     EXPECT_EQ(files.files, std::set<std::string>{upperCase(kSelf)});
     EXPECT_EQ(files.atRestart, (std::set<std::string>{upperCase(kSelf), kFolder}));
     EXPECT_NE(ui.reported.find("11 file(s) deleted."), std::string::npos);
@@ -54,7 +56,7 @@ TEST_F(UninstallationTest, WithoutTheDataFileTheFolderGoesAtRestart) {
 
 TEST_F(UninstallationTest, DecliningTouchesNothing) {
     ui.confirm = false;
-    runUninstall(files, channel, ui, kSelf);
+    runUninstall(files, channel, ui, texts, kSelf);
     EXPECT_EQ(ui.asked.size(), 1u);
     EXPECT_NE(ui.asked[0].find("C:\\Program Files\\Zembrafind"), std::string::npos);
     EXPECT_TRUE(files.log.empty());
@@ -66,7 +68,7 @@ TEST_F(UninstallationTest, FilesInUseAndAnUnreachableShellAreReported) {
     files.unwritable.insert(kFolder + "\\ZFW32.EXE");
     channel.answers = false;
     ui.keep = false;
-    runUninstall(files, channel, ui, kSelf);
+    runUninstall(files, channel, ui, texts, kSelf);
     EXPECT_TRUE(files.fileExists(kFolder + "\\ZFW32.EXE"));
     EXPECT_EQ(files.atRestart.count(kFolder), 0u);
     EXPECT_TRUE(channel.commands.empty());
@@ -76,7 +78,7 @@ TEST_F(UninstallationTest, FilesInUseAndAnUnreachableShellAreReported) {
 
 TEST_F(UninstallationTest, CleansOnlyTheUninstallersOwnFolder) {
     ui.keep = false;
-    runUninstall(files, channel, ui, "D:\\OTHER\\UNINSTZFW.EXE");
+    runUninstall(files, channel, ui, texts, "D:\\OTHER\\UNINSTZFW.EXE");
     EXPECT_EQ(files.files.size(), kInstallFileList.size());
     EXPECT_TRUE(files.atRestart.empty());
     EXPECT_NE(ui.reported.find("0 file(s) deleted."), std::string::npos);
@@ -93,7 +95,7 @@ TEST_F(UninstallationTest, TheFolderOfTheInstallationFilesIsRefusedUntouched) {
     for (const char* mark : {"INSTALL.EXE", "+DATA.DAT"}) {
         const std::set<std::string> before = files.files;
         ui.refused.clear();
-        runUninstall(files, channel, ui, setup + "\\uninstzfw.exe");
+        runUninstall(files, channel, ui, texts, setup + "\\uninstzfw.exe");
         EXPECT_EQ(files.files, before);
         EXPECT_TRUE(files.log.empty());
         EXPECT_TRUE(channel.calls.empty());
