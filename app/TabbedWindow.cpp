@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "toolkit/Handles.h"
+#include "toolkit/LoadText.h"
 #include "resources/AppIds.h"
 
 const MessageHandler<TabbedWindow> TabbedWindow::kMessages[] = {
@@ -24,9 +25,8 @@ const NotifyHandler<TabbedWindow> TabbedWindow::kNotifications[] = {
 const MessageMap<TabbedWindow> TabbedWindow::kMap{kMessages, kCommands, kNotifications};
 
 namespace {
-const char* const kTabTitles[TabbedWindow::kPageCount] = {"Vocabularies", "Keywords", "Settings",
-                                                          "About"};
-constexpr char kTitle[] = "Zembrafind";
+const UINT kTabTitles[TabbedWindow::kPageCount] = {IDS_TAB_VOCABULARIES, IDS_TAB_KEYWORDS,
+                                                   IDS_TAB_SETTINGS, IDS_TAB_ABOUT};
 // Where a page sits relative to the tab control's top-left corner, in pixels.
 constexpr int kPageLeft = 16;
 constexpr int kPageTop = 32;
@@ -68,7 +68,8 @@ BOOL TabbedWindow::onInit() {
     for (int page = 0; page < kPageCount; ++page) {
         TCITEMA tab{};
         tab.mask = TCIF_TEXT;
-        tab.pszText = const_cast<char*>(kTabTitles[page]);
+        std::string title = loadText(kTabTitles[page]);
+        tab.pszText = title.data();
         SendMessageA(tabs, TCM_INSERTITEMA, page, reinterpret_cast<LPARAM>(&tab));
     }
     pages_[kKeywordsPage] = keywords_.create(hwnd());
@@ -164,9 +165,10 @@ void TabbedWindow::paintTitle(HDC dc) const {
     Font font(CreateFontA(-height, 0, 900, 0, 800, TRUE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
                           "Arial"));
     SelectedObject selected(dc, font.get());
-    const int length = sizeof kTitle - 1;
+    const std::string title = loadText(IDS_APP_TITLE);
+    const int length = static_cast<int>(title.size());
     SIZE extent{};
-    GetTextExtentPoint32A(dc, kTitle, length, &extent);
+    GetTextExtentPoint32A(dc, title.c_str(), length, &extent);
     struct Layer {
         int offset;
         int color;
@@ -174,6 +176,6 @@ void TabbedWindow::paintTitle(HDC dc) const {
     const Layer layers[] = {{4, COLOR_BTNHIGHLIGHT}, {2, COLOR_3DDKSHADOW}, {3, COLOR_BTNFACE}};
     for (const Layer& layer : layers) {
         SetTextColor(dc, GetSysColor(layer.color));
-        TextOutA(dc, layer.offset, anchor.top + extent.cx + layer.offset, kTitle, length);
+        TextOutA(dc, layer.offset, anchor.top + extent.cx + layer.offset, title.c_str(), length);
     }
 }

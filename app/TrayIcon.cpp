@@ -2,14 +2,9 @@
 #include "app/TrayIcon.h"
 
 #include "app/Application.h"
+#include "resources/AppIds.h"
 
 #include <shellapi.h>
-
-#include <cstring>
-
-namespace {
-const char kTip[] = "Zembrafind - drag this icon to the document you read";
-}
 
 void TrayIcon::set(DWORD operation, const char* iconName) const {
     // The first shell version's record (88 bytes, 64-character tip): every
@@ -23,6 +18,6 @@ void TrayIcon::set(DWORD operation, const char* iconName) const {
     // Shared icons from the module need no DestroyIcon.
     data.hIcon = static_cast<HICON>(
         LoadImageA(app().instance(), iconName, IMAGE_ICON, 16, 16, LR_SHARED));
-    std::memcpy(data.szTip, kTip, sizeof kTip);
+    LoadStringA(app().instance(), IDS_TRAY_TIP, data.szTip, sizeof data.szTip);
     Shell_NotifyIconA(operation, &data);
 }

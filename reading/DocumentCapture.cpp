@@ -1,4 +1,4 @@
-// The capture of a document's text: select all, copy, paste, clear.
+// The capture of a document's text: select all, copy, read the clipboard, clear.
 #include "reading/DocumentCapture.h"
 
 #include "reading/KeySequence.h"

@@ -1,6 +1,6 @@
 // The capture of a document's text through the clipboard: the application
-// is made to select all and copy, and the copy is pasted into a hidden edit
-// control. The steps run over CapturePlatform so that they are tested
+// is made to select all and copy, and the copy's text is read from the
+// clipboard, polled until it arrives. The steps run over CapturePlatform so that they are tested
 // without a window system.
 #pragma once
 
@@ -31,7 +31,8 @@ public:
     virtual WindowHandle focusedControlOf(WindowHandle window) = 0;
     // Repaints the window at once.
     virtual void redrawNow(WindowHandle window) = 0;
-    // Pastes the clipboard into the hidden edit control; its whole text.
+    // The clipboard's text as it is now (empty while the copy has not
+    // arrived).
     virtual std::string pasteText() = 0;
 };
 

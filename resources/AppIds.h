@@ -21,4 +21,11 @@
 #define IDC_INIT 153
 #define IDC_HELP_BUTTON 154
 
+// Texts (ids 180-199): the tray tip, the program's name as caption and
+// painted title, the tab titles in page order.
 #define IDS_TRAY_TIP 180
+#define IDS_APP_TITLE 181
+#define IDS_TAB_VOCABULARIES 182
+#define IDS_TAB_KEYWORDS 183
+#define IDS_TAB_SETTINGS 184
+#define IDS_TAB_ABOUT 185

@@ -48,3 +48,5 @@
 // Message texts.
 #define IDS_NO_VOCABULARY 400
 #define IDS_TABLE_FULL 401
+#define IDS_COLUMN_KEYWORDS 402
+#define IDS_COLUMN_MATCH 403

@@ -22,8 +22,8 @@
 
 // Window-specific pair dialog (640-659).
 #define IDD_WINDOW_SPECIFIC 640
-#define IDC_WINSPEC_TITLE 641
-#define IDC_WINSPEC_SEQUENCE 642
+#define IDC_TITLE_PAIR_TITLE 641
+#define IDC_TITLE_PAIR_SEQUENCE 642
 
 // Sound file dialog (660-679).
 #define IDD_SOUND_FILE 660

@@ -2,8 +2,8 @@
 // sequence, and the list of window-specific pairs that replaces the store's.
 #include "ui/KeySequenceSettingsDialog.h"
 
-#include "app/Application.h"
 #include "resources/SettingsIds.h"
+#include "toolkit/LoadText.h"
 #include "ui/WindowSpecificDialog.h"
 
 const CommandHandler<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kCommands[] = {
@@ -19,16 +19,6 @@ const NotifyHandler<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kNotif
 
 const MessageMap<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kMap{
     {}, kCommands, kNotifications};
-
-namespace {
-
-std::string loadText(UINT id) {
-    char buffer[256] = "";
-    LoadStringA(app().instance(), id, buffer, sizeof buffer);
-    return buffer;
-}
-
-} // namespace
 
 void KeySequenceSettingsDialog::run(HWND owner) {
     runModal(owner, IDD_KEY_SEQUENCES);

@@ -1,18 +1,22 @@
 // The Keywords page's list control as keyword rows.
 #include "ui/KeywordListView.h"
 
+#include "resources/PageIds.h"
+#include "toolkit/LoadText.h"
 #include "vocab/MatchMode.h"
 
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 namespace {
 
-void addColumn(HWND list, int index, const char* header, int width) {
+void addColumn(HWND list, int index, UINT headerId, int width) {
+    std::string header = loadText(headerId);
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.pszText = const_cast<char*>(header);
+    column.pszText = header.data();
     column.cx = width;
     column.iSubItem = index;
     SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
@@ -24,8 +28,8 @@ void KeywordListView::setUp() const {
     RECT window{};
     GetWindowRect(list_, &window);
     int width = window.right - window.left;
-    addColumn(list_, 0, "Keywords", (width / 3) * 2);
-    addColumn(list_, 1, "Match", width / 3 - 4);
+    addColumn(list_, 0, IDS_COLUMN_KEYWORDS, (width / 3) * 2);
+    addColumn(list_, 1, IDS_COLUMN_MATCH, width / 3 - 4);
     ListView_SetExtendedListViewStyleEx(list_, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 

@@ -1,10 +1,10 @@
 // Message boxes of the pages.
 #include "ui/Messages.h"
 
-#include "app/Application.h"
+#include "resources/AppIds.h"
+#include "toolkit/LoadText.h"
 
 void showMessage(HWND owner, UINT textId, UINT iconStyle) {
-    char text[256] = {};
-    LoadStringA(app().instance(), textId, text, sizeof text);
-    MessageBoxA(owner, text, "Zembrafind", MB_OK | iconStyle);
+    MessageBoxA(owner, loadText(textId).c_str(), loadText(IDS_APP_TITLE).c_str(),
+                MB_OK | iconStyle);
 }

@@ -14,14 +14,14 @@ INT_PTR WindowSpecificDialog::run(HWND owner) {
 }
 
 BOOL WindowSpecificDialog::onInit() {
-    setItemText(IDC_WINSPEC_TITLE, windowTitle);
-    setItemText(IDC_WINSPEC_SEQUENCE, keySequence);
+    setItemText(IDC_TITLE_PAIR_TITLE, windowTitle);
+    setItemText(IDC_TITLE_PAIR_SEQUENCE, keySequence);
     return TRUE;
 }
 
 // Key sequences are kept as typed; they are checked only when played.
 void WindowSpecificDialog::onOk() {
-    windowTitle = itemText(IDC_WINSPEC_TITLE);
-    keySequence = itemText(IDC_WINSPEC_SEQUENCE);
+    windowTitle = itemText(IDC_TITLE_PAIR_TITLE);
+    keySequence = itemText(IDC_TITLE_PAIR_SEQUENCE);
     end(IDOK);
 }

@@ -17,8 +17,8 @@ from zftabbed import (IDC_ENTRY_TEXT, IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS
                       IDC_KEYWORDS_VOCABULARY, IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON,
                       IDC_VOCAB_ADD, IDC_VOCAB_DELETE, IDC_VOCAB_DOWN, IDC_VOCAB_KEYWORDS,
                       IDC_VOCAB_LIST, IDC_VOCAB_UP, IDCANCEL, IDOK, Program)
-from test_settings import (IDC_ADD, IDC_FOUND, IDC_NOT_FOUND, IDC_PAIR_SEQUENCE,
-                           IDC_PAIR_TITLE, IDC_SELECT_ALL, IDC_SOUND_PATH, SELECT_TITLE,
+from test_settings import (IDC_ADD, IDC_FOUND, IDC_NOT_FOUND, IDC_TITLE_PAIR_SEQUENCE,
+                           IDC_TITLE_PAIR_TITLE, IDC_SELECT_ALL, IDC_SOUND_PATH, SELECT_TITLE,
                            SOUND_FILE)
 from zfwine import WineDesktop
 
@@ -128,7 +128,7 @@ class EditingSession:
         dialog = program.wait_dialog(SELECT_TITLE)
         program.click(IDC_ADD, dialog)
         pair = program.wait_dialog("Window Specific")
-        for control_id, text in zip((IDC_PAIR_TITLE, IDC_PAIR_SEQUENCE), SELECT_ALL_PAIR):
+        for control_id, text in zip((IDC_TITLE_PAIR_TITLE, IDC_TITLE_PAIR_SEQUENCE), SELECT_ALL_PAIR):
             self.probe.set_text(program.control(control_id, pair), text)
         program.click(IDOK, pair)
         program.wait_closed(pair)

@@ -14,7 +14,7 @@ from zfwine import WineDesktop
 IDC_FOUND, IDC_NOT_FOUND, IDC_GOTO, IDC_SELECT_ALL = 602, 603, 604, 605
 IDC_PROMPT, IDC_DEFAULT, IDC_LIST = 621, 622, 623
 IDC_ADD, IDC_EDIT, IDC_DELETE = 624, 625, 626
-IDC_PAIR_TITLE, IDC_PAIR_SEQUENCE = 641, 642
+IDC_TITLE_PAIR_TITLE, IDC_TITLE_PAIR_SEQUENCE = 641, 642
 IDC_SOUND_PATH, IDC_SOUND_BROWSE, IDC_SOUND_PLAY = 661, 662, 663
 # The open-file dialog's file name box and file type box (Windows' dlgs.h).
 CMB_FILE_NAME, CMB_FILE_TYPE = 0x47C, 0x470
@@ -76,8 +76,8 @@ class SettingsSession:
         """Opens "Window Specific" with `opener`, fills it in and confirms it."""
         self.click(opener, dialog)
         pair = self.program.wait_dialog("Window Specific")
-        self.set_text(IDC_PAIR_TITLE, pair, title)
-        self.set_text(IDC_PAIR_SEQUENCE, pair, sequence)
+        self.set_text(IDC_TITLE_PAIR_TITLE, pair, title)
+        self.set_text(IDC_TITLE_PAIR_SEQUENCE, pair, sequence)
         if shot:
             self.program.window_shot(pair, shot)
         self.close(pair, IDOK)
@@ -171,9 +171,9 @@ class SettingsPageTest(unittest.TestCase):
         s.select_row(dialog, 0)
         s.click(IDC_EDIT, dialog)
         pair = s.program.wait_dialog("Window Specific")
-        self.assertEqual("Notepad", s.text(IDC_PAIR_TITLE, pair))
-        self.assertEqual("<ctrl>f<ctrl>", s.text(IDC_PAIR_SEQUENCE, pair))
-        s.set_text(IDC_PAIR_SEQUENCE, pair, "<ctrl>h<ctrl>")
+        self.assertEqual("Notepad", s.text(IDC_TITLE_PAIR_TITLE, pair))
+        self.assertEqual("<ctrl>f<ctrl>", s.text(IDC_TITLE_PAIR_SEQUENCE, pair))
+        s.set_text(IDC_TITLE_PAIR_SEQUENCE, pair, "<ctrl>h<ctrl>")
         s.close(pair, IDOK)
         s.select_row(dialog, 1)
         s.click(IDC_DELETE, dialog)
@@ -227,7 +227,7 @@ class SettingsPageTest(unittest.TestCase):
                 program.control(IDC_LIST, dialog), 1)
             desk.click((left + right) // 2, (top + bottom) // 2, repeat=2)
             pair = program.wait_dialog("Window Specific")
-            self.assertEqual("Viewer", s.text(IDC_PAIR_TITLE, pair))
+            self.assertEqual("Viewer", s.text(IDC_TITLE_PAIR_TITLE, pair))
             s.close(pair, IDCANCEL)
             for _ in range(2):
                 s.select_row(dialog, 0)

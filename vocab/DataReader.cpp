@@ -1,23 +1,5 @@
-// DataWriter and DataReader: the data file's integers and texts.
-#include "vocab/DataFile.h"
-
-#include <limits>
-
-void DataWriter::writeInt32(int32_t value) {
-    const uint32_t bits = static_cast<uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes_.push_back(static_cast<char>((bits >> shift) & 0xFF));
-    }
-}
-
-void DataWriter::writeText(std::string_view text) {
-    if (text.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max())) {
-        ok_ = false;
-        return;
-    }
-    writeInt32(static_cast<int32_t>(text.size()));
-    bytes_.append(text.data(), text.size());
-}
+// DataReader (see DataReader.h).
+#include "vocab/DataReader.h"
 
 bool DataReader::readInt32(int32_t& value) {
     if (remaining() < 4) {
