@@ -44,9 +44,6 @@ template <class T> struct NullIsEmpty {
 struct IconTraits : NullIsEmpty<HICON> {
     static void close(HICON h) { DestroyIcon(h); }
 };
-struct GdiTraits : NullIsEmpty<HGDIOBJ> {
-    static void close(HGDIOBJ h) { DeleteObject(h); }
-};
 struct FontTraits : NullIsEmpty<HFONT> {
     static void close(HFONT h) { DeleteObject(h); }
 };
@@ -66,20 +63,13 @@ struct KernelTraits {
     static bool empty(HANDLE h) { return h == nullptr || h == INVALID_HANDLE_VALUE; }
     static void close(HANDLE h) { CloseHandle(h); }
 };
-struct WindowTraits : NullIsEmpty<HWND> {
-    static void close(HWND h) { DestroyWindow(h); }
-};
 
 using Icon = Handle<IconTraits>;
-using GdiObject = Handle<GdiTraits>;
 using Font = Handle<FontTraits>;
 using Menu = Handle<MenuTraits>;
 using ImageList = Handle<ImageListTraits>;
 using GlobalMemory = Handle<GlobalTraits>;
 using KernelHandle = Handle<KernelTraits>;
-// For windows this program creates and must destroy itself (a hidden edit
-// control, say); wrappers of dialogs never own their window this way.
-using OwnedWindow = Handle<WindowTraits>;
 
 // Selects an object into a DC and puts the previous one back.
 class SelectedObject {
@@ -107,34 +97,4 @@ private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
-};
-
-// GetDC / ReleaseDC.
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    ~WindowDC() { ReleaseDC(window_, dc_); }
-    HDC dc() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-// An open clipboard that closes itself.
-class ClipboardSession {
-public:
-    explicit ClipboardSession(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
-    ClipboardSession(const ClipboardSession&) = delete;
-    ClipboardSession& operator=(const ClipboardSession&) = delete;
-    ~ClipboardSession() {
-        if (open_)
-            CloseClipboard();
-    }
-    bool isOpen() const { return open_; }
-
-private:
-    bool open_;
 };

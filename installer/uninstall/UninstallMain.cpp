@@ -5,7 +5,6 @@
 #include "installer/win32/ProgmanClient.h"
 #include "installer/win32/ResourceTexts.h"
 #include "installer/win32/Win32Files.h"
-
 #include "resources/InstallIds.h"
 
 #include <windows.h>
@@ -39,8 +38,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char self[kMaxPath] = {};
     const DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
     if (length == 0 || length >= sizeof self - 1) {
-        MessageBoxA(nullptr, ResourceTexts().text(IDS_SELF_PATH_TOO_LONG).c_str(), caption().c_str(),
-                    MB_OK | MB_ICONHAND);
+        const std::string text = ResourceTexts().text(IDS_SELF_PATH_TOO_LONG);
+        MessageBoxA(nullptr, text.c_str(), caption().c_str(), MB_OK | MB_ICONHAND);
         return 1;
     }
     Win32Files files;

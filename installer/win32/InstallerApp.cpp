@@ -79,7 +79,8 @@ void InstallerApp::ending() {
 bool InstallerApp::askToQuit(const InstallerDialog& asker, unsigned questionId) {
     if (!sequence_.beginQuitQuestion())
         return false;
-    const bool quit = asker.ask(ResourceTexts().text(questionId), MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
+    const std::string question = ResourceTexts().text(questionId);
+    const bool quit = asker.ask(question, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
     sequence_.endQuitQuestion(quit);
     if (quit)
         ending();
