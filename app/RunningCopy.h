@@ -3,7 +3,7 @@
 // the other's edits away; a second start hands over to the first and ends.
 #pragma once
 
-#include "app/Handles.h"
+#include "toolkit/Handles.h"
 
 class RunningCopy {
 public:

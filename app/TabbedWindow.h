@@ -4,12 +4,13 @@
 // edit), Cancel throws the copy away.
 #pragma once
 
-#include "app/Dialog.h"
 #include "app/logic/EditingSession.h"
+#include "toolkit/Dialog.h"
 #include "ui/AboutPage.h"
 #include "ui/KeywordsPage.h"
 #include "ui/SettingsPage.h"
 #include "ui/VocabulariesPage.h"
+
 class TabbedWindow : public DialogImpl<TabbedWindow>, private EditingHost {
 public:
     static constexpr int kVocabulariesPage = 0;
