@@ -78,6 +78,9 @@ class DataFileFailureTest(unittest.TestCase):
 
             # Cancel now: the program runs on with the store from before the window.
             program.finish(IDCANCEL)
+            desk.probe.set_foreground(notepad)
+            desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == notepad,
+                          message="the notepad to read in front")
             self.assertEqual(["fence post", "kestrel", "zebra"],
                              sorted(zfhealth.read_and_close(desk, notepad, idle)))
             self.assertTrue(zfhealth.answers_tray(desk))
