@@ -9,12 +9,12 @@ enum class TrayMouse { LeftDown, LeftUp, LeftDoubleClick, RightDown, Other };
 
 enum class TrayAction {
     Nothing,
-    WaitForHold,      // wait the hold time (releases arrive meanwhile), then ask afterHold()
+    WaitForHold, // wait the hold time (releases arrive meanwhile), then ask afterHold()
     OpenVocabularies,
-    StartDrag,        // of the all-vocabularies icon
+    StartDrag, // of the all-vocabularies icon
     ShowMenu,
-    BringForward,     // the hidden main window, which takes the keyboard focus
-    ShowOpenWindow,   // whatever the busy program shows (the tabbed window, say)
+    BringForward,   // the hidden main window, which takes the keyboard focus
+    ShowOpenWindow, // whatever the busy program shows (the tabbed window, say)
 };
 
 class TrayClicks {

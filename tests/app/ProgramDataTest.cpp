@@ -106,8 +106,7 @@ TEST_F(ProgramDataTest, FileReadAtStartUpIsSimplyReplaced) {
     ASSERT_TRUE(data.load());
     data.store().vocabularies.remove(0);
     ASSERT_TRUE(data.save());
-    EXPECT_EQ(disk.files, (std::map<std::string, std::string>{
-                              {"data.dat", encode(data.store())}}));
+    EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{"data.dat", encode(data.store())}}));
 }
 
 TEST_F(ProgramDataTest, NoFileAtStartUpLeavesNothingToKeep) {
