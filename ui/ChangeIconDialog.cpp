@@ -2,6 +2,7 @@
 // one-row list of the file's icons with the preview.
 #include "ui/ChangeIconDialog.h"
 
+#include "app/RedrawFreeze.h"
 #include "resources/PageIds.h"
 #include "ui/OpenFileDialog.h"
 
@@ -66,7 +67,9 @@ INT_PTR ChangeIconDialog::onDrawItem(WPARAM, LPARAM drawItem) {
 
 void ChangeIconDialog::loadIcons() {
     int count = fileIconCount(fileName);
+    RedrawFreeze frozen(iconList());
     releaseIcons();
+    SendMessageA(iconList(), LB_INITSTORAGE, count, 0);
     for (int index = 0; index < count; ++index) {
         icons_.push_back(extractFileIcon(fileName, index));
         SendMessageA(iconList(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(icons_.back().get()));

@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/RedrawFreeze.h"
 #include "app/TabbedWindow.h"
 #include "resources/PageIds.h"
 #include "ui/Icons.h"
@@ -45,7 +46,9 @@ HWND VocabulariesPage::list() const {
 
 BOOL VocabulariesPage::onInit() {
     // The list shares the image list (LVS_SHAREIMAGELISTS): this page owns it.
-    images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1));
+    // Room for a full table at once: growing one image at a time copies
+    // every earlier image again.
+    images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, kMaxVocabularies, 8));
     ListView_SetImageList(list(), images_.get(), LVSIL_NORMAL);
     fill(0);
     return TRUE;
@@ -58,6 +61,8 @@ int VocabulariesPage::selectedIndex() const {
 void VocabulariesPage::fill(int selected) {
     VocabularyTable* table = vocabularies();
     int count = table ? table->count() : 0;
+    RedrawFreeze frozen(list());
+    ListView_SetItemCount(list(), count);
     for (int index = 0; index < count; ++index) {
         const Vocabulary& vocabulary = *table->at(index);
         // The image list keeps a copy; our handle goes at the end of the turn.
