@@ -5,7 +5,7 @@
 #include "app/Application.h"
 #include "app/RedrawFreeze.h"
 #include "resources/SettingsIds.h"
-#include "ui/WindowTitleSequenceDialog.h"
+#include "ui/WindowSpecificDialog.h"
 
 const CommandHandler<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kCommands[] = {
     {IDC_KEYSEQ_ADD, &KeySequenceSettingsDialog::onAdd},
