@@ -1,6 +1,6 @@
 #!/bin/sh
 # make bench: the keyword search benchmark (tools/bench/search_bench.cpp) and,
-# where Wine is installed, the read and start-up figures of zfw32.exe under
+# where Wine is installed, the read, editing and start-up figures of zfw32.exe under
 # Wine (tools/bench/wine_bench.py). Builds the benchmark when it is missing.
 # The last line is the search benchmark's summary:
 #   speedup_vs_naive=<x> ratio_to_grep=<engine time / grep time>

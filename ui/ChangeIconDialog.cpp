@@ -2,8 +2,8 @@
 // one-row list of the file's icons with the preview.
 #include "ui/ChangeIconDialog.h"
 
-#include "app/RedrawFreeze.h"
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/OpenFileDialog.h"
 
 const MessageHandler<ChangeIconDialog> ChangeIconDialog::kMessages[] = {

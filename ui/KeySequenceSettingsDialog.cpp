@@ -3,8 +3,8 @@
 #include "ui/KeySequenceSettingsDialog.h"
 
 #include "app/Application.h"
-#include "app/RedrawFreeze.h"
 #include "resources/SettingsIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/WindowSpecificDialog.h"
 
 const CommandHandler<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kCommands[] = {

@@ -3,9 +3,9 @@
 #include "ui/KeywordsPage.h"
 
 #include "app/Application.h"
-#include "app/RedrawFreeze.h"
 #include "app/TabbedWindow.h"
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/KeywordEntryDialog.h"
 #include "ui/Messages.h"
 

@@ -4,9 +4,9 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
-#include "app/RedrawFreeze.h"
 #include "app/TabbedWindow.h"
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/VocabularyPropertiesDialog.h"

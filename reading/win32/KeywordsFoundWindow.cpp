@@ -2,11 +2,11 @@
 #include "reading/win32/KeywordsFoundWindow.h"
 
 #include "app/Application.h"
-#include "app/RedrawFreeze.h"
 #include "reading/GoToKeyword.h"
 #include "reading/win32/Foreground.h"
 #include "reading/win32/Win32Input.h"
 #include "resources/ReadingIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "vocab/DataStore.h"
 
 #include <vector>

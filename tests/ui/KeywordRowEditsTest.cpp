@@ -204,22 +204,31 @@ public:
     }
     std::string rowText(int row) const override { return count(texts.at(row)); }
     int32_t rowMode(int) const override { return count(AnyWord); }
-    void appendRow(const std::string& text, int32_t) override { count(0), texts.push_back(text); }
+    void appendRow(const std::string& text, int32_t) override {
+        ++operations;
+        texts.push_back(text);
+    }
     void insertRow(int row, const std::string& text, int32_t) override {
-        count(0);
+        ++operations;
         texts.insert(texts.begin() + row, text);
         shiftSelection(row, +1);
     }
-    void setRow(int row, const std::string& text, int32_t) override { count(0), texts.at(row) = text; }
+    void setRow(int row, const std::string& text, int32_t) override {
+        ++operations;
+        texts.at(row) = text;
+    }
     void deleteRow(int row) override {
-        count(0);
+        ++operations;
         selected.erase(row);
         texts.erase(texts.begin() + row);
         shiftSelection(row, -1);
     }
     void setSelected(int row, bool on) override {
-        count(0);
-        on ? (void)selected.insert(row) : (void)selected.erase(row);
+        ++operations;
+        if (on)
+            selected.insert(row);
+        else
+            selected.erase(row);
     }
 
 private:

@@ -73,8 +73,7 @@ void appendRows(KeywordRows& rows, const std::vector<KeywordRow>& added) {
         rows.appendRow(row.text, row.mode);
 }
 
-KeywordEntryRows::KeywordEntryRows(const Vocabulary& vocabulary,
-                                   const std::vector<int>& selected) {
+KeywordEntryRows::KeywordEntryRows(const Vocabulary& vocabulary, const std::vector<int>& selected) {
     for (const KeywordEntry& entry : vocabulary.keywords)
         rows_.push_back({entry.text().str(), entry.matchMode});
     selected_.assign(rows_.size(), false);
