@@ -9,7 +9,7 @@ figures of the fastest are shown."""
 import readingdesk as rd
 import zfdata
 from zftabbed import IDC_KEYWORDS_DELETE, IDC_KEYWORDS_LIST, IDC_VOCAB_KEYWORDS, IDC_VOCAB_LIST
-from zftabbed import IDCANCEL, IDM_VOCABULARIES, Program
+from zftabbed import IDCANCEL, IDM_VOCABULARIES, TABBED_TITLE, Program
 from zfwine import WineDesktop
 
 WM_COMMAND = 0x0111
@@ -47,21 +47,24 @@ def visible_with_rows(desk, hwnd, count):
 
 
 def open_tabbed(program, vocabulary_count):
-    """Chooses "Vocabularies" as the tray menu does; done when the tabbed window shows every
-    vocabulary. The window is cancelled again after each run; the last run's stays open."""
+    """Chooses "Vocabularies" as the tray menu does; done when the tabbed window appears (it
+    is shown once its pages are filled), checked afterwards to list every vocabulary. The
+    window is cancelled again after each run; the last run's stays open."""
     desk = program.desk
 
-    def shown():
-        tabbed = program.tabbed()
-        icons = tabbed and desk.probe.control(tabbed, id=IDC_VOCAB_LIST)
-        return icons and visible_with_rows(desk, icons["hwnd"], vocabulary_count)
+    def appeared():
+        return desk.probe.find_window(title=TABBED_TITLE, cls="#32770")
 
     runs = []
     for run in range(RUNS):
         if run:
             program.finish(IDCANCEL)
         runs.append(timed(desk, lambda: desk.probe.post(program.main, WM_COMMAND,
-                                                        IDM_VOCABULARIES), shown))
+                                                        IDM_VOCABULARIES), appeared))
+        icons = program.control(IDC_VOCAB_LIST)
+        if row_count(desk, icons) != vocabulary_count:
+            raise AssertionError(f"the tabbed window lists {row_count(desk, icons)} "
+                                 f"vocabularies, not {vocabulary_count}")
     return min(runs)
 
 
