@@ -23,6 +23,11 @@ public:
     void showCursor(bool show) override { ShowCursor(show); }
     WindowHandle foregroundWindow() override { return GetForegroundWindow(); }
     std::string windowTitle(WindowHandle window) override;
+    std::string windowClass(WindowHandle window) override;
+    WindowHandle windowAt(ScreenPoint point) override { return WindowFromPoint({point.x, point.y}); }
+    uint32_t tickCount() override { return GetTickCount(); }
+    DoubleClickRule doubleClickRule() override;
+    SentClick lastClick() override { return LastLeftClickSent(); }
     WindowHandle focusedControlOf(WindowHandle window) override;
     void redrawNow(WindowHandle window) override;
     std::string pasteText() override;

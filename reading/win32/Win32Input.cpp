@@ -8,11 +8,22 @@ void SendKey(BYTE virtualKey, bool up) {
     keybd_event(virtualKey, scanCode, up ? KEYEVENTF_KEYUP : 0, 0);
 }
 
+namespace {
+// The document pairs its clicks into double clicks by place and time; the
+// capture's own click must know where and when the last one went.
+SentClick lastLeftClick;
+} // namespace
+
 void SendMouseButton(MouseButton button, bool up) {
     DWORD flag = 0;
     switch (button) {
     case MouseButton::Left:
         flag = up ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+        if (!up) {
+            POINT point{};
+            GetCursorPos(&point);
+            lastLeftClick = {true, {point.x, point.y}, GetTickCount()};
+        }
         break;
     case MouseButton::Middle:
         flag = up ? MOUSEEVENTF_MIDDLEUP : MOUSEEVENTF_MIDDLEDOWN;
@@ -22,6 +33,10 @@ void SendMouseButton(MouseButton button, bool up) {
         break;
     }
     mouse_event(flag, 0, 0, 0, 0);
+}
+
+SentClick LastLeftClickSent() {
+    return lastLeftClick;
 }
 
 void Win32Input::wait(unsigned ms) {

@@ -2,6 +2,7 @@
 // that the key player and the capture use on Windows.
 #pragma once
 
+#include "reading/DocumentCapture.h"
 #include "reading/InputSink.h"
 
 #include <windows.h>
@@ -10,6 +11,8 @@
 void SendKey(BYTE virtualKey, bool up);
 // One button event at the pointer's current position.
 void SendMouseButton(MouseButton button, bool up);
+// The last left-button press SendMouseButton made.
+SentClick LastLeftClickSent();
 
 class Win32Input : public InputSink {
 public:
