@@ -111,8 +111,7 @@ void ClearSelectionClick(CapturePlatform& platform, WindowHandle target, ScreenP
     platform.showCursor(false);
     platform.setCursorPos(plan.at);
     input.wait(1);
-    input.mouseButton(MouseButton::Left, false);
-    input.mouseButton(MouseButton::Left, true);
+    platform.leftClickAt(plan.at);
     input.wait(1);
     platform.setCursorPos(pointer);
     platform.showCursor(true);

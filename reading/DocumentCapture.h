@@ -41,6 +41,9 @@ public:
     virtual ClipboardAccess& clipboard() = 0;
     virtual ScreenPoint cursorPos() = 0;
     virtual void setCursorPos(ScreenPoint point) = 0;
+    // A left click whose events carry the point themselves: a pointer just
+    // moved can be put back by the window system before a plain click.
+    virtual void leftClickAt(ScreenPoint point) = 0;
     virtual void showCursor(bool show) = 0;
     virtual WindowHandle foregroundWindow() = 0;
     virtual std::string windowTitle(WindowHandle window) = 0;

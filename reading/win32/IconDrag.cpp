@@ -11,7 +11,10 @@
 namespace {
 
 constexpr int kHalfIcon = 16;
-constexpr UINT kDragPeriodMs = 60;
+constexpr int kIconSize = 32;
+// Short enough that a release is noticed about a frame after it happens;
+// the image is moved only when the pointer has moved.
+constexpr UINT kDragPeriodMs = 15;
 constexpr DWORD kAfterStartMs = 50;
 constexpr DWORD kAfterDropClickMs = 100;
 
@@ -46,10 +49,14 @@ void IconDrag::start(HICON icon, int vocabularyIndex) {
     ImageList_ReplaceIcon(images_.get(), -1, icon);
     ImageList_DragShowNolock(TRUE);
     position_ = {hot.x - kHalfIcon, hot.y - kHalfIcon};
+    hotSpot_ = position_;
+    crossed_.clear();
     ImageList_BeginDrag(images_.get(), 0, position_.x, position_.y);
     ImageList_DragEnter(nullptr, position_.x, position_.y);
+    crossed_.push_back({0, 0, kIconSize, kIconSize});
     SetCursorPos(pointer.x, pointer.y);
-    ImageList_DragMove(pointer.x - kHalfIcon, pointer.y - kHalfIcon);
+    position_ = {pointer.x - kHalfIcon, pointer.y - kHalfIcon};
+    moveImage();
     PumpingWait(kAfterStartMs);
     // A tick of timer 1 during the wait may already have dropped the icon.
     if (active_)
@@ -64,8 +71,11 @@ void IconDrag::step() {
     if (IsDown(VK_LBUTTON)) {
         POINT pointer{};
         GetCursorPos(&pointer);
-        position_ = {pointer.x - kHalfIcon, pointer.y - kHalfIcon};
-        ImageList_DragMove(position_.x, position_.y);
+        POINT position{pointer.x - kHalfIcon, pointer.y - kHalfIcon};
+        if (active_ && (position.x != position_.x || position.y != position_.y)) {
+            position_ = position;
+            moveImage();
+        }
         return;
     }
     bool wasActive = active_;
@@ -83,9 +93,21 @@ void IconDrag::end() {
     ImageList_EndDrag();
     ImageList_Remove(images_.get(), 0);
     // Wine cannot read other programs' windows back through the desktop's
-    // DC, so the drag "restores" black where it went; everything repaints.
-    RedrawWindow(nullptr, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    // DC, so the drag "restores" black where it went. The windows repaint
+    // there, and only there: a repaint of the whole screen made every window
+    // flicker on Windows.
+    for (const RECT& area : crossed_)
+        RedrawWindow(nullptr, &area, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    crossed_.clear();
+}
+
+// The image's top-left corner is the position less the hot spot.
+void IconDrag::moveImage() {
+    ImageList_DragMove(position_.x, position_.y);
+    int left = position_.x - hotSpot_.x;
+    int top = position_.y - hotSpot_.y;
+    crossed_.push_back({left, top, left + kIconSize, top + kIconSize});
 }
 
 // The window under the pointer comes to the front and gets a click at the

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 class IconDrag {
 public:
     explicit IconDrag(HWND mainWindow);
@@ -19,10 +21,15 @@ public:
 private:
     void end();
     void drop();
+    // Moves the image to `position_` and notes the screen it covers there.
+    void moveImage();
 
     HWND mainWindow_;
     ImageList images_;
     bool active_ = false;
     int vocabularyIndex_ = -1;
     POINT position_{};
+    POINT hotSpot_{};
+    // Every place the image was drawn during this drag, to repaint at its end.
+    std::vector<RECT> crossed_;
 };

@@ -20,6 +20,7 @@ public:
     ClipboardAccess& clipboard() override { return clipboard_; }
     ScreenPoint cursorPos() override;
     void setCursorPos(ScreenPoint point) override { SetCursorPos(point.x, point.y); }
+    void leftClickAt(ScreenPoint point) override { SendLeftClickAt(point); }
     void showCursor(bool show) override { ShowCursor(show); }
     WindowHandle foregroundWindow() override { return GetForegroundWindow(); }
     std::string windowTitle(WindowHandle window) override;

@@ -11,7 +11,9 @@
 void SendKey(BYTE virtualKey, bool up);
 // One button event at the pointer's current position.
 void SendMouseButton(MouseButton button, bool up);
-// The last left-button press SendMouseButton made.
+// A left click (press and release) whose events carry `at` themselves.
+void SendLeftClickAt(ScreenPoint at);
+// The last left-button press these functions made.
 SentClick LastLeftClickSent();
 
 class Win32Input : public InputSink {

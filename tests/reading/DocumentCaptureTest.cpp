@@ -31,6 +31,11 @@ public:
         pointer = p;
         log("move " + std::to_string(p.x) + "," + std::to_string(p.y));
     }
+    void leftClickAt(ScreenPoint p) override {
+        log("click " + std::to_string(p.x) + "," + std::to_string(p.y));
+        input_.mouseButton(MouseButton::Left, false);
+        input_.mouseButton(MouseButton::Left, true);
+    }
     void showCursor(bool show) override { log(show ? "show" : "hide"); }
     WindowHandle foregroundWindow() override { return kDocument; }
     std::string windowTitle(WindowHandle) override { return title; }
@@ -160,8 +165,8 @@ TEST(CaptureDocumentText, AnApplicationCopyingOnCtrlInsertGetsExactlyTheKeysItAl
     EXPECT_EQ(c.desktop.input_.events,
               (std::vector<std::string>{"+17", "w1", "+65", "w1", "-65", "w1", "-17", "w50",
                                         "+17", "+45", "-45", "-17", "w5", "focus of document",
-                                        "hide", "move 300,200", "w1", "L+", "L-", "w1",
-                                        "move 300,200", "show", "redraw editor", "w50"}));
+                                        "hide", "move 300,200", "w1", "click 300,200", "L+",
+                                        "L-", "w1", "move 300,200", "show", "redraw editor", "w50"}));
 }
 
 TEST(CaptureDocumentText, AnAttemptWithNoDataMakesTheNextOnesCopyWithCtrlC) {
@@ -228,8 +233,8 @@ TEST(CaptureDocumentText, ClicksAtTheStartPointAndPutsThePointerBack) {
     ASSERT_NE(click, events.end());
     std::vector<std::string> tail(click, events.end());
     EXPECT_EQ(tail,
-              (std::vector<std::string>{"focus of document", "hide", "move 300,200", "w1", "L+",
-                                        "L-", "w1", "move 10,20", "show", "redraw editor", "w50"}));
+              (std::vector<std::string>{"focus of document", "hide", "move 300,200", "w1",
+                                        "click 300,200", "L+", "L-", "w1", "move 10,20", "show", "redraw editor", "w50"}));
     EXPECT_EQ(c.desktop.pointer.x, 10);
 }
 
@@ -269,6 +274,7 @@ TEST(CaptureDocumentText, ClearsBesideTheDropClickWithoutWaiting) {
     c.desktop.dropClick = {true, {300, 200}, 9700};
     ASSERT_TRUE(c.run());
     EXPECT_EQ(c.desktop.count("move 303,200"), 1);
+    EXPECT_EQ(c.desktop.count("click 303,200"), 1);
     EXPECT_EQ(c.desktop.count("move 300,200"), 1); // the pointer back
     EXPECT_EQ(c.desktop.input_.waitedMs, 50u + 3 + 50 + 5 + 2);
 }
