@@ -8,6 +8,8 @@
 #include "reading/win32/Reads.h"
 #include "reading/win32/Win32Input.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kHalfIcon = 16;
@@ -51,9 +53,10 @@ void IconDrag::start(HICON icon, int vocabularyIndex) {
     position_ = {hot.x - kHalfIcon, hot.y - kHalfIcon};
     hotSpot_ = position_;
     crossed_.clear();
+    crossedWindows_.clear();
     ImageList_BeginDrag(images_.get(), 0, position_.x, position_.y);
     ImageList_DragEnter(nullptr, position_.x, position_.y);
-    crossed_.push_back({0, 0, kIconSize, kIconSize});
+    noteCrossed({0, 0, kIconSize, kIconSize});
     SetCursorPos(pointer.x, pointer.y);
     position_ = {pointer.x - kHalfIcon, pointer.y - kHalfIcon};
     moveImage();
@@ -92,14 +95,40 @@ void IconDrag::end() {
     ImageList_DragLeave(nullptr);
     ImageList_EndDrag();
     ImageList_Remove(images_.get(), 0);
-    // Wine cannot read other programs' windows back through the desktop's
-    // DC, so the drag "restores" black where it went. The windows repaint
-    // there, and only there: a repaint of the whole screen made every window
-    // flicker on Windows.
+    repaintCrossed();
+}
+
+// Wine cannot read other programs' windows back through the desktop's DC:
+// every window the image went over is left black. Those windows repaint,
+// and the desktop where the image was; a repaint of the whole screen made
+// every window flicker on Windows.
+void IconDrag::repaintCrossed() {
+    const UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME;
+    for (HWND window : crossedWindows_) {
+        if (IsWindow(window))
+            RedrawWindow(window, nullptr, nullptr, flags | RDW_ALLCHILDREN);
+    }
     for (const RECT& area : crossed_)
-        RedrawWindow(nullptr, &area, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        RedrawWindow(GetDesktopWindow(), &area, nullptr, flags);
     crossed_.clear();
+    crossedWindows_.clear();
+}
+
+// The image's corners and middle tell the windows it covers.
+void IconDrag::noteCrossed(const RECT& area) {
+    crossed_.push_back(area);
+    const POINT points[] = {{area.left, area.top},
+                            {area.right - 1, area.top},
+                            {area.left, area.bottom - 1},
+                            {area.right - 1, area.bottom - 1},
+                            {(area.left + area.right) / 2, (area.top + area.bottom) / 2}};
+    for (POINT point : points) {
+        HWND window = TopLevelWindowAt(point);
+        if (window && window != GetDesktopWindow() &&
+            std::find(crossedWindows_.begin(), crossedWindows_.end(), window) ==
+                crossedWindows_.end())
+            crossedWindows_.push_back(window);
+    }
 }
 
 // The image's top-left corner is the position less the hot spot.
@@ -107,7 +136,7 @@ void IconDrag::moveImage() {
     ImageList_DragMove(position_.x, position_.y);
     int left = position_.x - hotSpot_.x;
     int top = position_.y - hotSpot_.y;
-    crossed_.push_back({left, top, left + kIconSize, top + kIconSize});
+    noteCrossed({left, top, left + kIconSize, top + kIconSize});
 }
 
 // The window under the pointer comes to the front and gets a click at the

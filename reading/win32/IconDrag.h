@@ -21,8 +21,10 @@ public:
 private:
     void end();
     void drop();
-    // Moves the image to `position_` and notes the screen it covers there.
+    // Moves the image to `position_` and notes what it covers there.
     void moveImage();
+    void noteCrossed(const RECT& area);
+    void repaintCrossed();
 
     HWND mainWindow_;
     ImageList images_;
@@ -30,6 +32,8 @@ private:
     int vocabularyIndex_ = -1;
     POINT position_{};
     POINT hotSpot_{};
-    // Every place the image was drawn during this drag, to repaint at its end.
+    // Where the image was drawn during this drag, and the windows it went
+    // over, to repaint at its end.
     std::vector<RECT> crossed_;
+    std::vector<HWND> crossedWindows_;
 };
