@@ -17,8 +17,9 @@ namespace {
 class Win32Read : public ReadPlatform {
 public:
     void setBusy(bool on) override { app().setBusy(on); }
+    // The read's own wait before the capture follows: no second settling.
     void setForeground(WindowHandle window) override {
-        BringToFront(static_cast<HWND>(window));
+        BringToFront(static_cast<HWND>(window), 0);
     }
     void wait(unsigned ms) override { PumpingWait(ms); }
     std::string captureText(WindowHandle document) override;
