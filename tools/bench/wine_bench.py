@@ -1,8 +1,9 @@
 """Read and start-up figures of zfw32.exe under Wine, printed by `make bench`: the time from
 dropping the tray icon on notepad and on WordPad to the "Keywords found" window for documents
 of 4 KB, 1 MB and 8 MB, against the read's fixed delays; the program's and the document
-program's CPU time during the read; the time from starting zfw32.exe to its tray icon against notepad's to its window; the
-sizes of the three programs. Uses the end-to-end harness of tests/e2e."""
+program's CPU time during the read; the time from starting zfw32.exe to its tray icon
+against notepad's to its window; the sizes of the three programs. Uses the end-to-end
+harness of tests/e2e."""
 
 import os
 import random
@@ -116,7 +117,7 @@ def timed_read(desk, point, name, idle, timeout):
     rd.drag_tray_icon(desk, point)
     watch = rd.Stopwatch()
     program_before = process_cpu_seconds(desk, "zfw32.exe")
-    notepad_before = process_cpu_seconds(desk, name)
+    document_before = process_cpu_seconds(desk, name)
     try:
         rd.wait_busy(desk, timeout=timeout)
         desk.wait_for(lambda: desk.tray_icon_image() == idle, timeout=timeout, interval=0.01,
@@ -127,7 +128,7 @@ def timed_read(desk, point, name, idle, timeout):
     if not found_with_hits(desk):
         raise AssertionError("the read ended without the Keywords found window")
     return (seconds, process_cpu_seconds(desk, "zfw32.exe") - program_before,
-            process_cpu_seconds(desk, name) - notepad_before)
+            process_cpu_seconds(desk, name) - document_before)
 
 
 def start_up(desk):
