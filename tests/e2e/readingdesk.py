@@ -41,7 +41,7 @@ def document_point(desk, notepad):
     return (left + right) // 2, top + (bottom - top) * 2 // 3
 
 
-def open_wordpad(desk, path, length):
+def open_wordpad(desk, path, length, timeout=120):
     """Opens the document in WordPad; returns (window, rich edit control) records once the
     control holds `length` characters (WM_GETTEXT counts a line break as two)."""
     desk.run(WORDPAD, args=[path])
@@ -52,7 +52,7 @@ def open_wordpad(desk, path, length):
             if edit and desk.probe.send(edit["hwnd"], WM_GETTEXTLENGTH) >= length:
                 return window, edit
         return None
-    return desk.wait_for(loaded, timeout=120, message=f"WordPad showing {path}")
+    return desk.wait_for(loaded, timeout=timeout, message=f"WordPad showing {path}")
 
 
 def foreground(desk):
