@@ -135,8 +135,6 @@ def timed_read(desk, point, name, idle, timeout):
     except AssertionError:
         return None
     seconds = watch.seconds()
-    if not found_with_hits(desk):
-        raise AssertionError("the read ended without the Keywords found window")
     return (seconds, process_cpu_seconds(desk, "zfw32.exe") - program_before,
             process_cpu_seconds(desk, name) - document_before)
 
@@ -195,6 +193,15 @@ def timed_program_read(desk, pool, program, label, size, idle):
               "skipped", flush=True)
         return False
     seconds, program_cpu, document_cpu = figures
+    if not found_with_hits(desk):
+        if program == "notepad":
+            raise AssertionError("the read ended without the Keywords found window")
+        # Wine's rich edit can still be laying out a large document long after it shows
+        # all of it, and takes no keys meanwhile: the capture's attempts end empty.
+        print(f"  {program:8} {label:8} read ended after {seconds * 1000:.0f} ms without "
+              "hits (no text copied): larger documents skipped", flush=True)
+        desk.probe.kill(desk.probe.window(window)["pid"])
+        return False
     hits = len(rd.found_list(desk, rd.found_window(desk))[0]["items"])
     print(f"  {program:8} {label:8} {hits:5} {seconds * 1000:12.0f} ms "
           f"{seconds * 1000 - delays:10.0f} ms {program_cpu * 1000:6.0f} ms "
