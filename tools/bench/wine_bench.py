@@ -196,8 +196,8 @@ def timed_program_read(desk, pool, program, label, size, idle):
     if not found_with_hits(desk):
         if program == "notepad":
             raise AssertionError("the read ended without the Keywords found window")
-        # Wine's rich edit can still be laying out a large document long after it shows
-        # all of it, and takes no keys meanwhile: the capture's attempts end empty.
+        # WordPad under Wine may not copy a large document within the capture's six
+        # attempts; the program is ended, since it may still be working on the keys.
         print(f"  {program:8} {label:8} read ended after {seconds * 1000:.0f} ms without "
               "hits (no text copied): larger documents skipped", flush=True)
         desk.probe.kill(desk.probe.window(window)["pid"])
