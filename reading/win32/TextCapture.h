@@ -25,7 +25,9 @@ public:
     WindowHandle foregroundWindow() override { return GetForegroundWindow(); }
     std::string windowTitle(WindowHandle window) override;
     std::string windowClass(WindowHandle window) override;
-    WindowHandle windowAt(ScreenPoint point) override { return WindowFromPoint({point.x, point.y}); }
+    WindowHandle windowAt(ScreenPoint point) override {
+        return WindowFromPoint({point.x, point.y});
+    }
     uint32_t tickCount() override { return GetTickCount(); }
     DoubleClickRule doubleClickRule() override;
     SentClick lastClick() override { return LastLeftClickSent(); }

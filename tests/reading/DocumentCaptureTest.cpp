@@ -162,11 +162,19 @@ TEST(CaptureDocumentText, DataWithoutTextEndsTheCaptureWithAnEmptyText) {
 TEST(CaptureDocumentText, AnApplicationCopyingOnCtrlInsertGetsExactlyTheKeysItAlwaysGot) {
     Capture c;
     ASSERT_TRUE(c.run());
-    EXPECT_EQ(c.desktop.input_.events,
-              (std::vector<std::string>{"+17", "w1", "+65", "w1", "-65", "w1", "-17", "w50",
-                                        "+17", "+45", "-45", "-17", "w5", "focus of document",
-                                        "hide", "move 300,200", "w1", "click 300,200", "L+",
-                                        "L-", "w1", "move 300,200", "show", "redraw editor", "w50"}));
+    EXPECT_EQ(c.desktop.input_.events, (std::vector<std::string>{"+17",  "w1",
+                                                                 "+65",  "w1",
+                                                                 "-65",  "w1",
+                                                                 "-17",  "w50",
+                                                                 "+17",  "+45",
+                                                                 "-45",  "-17",
+                                                                 "w5",   "focus of document",
+                                                                 "hide", "move 300,200",
+                                                                 "w1",   "click 300,200",
+                                                                 "L+",   "L-",
+                                                                 "w1",   "move 300,200",
+                                                                 "show", "redraw editor",
+                                                                 "w50"}));
 }
 
 TEST(CaptureDocumentText, AnAttemptWithNoDataMakesTheNextOnesCopyWithCtrlC) {
@@ -232,9 +240,9 @@ TEST(CaptureDocumentText, ClicksAtTheStartPointAndPutsThePointerBack) {
     auto click = std::find(events.begin(), events.end(), "focus of document");
     ASSERT_NE(click, events.end());
     std::vector<std::string> tail(click, events.end());
-    EXPECT_EQ(tail,
-              (std::vector<std::string>{"focus of document", "hide", "move 300,200", "w1",
-                                        "click 300,200", "L+", "L-", "w1", "move 10,20", "show", "redraw editor", "w50"}));
+    EXPECT_EQ(tail, (std::vector<std::string>{"focus of document", "hide", "move 300,200", "w1",
+                                              "click 300,200", "L+", "L-", "w1", "move 10,20",
+                                              "show", "redraw editor", "w50"}));
     EXPECT_EQ(c.desktop.pointer.x, 10);
 }
 
@@ -260,9 +268,8 @@ TEST(PlanClearingClick, KeepsTheClickFromPairingWithTheDropClick) {
     };
     for (const Case& k : cases) {
         bool narrow = std::string(k.what) == "neither side: wait";
-        ClickPlan plan = PlanClearingClick(k.at, k.previous, 10000, rule, [&](ScreenPoint p) {
-            return !narrow && inDocument(p);
-        });
+        ClickPlan plan = PlanClearingClick(k.at, k.previous, 10000, rule,
+                                           [&](ScreenPoint p) { return !narrow && inDocument(p); });
         EXPECT_EQ(plan.at.x, k.x) << k.what;
         EXPECT_EQ(plan.at.y, k.at.y) << k.what;
         EXPECT_EQ(plan.waitMs, k.waitMs) << k.what;
