@@ -5,13 +5,14 @@ import os
 import time
 
 import zfdata
+import zfids
 
 PROGRAM_FOLDER = "C:\\Zembrafind"
 FOUND_TITLE = "Keywords found"
 EM_GETSEL = 0x00B0
 LB_GETITEMHEIGHT = 0x01A1
 WS_EX_TOPMOST = 0x0008
-GO_TO_ID = 202
+GO_TO_ID = zfids.IDC_FOUND_GO_TO
 
 
 def start_reader(desk, vocabularies, settings=None):

@@ -58,11 +58,8 @@ class RefusedDropTest(unittest.TestCase):
 
     def assert_nothing_read(self, desk, idle, what):
         sequence = desk.probe.clip_info()["sequence"]
-        deadline = time.monotonic() + QUIET_SECONDS
-        while time.monotonic() < deadline:
-            self.assertIsNone(rd.found_window(desk), what)
-            self.assertFalse(rd.tray_icon_busy(desk), what)
-            time.sleep(0.1)
+        desk.holds_for(lambda: rd.found_window(desk) is None and not rd.tray_icon_busy(desk),
+                       QUIET_SECONDS, message=f"no read after {what}")
         self.assertEqual(idle, desk.tray_icon_image(), what)
         self.assertEqual(sequence, desk.probe.clip_info()["sequence"], what)
         self.assertEqual("keep me", desk.probe.clip_text(), what)
