@@ -37,6 +37,8 @@ class RefusedDropTest(unittest.TestCase):
 
             rd.put_in_front(desk, notepad)
             rd.drag_tray_icon(desk, rd.document_point(desk, notepad), release=False)
+            # Escape held over a few ticks of the drag's timer, which samples it; nothing
+            # shows that the program saw it but the drop that follows reading nothing.
             desk.xdotool("keydown", "Escape")
             time.sleep(0.3)
             desk.xdotool("keyup", "Escape")
