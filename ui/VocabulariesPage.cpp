@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/TabbedWindow.h"
+#include "app/logic/PageDrag.h"
 #include "resources/PageIds.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
@@ -33,6 +34,20 @@ VocabularyTable* vocabularies() {
     DataStore* store = app().store();
     return store ? &store->vocabularies : nullptr;
 }
+
+class Win32PageDrag : public PageDragHost {
+public:
+    bool commitEdits() override { return TabbedWindow::commitCurrent(); }
+    bool leftButtonDown() override { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
+    // After the commit the working copy is the program's store.
+    void startDrag(int index) override {
+        Vocabulary* vocabulary = app().store()->vocabularies.at(index);
+        if (!vocabulary || !app().mainWindow)
+            return;
+        Icon icon = vocabularyIcon(*vocabulary);
+        app().mainWindow->startIconDrag(icon.get(), index);
+    }
+};
 } // namespace
 
 HWND VocabulariesPage::create(HWND tabbedWindow) {
@@ -162,13 +177,8 @@ LRESULT VocabulariesPage::onBeginDrag(NMHDR*) {
     VocabularyTable* table = vocabularies();
     if (selected < 0 || !table)
         return 0;
-    // The working copy stays the program's store after OK, so this pointer
-    // outlives the commit.
-    Vocabulary* vocabulary = table->at(selected);
-    TabbedWindow::sendToCurrent(IDOK);
-    Icon icon = vocabularyIcon(*vocabulary);
-    if (app().mainWindow)
-        app().mainWindow->startIconDrag(icon.get(), selected);
+    Win32PageDrag drag;
+    startPageDrag(drag, selected);
     return 0;
 }
 
