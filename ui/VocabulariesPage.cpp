@@ -7,6 +7,7 @@
 #include "app/TabbedWindow.h"
 #include "app/logic/PageDrag.h"
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/VocabularyPropertiesDialog.h"
@@ -60,7 +61,9 @@ HWND VocabulariesPage::list() const {
 
 BOOL VocabulariesPage::onInit() {
     // The list shares the image list (LVS_SHAREIMAGELISTS): this page owns it.
-    images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1));
+    // Room for a full table at once: growing one image at a time copies
+    // every earlier image again.
+    images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, kMaxVocabularies, 8));
     ListView_SetImageList(list(), images_.get(), LVSIL_NORMAL);
     fill(0);
     return TRUE;
@@ -73,6 +76,8 @@ int VocabulariesPage::selectedIndex() const {
 void VocabulariesPage::fill(int selected) {
     VocabularyTable* table = vocabularies();
     int count = table ? table->count() : 0;
+    RedrawFreeze frozen(list());
+    ListView_SetItemCount(list(), count);
     for (int index = 0; index < count; ++index) {
         const Vocabulary& vocabulary = *table->at(index);
         // The image list keeps a copy; our handle goes at the end of the turn.
