@@ -66,6 +66,10 @@ struct KernelTraits {
             CloseHandle(h);
     }
 };
+struct HookTraits {
+    using Type = HHOOK;
+    static void close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
 struct WindowTraits {
     using Type = HWND;
     static void close(HWND h) { DestroyWindow(h); }
@@ -78,6 +82,7 @@ using Menu = Handle<MenuTraits>;
 using ImageList = Handle<ImageListTraits>;
 using GlobalMemory = Handle<GlobalTraits>;
 using KernelHandle = Handle<KernelTraits>;
+using Hook = Handle<HookTraits>;
 // For windows this program creates and must destroy itself (a hidden edit
 // control, say); wrappers of dialogs never own their window this way.
 using OwnedWindow = Handle<WindowTraits>;

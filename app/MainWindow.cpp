@@ -14,6 +14,7 @@
 const MessageHandler<MainWindow> MainWindow::kMessages[] = {
     {WM_TIMER, &MainWindow::onTimer},
     {TrayIcon::kCallbackMessage, &MainWindow::onTrayMessage},
+    {kReadByKeyMessage, &MainWindow::onReadByKey},
     {WM_WINDOWPOSCHANGING, &MainWindow::onWindowPosChanging},
 };
 
@@ -34,6 +35,19 @@ const MessageMap<MainWindow> MainWindow::kMap{kMessages, kCommands, {}};
 namespace {
 constexpr int kPressHoldMs = 150;
 constexpr UINT kTrackerPeriodMs = 250;
+
+// Keyboard notifications of the notification area. A shell sends them only to
+// icons that declared a later record version; for this icon's 88-byte record
+// it imitates the mouse instead (Enter, Space, the menu key and Shift+F10 give
+// button messages). Both forms are answered, so the icon works by keys either
+// way.
+constexpr UINT kSelect = WM_USER;        // NIN_SELECT
+constexpr UINT kKeySelect = WM_USER + 1; // NIN_KEYSELECT
+
+// A right-button message while the button is up came from a key.
+bool RightButtonUp() {
+    return GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_LBUTTON : VK_RBUTTON) >= 0;
+}
 } // namespace
 
 void MainWindow::run() { runModal(nullptr, IDD_MAIN); }
@@ -67,6 +81,19 @@ void MainWindow::startIconDrag(HICON icon, int vocabularyIndex) {
     drag_->start(icon, vocabularyIndex);
 }
 
+void MainWindow::readByKey(int vocabularyIndex) {
+    PostMessageA(hwnd(), kReadByKeyMessage, static_cast<WPARAM>(vocabularyIndex), 0);
+}
+
+INT_PTR MainWindow::onReadByKey(WPARAM vocabularyIndex, LPARAM) {
+    int index = static_cast<int>(vocabularyIndex);
+    if (index < 0)
+        ReadAllVocabularies(SelectionClearing::CollapseByKey);
+    else
+        ReadVocabulary(index, SelectionClearing::CollapseByKey);
+    return TRUE;
+}
+
 INT_PTR MainWindow::onTimer(WPARAM timer, LPARAM) {
     if (timer == kTrackerTimer)
         app().tracker().update();
@@ -89,7 +116,10 @@ INT_PTR MainWindow::onTrayMessage(WPARAM, LPARAM mouseMessage) {
     case WM_LBUTTONDOWN: onLeftButtonDown(); return TRUE;
     case WM_LBUTTONUP: onLeftButtonUp(); return TRUE;
     case WM_LBUTTONDBLCLK: onLeftDoubleClick(); return TRUE;
-    case WM_RBUTTONDOWN: showTrayMenu(); return TRUE;
+    case WM_RBUTTONDOWN: showTrayMenu(RightButtonUp()); return TRUE;
+    case WM_CONTEXTMENU: showTrayMenu(true); return TRUE;
+    case kSelect:
+    case kKeySelect: onVocabularies(); return TRUE;
     default: return FALSE;
     }
 }
@@ -118,7 +148,7 @@ void MainWindow::onLeftDoubleClick() {
     onVocabularies();
 }
 
-void MainWindow::showTrayMenu() {
+void MainWindow::showTrayMenu(bool byKey) {
     // The menu's owner must be able to take the keyboard: Wine gives a hidden
     // window the foreground but not the keys, so the zero-sized window is
     // shown (it has no frame, so nothing of it can be seen) while the menu
@@ -126,12 +156,25 @@ void MainWindow::showTrayMenu() {
     hidden_ = false;
     ShowWindow(hwnd(), SW_SHOWNA);
     SetForegroundWindow(hwnd());
-    POINT pointer{};
-    GetCursorPos(&pointer);
+    POINT at{};
+    GetCursorPos(&at);
+    at.x -= 8;
+    at.y -= 6;
+    UINT align = TPM_LEFTALIGN;
+    RECT taskbar{};
+    HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
+    if (byKey && tray && GetWindowRect(tray, &taskbar)) {
+        // The notification area sits at the taskbar's right end.
+        at = {taskbar.right, taskbar.top};
+        align = TPM_RIGHTALIGN | TPM_BOTTOMALIGN;
+    }
+    // The menu loop takes this Down key first: the first item is selected.
+    if (byKey)
+        PostMessageA(hwnd(), WM_KEYDOWN, VK_DOWN, 0);
     Menu menu(LoadMenuA(app().instance(), "TRAY"));
     if (menu)
-        TrackPopupMenu(GetSubMenu(menu.get(), 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pointer.x - 8,
-                       pointer.y - 6, 0, hwnd(), nullptr);
+        TrackPopupMenu(GetSubMenu(menu.get(), 0), align | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(),
+                       nullptr);
     // The menu closes properly only when the owner gets a message afterwards.
     PostMessageA(hwnd(), WM_NULL, 0, 0);
     onHide();
@@ -141,7 +184,7 @@ void MainWindow::onVocabularies() { TabbedWindow::open(TabbedWindow::kVocabulari
 void MainWindow::onSettings() { TabbedWindow::open(TabbedWindow::kSettingsPage); }
 void MainWindow::onAbout() { TabbedWindow::open(TabbedWindow::kAboutPage); }
 void MainWindow::onHelp() { OpenProgramFolderPage("zfhelp.htm"); }
-void MainWindow::onMenu() { showTrayMenu(); }
+void MainWindow::onMenu() { showTrayMenu(false); }
 void MainWindow::onHide() {
     hidden_ = true;
     ShowWindow(hwnd(), SW_HIDE);

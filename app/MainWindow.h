@@ -12,6 +12,7 @@ class MainWindow : public DialogImpl<MainWindow> {
 public:
     static constexpr UINT_PTR kTrackerTimer = 1;
     static constexpr UINT_PTR kDragTimer = 2;
+    static constexpr UINT kReadByKeyMessage = WM_APP + 1;
 
     // Runs the program: returns when "Exit" closed the window.
     void run();
@@ -20,6 +21,10 @@ public:
     void showBusy(bool busy);
     // Starts dragging `icon` (all vocabularies when index is -1).
     void startIconDrag(HICON icon, int vocabularyIndex);
+    // A read asked for by a key (all vocabularies when index is -1). It runs
+    // from this window's own loop, once the tabbed window that asked for it
+    // has closed and the program is no longer busy with it.
+    void readByKey(int vocabularyIndex);
 
     static const MessageMap<MainWindow> kMap;
 
@@ -30,11 +35,14 @@ private:
     BOOL onInit() override;
     INT_PTR onTimer(WPARAM timer, LPARAM);
     INT_PTR onTrayMessage(WPARAM, LPARAM mouseMessage);
+    INT_PTR onReadByKey(WPARAM vocabularyIndex, LPARAM);
     INT_PTR onWindowPosChanging(WPARAM, LPARAM position);
     void onLeftButtonDown();
     void onLeftButtonUp();
     void onLeftDoubleClick();
-    void showTrayMenu();
+    // `byKey`: opened from the keyboard, so placed at the notification area
+    // with its first item selected, rather than at the pointer.
+    void showTrayMenu(bool byKey);
 
     void onVocabularies();
     void onSettings();

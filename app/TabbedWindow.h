@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Dialog.h"
+#include "app/KeyCommands.h"
 #include "ui/AboutPage.h"
 #include "ui/KeywordsPage.h"
 #include "ui/SettingsPage.h"
@@ -36,6 +37,7 @@ private:
     static const MessageHandler<TabbedWindow> kMessages[];
     static const CommandHandler<TabbedWindow> kCommands[];
     static const NotifyHandler<TabbedWindow> kNotifications[];
+    static const KeyCommand kTabKeys[];
 
     explicit TabbedWindow(int page);
     BOOL onInit() override;
@@ -44,6 +46,8 @@ private:
     void onCancel();
     void onHelp();
     void onInitAgain();
+    void onNextTab();
+    void onPreviousTab();
     LRESULT onTabChanged(NMHDR*);
 
     void showSelectedPage();
@@ -60,4 +64,5 @@ private:
     SettingsPage settings_;
     AboutPage about_;
     HWND pages_[kPageCount] = {};
+    std::unique_ptr<KeyCommands> tabKeys_;
 };

@@ -36,6 +36,14 @@ public:
 };
 
 constexpr int kCaptureAttempts = 6;
+
+// How a capture undoes its select-all. A mouse read clicks where the icon was
+// dropped; a keyboard read has no such point (the pointer may rest over
+// another program), so it plays a key that moves the caret instead.
+enum class SelectionClearing { ClickAtStartPoint, CollapseByKey };
+
+// The key that collapses the selection: the caret to the document's start.
+constexpr char kCollapseSelectionSequence[] = "<ctrl><home><ctrl>";
 constexpr int kPastesPerAttempt = 50;
 
 // Captures the text of `target`, the window in front. True when the
@@ -43,7 +51,8 @@ constexpr int kPastesPerAttempt = 50;
 // nothing). The clipboard is emptied first; what it held stays with `keeper`
 // for the caller to restore when the read is over.
 bool CaptureDocumentText(CapturePlatform& platform, const DataStore& store, WindowHandle target,
-                         ClipboardKeeper& keeper, std::string& text);
+                         ClipboardKeeper& keeper, std::string& text,
+                         SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
 
 // Clicks once at `at` to undo the select-all, with the pointer hidden and
 // put back where it was, then repaints the target's focused control.

@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/TabbedWindow.h"
+#include "reading/win32/DocumentWindowTracker.h"
 #include "resources/PageIds.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
@@ -19,6 +20,8 @@ const CommandHandler<VocabulariesPage> VocabulariesPage::kCommands[] = {
     {IDC_VOCAB_DOWN, &VocabulariesPage::onMoveDown},
     {IDOK, &VocabulariesPage::onOk},
     {IDCANCEL, &VocabulariesPage::onCancel},
+    {IDC_VOCAB_READ, &VocabulariesPage::onReadSelected},
+    {IDC_VOCAB_READ_ALL, &VocabulariesPage::onReadAll},
 };
 
 const NotifyHandler<VocabulariesPage> VocabulariesPage::kNotifications[] = {
@@ -27,6 +30,11 @@ const NotifyHandler<VocabulariesPage> VocabulariesPage::kNotifications[] = {
 };
 
 const MessageMap<VocabulariesPage> VocabulariesPage::kMap{{}, kCommands, kNotifications};
+
+const KeyCommand VocabulariesPage::kReadKeys[] = {
+    {'R', false, IDC_VOCAB_READ},
+    {'R', true, IDC_VOCAB_READ_ALL},
+};
 
 namespace {
 VocabularyTable* vocabularies() {
@@ -48,6 +56,7 @@ BOOL VocabulariesPage::onInit() {
     images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1));
     ListView_SetImageList(list(), images_.get(), LVSIL_NORMAL);
     fill(0);
+    readKeys_ = std::make_unique<KeyCommands>(hwnd(), kReadKeys);
     return TRUE;
 }
 
@@ -170,6 +179,32 @@ LRESULT VocabulariesPage::onBeginDrag(NMHDR*) {
     if (app().mainWindow)
         app().mainWindow->startIconDrag(icon.get(), selected);
     return 0;
+}
+
+void VocabulariesPage::onReadSelected() {
+    int selected = selectedIndex();
+    if (selected < 0) {
+        showMessage(hwnd(), IDS_NO_VOCABULARY, MB_ICONINFORMATION);
+        return;
+    }
+    readByKey(selected);
+}
+
+void VocabulariesPage::onReadAll() {
+    readByKey(-1);
+}
+
+// Nothing is committed when there is nothing to read: the user stays in the
+// window with every edit. Otherwise the same commit as the drag's, then the
+// read, which the main window starts once this window has closed.
+void VocabulariesPage::readByKey(int index) {
+    if (!IsWindow(app().tracker().window())) {
+        showMessage(hwnd(), IDS_NO_DOCUMENT, MB_ICONINFORMATION);
+        return;
+    }
+    TabbedWindow::sendToCurrent(IDOK);
+    if (app().mainWindow)
+        app().mainWindow->readByKey(index);
 }
 
 void VocabulariesPage::onOk() {
