@@ -12,6 +12,7 @@
 #define IDC_VOCAB_UP 306
 #define IDC_VOCAB_DOWN 307
 #define IDC_VOCAB_HINT 308
+#define IDC_VOCAB_KEYS_HINT 311
 // Ctrl+R and Ctrl+Shift+R: commands only, no controls.
 #define IDC_VOCAB_READ 309
 #define IDC_VOCAB_READ_ALL 310
