@@ -69,11 +69,19 @@ class KeyboardReadTest(unittest.TestCase):
             self.assertEqual(start, end, "a selection left in notepad")
 
             open_vocabularies_page(desk)
-            _, items = read_by_key(desk, "ctrl+shift+r", idle)
+            window, items = read_by_key(desk, "ctrl+shift+r", idle)
             self.assertEqual(["kestrel", "rain", "wind strong", "zebra"], items)
             self.assertEqual(text, desk.probe.text(edit))
             start, end = desk.probe.edit_selection(edit)
             self.assertEqual(start, end, "a selection left in notepad")
+
+            # In the Keywords found window the arrow keys move and Enter goes to the entry.
+            desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == window["hwnd"],
+                          message="the Keywords found window in front")
+            desk.key("Down", "Return")
+            expected = rd.expected_selection(DOCUMENT, "rain")
+            desk.wait_for(lambda: desk.probe.edit_selection(edit) == expected, timeout=15,
+                          message="notepad's selection on the entry chosen by keys")
 
     def test_without_a_document_window_the_page_says_so_and_stays_open(self):
         with WineDesktop("keyboard-nodoc") as desk:
