@@ -3,8 +3,8 @@
 // and writes the data file, Cancel throws the copy away.
 #pragma once
 
-#include "app/Dialog.h"
-#include "app/KeyCommands.h"
+#include "toolkit/Dialog.h"
+#include "toolkit/KeyCommands.h"
 #include "ui/AboutPage.h"
 #include "ui/KeywordsPage.h"
 #include "ui/SettingsPage.h"

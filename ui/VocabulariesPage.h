@@ -3,9 +3,9 @@
 // vocabulary's icon onto a document, or its read by Ctrl+R.
 #pragma once
 
-#include "app/Dialog.h"
-#include "app/Handles.h"
-#include "app/KeyCommands.h"
+#include "toolkit/Dialog.h"
+#include "toolkit/Handles.h"
+#include "toolkit/KeyCommands.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
 // Ctrl+key shortcuts through the dialog loop's message filter.
-#include "app/KeyCommands.h"
+#include "toolkit/KeyCommands.h"
 
 namespace {
 

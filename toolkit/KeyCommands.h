@@ -3,8 +3,8 @@
 // take the key. Each shortcut posts a command to its window.
 #pragma once
 
-#include "app/Dialog.h"
-#include "app/Handles.h"
+#include "toolkit/Dialog.h"
+#include "toolkit/Handles.h"
 
 struct KeyCommand {
     UINT key;   // virtual key, pressed with Ctrl
