@@ -103,6 +103,9 @@ INT_PTR MainWindow::onTimer(WPARAM timer, LPARAM) {
 }
 
 INT_PTR MainWindow::onTrayMessage(WPARAM, LPARAM mouseMessage) {
+    // The document the user just left is remembered at once, not at the next
+    // tick: a quick click from it to the icon and Ctrl+R must still find it.
+    app().tracker().update();
     if (app().busy()) {
         // Only bring the program forward: the open tabbed window or the
         // running read keeps the icon from starting anything else.
