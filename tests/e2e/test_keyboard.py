@@ -100,6 +100,14 @@ class KeyboardReadTest(unittest.TestCase):
             self.assertTrue(desk.probe.window(tabbed["hwnd"])["visible"])
             self.assertIsNone(rd.found_window(desk))
 
+            # The tabs, which never take the focus, change with Ctrl+Tab and back.
+            tabs = desk.probe.control(tabbed["hwnd"], id=151)["hwnd"]
+            for keys, page in (("ctrl+Tab", 1), ("ctrl+Next", 2), ("ctrl+shift+Tab", 1),
+                               ("ctrl+Prior", 0)):
+                desk.key(keys)
+                desk.wait_for(lambda: desk.probe.tab(tabs)["selected"] == page,
+                              message=f"page {page} after {keys}")
+
 
 class TrayKeysTest(unittest.TestCase):
     """Wine's notification area takes no keyboard focus and relays only mouse messages,
