@@ -66,3 +66,20 @@ TEST_F(DestinationTest, CharactersNoFileNameCanHoldAreRefused) {
     EXPECT_FALSE(hasBadCharacters("C:\\Program Files (x86)\\Zf-1.0 [a],b;c"));
     EXPECT_FALSE(hasBadCharacters("\\\\server\\share\\Zf"));
 }
+
+// Windows makes "Zembrafind " as "Zembrafind", and the copy then fails into a
+// folder that does not exist, leaving an empty one behind.
+TEST_F(DestinationTest, NameEndingInABlankOrADotIsRefusedBeforeWriting) {
+    for (const char* text : {"C:\\Program Files\\Zembrafind ", "C:\\Program Files\\Zembrafind.\\",
+                             "C:\\Program Files \\Zf", "C:\\Zf.\\x", "C:\\...\\Zf"}) {
+        EXPECT_EQ(prepare(text), DestinationCheck::BadEnding) << text;
+    }
+    EXPECT_TRUE(files.log.empty());
+    EXPECT_TRUE(files.current.empty());
+    EXPECT_STREQ(destinationMessage(DestinationCheck::BadEnding),
+                 "A folder name cannot end in a blank or a dot. Please remove it from the "
+                 "destination folder name or choose another folder.");
+    for (const char* text : {"C:\\Program Files\\.\\Zf", "C:\\Program Files\\Zf\\..", "C:\\ Zf.1",
+                             "\\\\server\\share\\Zf"})
+        EXPECT_FALSE(hasBadNameEnding(text)) << text;
+}
