@@ -7,6 +7,5 @@
 
 // A read asked for by a key has no drop point: `clearing` is then
 // CollapseByKey, and nothing is clicked.
-void ReadVocabulary(int index,
-                    SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
+void ReadVocabulary(int index, SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
 void ReadAllVocabularies(SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
