@@ -4,6 +4,7 @@
 
 #include "toolkit/Dialog.h"
 #include "app/TrayIcon.h"
+#include "app/logic/TrayClicks.h"
 #include "reading/win32/IconDrag.h"
 
 #include <memory>
@@ -12,7 +13,11 @@ class MainWindow : public DialogImpl<MainWindow> {
 public:
     static constexpr UINT_PTR kTrackerTimer = 1;
     static constexpr UINT_PTR kDragTimer = 2;
-    static constexpr UINT kReadByKeyMessage = WM_APP + 1;
+    // Posted by a second start of the program (a private message: it
+    // carries nothing and needs no registration).
+    static constexpr UINT kSecondStartMessage = WM_APP + 1;
+    static constexpr UINT kReadByKeyMessage = WM_APP + 2;
+    static constexpr char kCaption[] = "kestrelwin";
 
     // Runs the program: returns when "Exit" closed the window.
     void run();
@@ -35,11 +40,12 @@ private:
     BOOL onInit() override;
     INT_PTR onTimer(WPARAM timer, LPARAM);
     INT_PTR onTrayMessage(WPARAM, LPARAM mouseMessage);
+    INT_PTR onSecondStart(WPARAM, LPARAM);
     INT_PTR onReadByKey(WPARAM vocabularyIndex, LPARAM);
     INT_PTR onWindowPosChanging(WPARAM, LPARAM position);
-    void onLeftButtonDown();
-    void onLeftButtonUp();
-    void onLeftDoubleClick();
+    void perform(TrayAction action);
+    void bringForward();
+    void showOpenWindow();
     // `byKey`: opened from the keyboard, so placed at the notification area
     // with its first item selected, rather than at the pointer.
     void showTrayMenu(bool byKey);
@@ -49,12 +55,14 @@ private:
     void onAbout();
     void onHelp();
     void onExit();
+    void onEnter();
     void onMenu();
     void onHide();
     void onReadAll();
 
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<IconDrag> drag_;
-    bool pendingClick_ = false;
+    TrayClicks clicks_;
     bool hidden_ = false;
+    bool trayMenuByKey_ = false;
 };

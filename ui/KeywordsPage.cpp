@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/TabbedWindow.h"
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/KeywordEntryDialog.h"
 #include "ui/Messages.h"
 
@@ -49,6 +50,8 @@ BOOL KeywordsPage::onInit() {
 }
 
 void KeywordsPage::fill(int index) {
+    RedrawFreeze frozenBox(vocabularyBox());
+    RedrawFreeze frozenRows(rows_.hwnd());
     SendMessageA(vocabularyBox(), CB_RESETCONTENT, 0, 0);
     rows_.clear();
     DataStore* store = app().store();
@@ -61,16 +64,22 @@ void KeywordsPage::fill(int index) {
     }
     if (index < 0 || index >= table->count())
         index = 0;
-    for (int line = 0; line < table->count(); ++line)
-        SendMessageA(vocabularyBox(), CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(table->at(line)->name.c_str()));
-    SendMessageA(vocabularyBox(), CB_SETCURSEL, index, 0);
+    fillVocabularyBox(*table, index);
     const Vocabulary& vocabulary = *table->at(index);
     showIcon(vocabulary);
+    rows_.reserveRows(vocabulary.keywords.count());
     appendVocabularyRows(vocabulary, rows_);
     if (rows_.rowCount() > 0)
         rows_.selectAndFocus(0);
     updatePasteButton();
+}
+
+void KeywordsPage::fillVocabularyBox(const VocabularyTable& table, int chosen) {
+    HWND box = vocabularyBox();
+    SendMessageA(box, CB_INITSTORAGE, table.count(), table.count() * 32);
+    for (int line = 0; line < table.count(); ++line)
+        SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(table.at(line)->name.c_str()));
+    SendMessageA(box, CB_SETCURSEL, chosen, 0);
 }
 
 void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
@@ -90,9 +99,26 @@ Vocabulary* KeywordsPage::chosenVocabulary() const {
     return store->vocabularies.at(static_cast<int>(line));
 }
 
-void KeywordsPage::writeBack() {
-    if (Vocabulary* vocabulary = chosenVocabulary())
-        writeRowsBack(rows_, *vocabulary);
+bool KeywordsPage::editRows(const std::function<bool(EditableKeywordRows&)>& edit) {
+    Vocabulary* vocabulary = chosenVocabulary();
+    RedrawFreeze frozen(rows_.hwnd());
+    if (!vocabulary)
+        return edit(rows_);
+    // Taken before the list changes, selection included: the same edit then
+    // gives the same rows, and no row is read back from the window.
+    KeywordEntryRows entries(*vocabulary, selectedRows(rows_));
+    if (!edit(rows_))
+        return false;
+    edit(entries);
+    entries.writeTo(*vocabulary);
+    return true;
+}
+
+void KeywordsPage::appendRows(const std::vector<KeywordRow>& added) {
+    editRows([&added](EditableKeywordRows& rows) {
+        ::appendRows(rows, added);
+        return !added.empty();
+    });
 }
 
 void KeywordsPage::onVocabularyChosen() {
@@ -109,8 +135,7 @@ void KeywordsPage::onAdd() {
     KeywordEntryDialog dialog;
     if (!dialog.run(hwnd()))
         return;
-    rows_.appendRow(dialog.text, dialog.match);
-    writeBack();
+    appendRows({{dialog.text, dialog.match}});
 }
 
 void KeywordsPage::onEdit() {
@@ -122,8 +147,10 @@ void KeywordsPage::onEdit() {
     dialog.match = rows_.rowMode(row);
     if (!dialog.run(hwnd()))
         return;
-    rows_.setRow(row, dialog.text, dialog.match);
-    writeBack();
+    editRows([&dialog, row](EditableKeywordRows& rows) {
+        rows.setRow(row, dialog.text, dialog.match);
+        return true;
+    });
 }
 
 LRESULT KeywordsPage::onDoubleClick(NMHDR*) {
@@ -132,24 +159,16 @@ LRESULT KeywordsPage::onDoubleClick(NMHDR*) {
 }
 
 void KeywordsPage::onDelete() {
-    if (deleteSelectedRows(rows_) > 0)
-        writeBack();
+    editRows([](EditableKeywordRows& rows) { return deleteSelectedRows(rows) > 0; });
 }
 
-void KeywordsPage::moveRows(bool (*move)(EditableKeywordRows&)) {
-    // One redraw for the whole block move instead of one per row.
-    LockWindowUpdate(rows_.hwnd());
-    if (move(rows_))
-        writeBack();
-    LockWindowUpdate(nullptr);
-}
-
+// Drawing stays frozen for the whole block move: no flicker, one redraw.
 void KeywordsPage::onUp() {
-    moveRows(moveSelectedRowsUp);
+    editRows(moveSelectedRowsUp);
 }
 
 void KeywordsPage::onDown() {
-    moveRows(moveSelectedRowsDown);
+    editRows(moveSelectedRowsDown);
 }
 
 void KeywordsPage::onCopy() {
@@ -162,10 +181,15 @@ void KeywordsPage::onCopy() {
 void KeywordsPage::onPaste() {
     KeywordClipboard& clipboard = app().keywordClipboard;
     clipboard.target = &rows_;
-    if (!chosenVocabulary() || !clipboard.paste())
+    if (!chosenVocabulary())
         return;
-    writeBack();
-    rows_.ensureVisible(rows_.rowCount() - 1);
+    bool pasted = editRows([&clipboard](EditableKeywordRows& rows) {
+        clipboard.target = &rows;
+        return clipboard.paste();
+    });
+    clipboard.target = &rows_;
+    if (pasted)
+        rows_.ensureVisible(rows_.rowCount() - 1);
 }
 
 void KeywordsPage::onOk() {

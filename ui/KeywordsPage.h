@@ -6,7 +6,11 @@
 #include "ui/Icons.h"
 #include "ui/KeywordListView.h"
 
+#include <functional>
+#include <vector>
+
 class Vocabulary;
+class VocabularyTable;
 
 class KeywordsPage : public DialogImpl<KeywordsPage> {
 public:
@@ -37,11 +41,16 @@ private:
 
     // The vocabulary whose line is chosen in the box, or none.
     Vocabulary* chosenVocabulary() const;
-    void writeBack();
+    void fillVocabularyBox(const VocabularyTable& table, int chosen);
+    // One user action on the rows: `edit` runs on the list with its drawing
+    // frozen and, when it changed something, the same way on the chosen
+    // vocabulary's entries, which are then rebuilt once. Returns its answer.
+    bool editRows(const std::function<bool(EditableKeywordRows&)>& edit);
+    // Appends rows at the end of the list and of the vocabulary in one go
+    // (a bulk insertion: one redraw, one rebuild).
+    void appendRows(const std::vector<KeywordRow>& added);
     void showIcon(const Vocabulary& vocabulary);
     void updatePasteButton();
-    // Runs a block move with the list's drawing frozen.
-    void moveRows(bool (*move)(EditableKeywordRows&));
     HWND vocabularyBox() const;
 
     KeywordListView rows_;

@@ -5,8 +5,10 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/TabbedWindow.h"
+#include "app/logic/PageDrag.h"
 #include "reading/win32/DocumentWindowTracker.h"
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/VocabularyPropertiesDialog.h"
@@ -41,6 +43,20 @@ VocabularyTable* vocabularies() {
     DataStore* store = app().store();
     return store ? &store->vocabularies : nullptr;
 }
+
+class Win32PageDrag : public PageDragHost {
+public:
+    bool commitEdits() override { return TabbedWindow::commitCurrent(); }
+    bool leftButtonDown() override { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
+    // After the commit the working copy is the program's store.
+    void startDrag(int index) override {
+        Vocabulary* vocabulary = app().store()->vocabularies.at(index);
+        if (!vocabulary || !app().mainWindow)
+            return;
+        Icon icon = vocabularyIcon(*vocabulary);
+        app().mainWindow->startIconDrag(icon.get(), index);
+    }
+};
 } // namespace
 
 HWND VocabulariesPage::create(HWND tabbedWindow) {
@@ -53,7 +69,9 @@ HWND VocabulariesPage::list() const {
 
 BOOL VocabulariesPage::onInit() {
     // The list shares the image list (LVS_SHAREIMAGELISTS): this page owns it.
-    images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1));
+    // Room for a full table at once: growing one image at a time copies
+    // every earlier image again.
+    images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, kMaxVocabularies, 8));
     ListView_SetImageList(list(), images_.get(), LVSIL_NORMAL);
     fill(0);
     readKeys_ = std::make_unique<KeyCommands>(hwnd(), kReadKeys);
@@ -67,6 +85,8 @@ int VocabulariesPage::selectedIndex() const {
 void VocabulariesPage::fill(int selected) {
     VocabularyTable* table = vocabularies();
     int count = table ? table->count() : 0;
+    RedrawFreeze frozen(list());
+    ListView_SetItemCount(list(), count);
     for (int index = 0; index < count; ++index) {
         const Vocabulary& vocabulary = *table->at(index);
         // The image list keeps a copy; our handle goes at the end of the turn.
@@ -171,13 +191,8 @@ LRESULT VocabulariesPage::onBeginDrag(NMHDR*) {
     VocabularyTable* table = vocabularies();
     if (selected < 0 || !table)
         return 0;
-    // The working copy stays the program's store after OK, so this pointer
-    // outlives the commit.
-    Vocabulary* vocabulary = table->at(selected);
-    TabbedWindow::sendToCurrent(IDOK);
-    Icon icon = vocabularyIcon(*vocabulary);
-    if (app().mainWindow)
-        app().mainWindow->startIconDrag(icon.get(), selected);
+    Win32PageDrag drag;
+    startPageDrag(drag, selected);
     return 0;
 }
 
@@ -195,14 +210,16 @@ void VocabulariesPage::onReadAll() {
 }
 
 // Nothing is committed when there is nothing to read: the user stays in the
-// window with every edit. Otherwise the same commit as the drag's, then the
-// read, which the main window starts once this window has closed.
+// window with every edit. Otherwise the same commit as the drag's (no read
+// when the save failed and the window stays open), then the read, which the
+// main window starts once this window has closed.
 void VocabulariesPage::readByKey(int index) {
     if (!IsWindow(app().tracker().window())) {
         showMessage(hwnd(), IDS_NO_DOCUMENT, MB_ICONINFORMATION);
         return;
     }
-    TabbedWindow::sendToCurrent(IDOK);
+    if (!TabbedWindow::commitCurrent())
+        return;
     if (app().mainWindow)
         app().mainWindow->readByKey(index);
 }

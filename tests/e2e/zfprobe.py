@@ -106,7 +106,7 @@ class Probe:
     def window(self, hwnd):
         """The window's record, or None when it no longer exists."""
         answer = self.call("window", hwnd)
-        return answer["window"] if answer["exists"] else None
+        return answer.get("window") if answer["exists"] else None
 
     def find_windows(self, title=None, title_contains=None, cls=None, pid=None,
                      visible=True):
@@ -288,6 +288,14 @@ class Probe:
         """{"gdi", "user", "private", "workingSet", "handles"}; under Wine the GDI and
         USER counts and the handle count read 0."""
         return self.call("resources", pid)
+
+    def hold_file(self, path):
+        """Opens a file (Windows path) without sharing, as another program may, until
+        release_file: nobody else can read, write or move it meanwhile."""
+        return self.call("hold_file", path)["done"]
+
+    def release_file(self, path):
+        return self.call("release_file", path)["done"]
 
     # -- clipboard --------------------------------------------------------------------
 

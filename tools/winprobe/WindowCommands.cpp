@@ -90,8 +90,11 @@ void cmdWindows(const Args&, JsonObject& answer) {
 
 void cmdWindow(const Args& args, JsonObject& answer) {
     HWND window = args.window(0);
-    answer.addBool("exists", IsWindow(window));
-    if (IsWindow(window))
+    // Asked once: a window going away between two questions would answer "exists"
+    // without its record.
+    const bool exists = IsWindow(window) != FALSE;
+    answer.addBool("exists", exists);
+    if (exists)
         answer.addRaw("window", windowInfo(window).str());
 }
 
