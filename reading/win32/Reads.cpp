@@ -18,9 +18,8 @@ class Win32Read : public ReadPlatform {
 public:
     explicit Win32Read(SelectionClearing clearing) : clearing_(clearing) {}
     void setBusy(bool on) override { app().setBusy(on); }
-    void setForeground(WindowHandle window) override {
-        BringToFront(static_cast<HWND>(window));
-    }
+    // The read's own wait before the capture follows: no second settling.
+    void setForeground(WindowHandle window) override { BringToFront(static_cast<HWND>(window), 0); }
     void wait(unsigned ms) override { PumpingWait(ms); }
     std::string captureText(WindowHandle document) override;
     void restoreClipboard() override { keeper_.restore(); }

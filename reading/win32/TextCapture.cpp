@@ -21,6 +21,17 @@ std::string TextCapture::windowTitle(WindowHandle window) {
     return std::string(title.data(), length > 0 ? length : 0);
 }
 
+std::string TextCapture::windowClass(WindowHandle window) {
+    char name[256] = "";
+    int length = GetClassNameA(static_cast<HWND>(window), name, sizeof name);
+    return std::string(name, length > 0 ? length : 0);
+}
+
+DoubleClickRule TextCapture::doubleClickRule() {
+    return {GetDoubleClickTime(), GetSystemMetrics(SM_CXDOUBLECLK),
+            GetSystemMetrics(SM_CYDOUBLECLK)};
+}
+
 // The focus of another thread is visible only with its input attached.
 WindowHandle TextCapture::focusedControlOf(WindowHandle window) {
     DWORD thread = GetWindowThreadProcessId(static_cast<HWND>(window), nullptr);

@@ -6,7 +6,7 @@ import unittest
 
 import readingdesk as rd
 from zfdata import ANY_WORD, Vocabulary
-from zfwine import WineDesktop
+from zfwine import SCREEN, WineDesktop
 
 DOCUMENT = "Zebras graze at dawn.\nThe kestrel watches.\n"
 PLAIN = "Nothing to see here.\n"
@@ -43,6 +43,18 @@ class RefusedDropTest(unittest.TestCase):
             time.sleep(0.2)
             desk.mouse_up()
             self.assert_nothing_read(desk, idle, "Escape while dragging")
+
+            # A drag over notepad and the taskbar, dropped on the desktop, leaves the
+            # screen as it was: the windows repaint where the image went.
+            rd.put_desktop_in_front(desk)
+            screen = (0, 0) + SCREEN
+            before = desk.screen_region(*screen)
+            rd.drag_tray_icon(desk, rd.document_point(desk, notepad), release=False)
+            desk.drag(rd.document_point(desk, notepad), desk.desktop_point(), steps=8,
+                      hold_ms=0)
+            desk.wait_for(lambda: desk.screen_region(*screen) == before, timeout=10,
+                          message="the screen as before the drag")
+            self.assert_nothing_read(desk, idle, "a drag across notepad to the desktop")
 
             # The drag still works afterwards.
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
