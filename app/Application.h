@@ -2,6 +2,7 @@
 // for the run (the current store, busy, the tracker, the open windows).
 #pragma once
 
+#include "ui/logic/ClipboardCopyMark.h"
 #include "vocab/DataStore.h"
 #include "vocab/KeywordClipboard.h"
 
@@ -37,6 +38,8 @@ public:
     HWND mainWindowHandle = nullptr;
     TabbedWindow* tabbedWindow = nullptr;
     KeywordClipboard keywordClipboard;
+    // What the Keywords page's "&Copy" last put on the system clipboard.
+    ClipboardCopyMark keywordCopyMark;
     DocumentWindowTracker& tracker() { return *tracker_; }
     // The one keywords-found window, or none.
     std::unique_ptr<KeywordsFoundWindow> keywordsFoundWindow;

@@ -6,6 +6,7 @@
 #include "ui/Icons.h"
 #include "ui/KeywordListView.h"
 
+class KeywordImport;
 class Vocabulary;
 
 class KeywordsPage : public DialogImpl<KeywordsPage> {
@@ -19,6 +20,7 @@ public:
     static const MessageMap<KeywordsPage> kMap;
 
 private:
+    static const MessageHandler<KeywordsPage> kMessages[];
     static const CommandHandler<KeywordsPage> kCommands[];
     static const NotifyHandler<KeywordsPage> kNotifications[];
 
@@ -34,16 +36,30 @@ private:
     void onOk();
     void onCancel();
     LRESULT onDoubleClick(NMHDR*);
+    // Ctrl+A, Ctrl+C, Ctrl+V and Delete in the entry list.
+    LRESULT onListKey(NMHDR* header);
+    // WM_DROPFILES: wParam the drop.
+    INT_PTR onDropFiles(WPARAM drop, LPARAM);
+    // The clipboard viewer chain: Paste follows what the clipboard holds.
+    INT_PTR onClipboardChanged(WPARAM w, LPARAM l);
+    INT_PTR onClipboardChainChanged(WPARAM removed, LPARAM next);
+    INT_PTR onDestroy(WPARAM, LPARAM);
 
     // The vocabulary whose line is chosen in the box, or none.
     Vocabulary* chosenVocabulary() const;
     void writeBack();
     void showIcon(const Vocabulary& vocabulary);
     void updatePasteButton();
+    // Appends the imported entries with drawing off and writes back once;
+    // says what was left out, if anything.
+    void addImported(const KeywordImport& import);
+    void leaveClipboardChain();
     // Runs a block move with the list's drawing frozen.
     void moveRows(bool (*move)(EditableKeywordRows&));
     HWND vocabularyBox() const;
 
     KeywordListView rows_;
     Picture picture_;
+    HWND nextClipboardViewer_ = nullptr;
+    bool viewingClipboard_ = false;
 };
