@@ -231,12 +231,18 @@ void KeywordsPage::addImported(const KeywordImport& import) {
     if (!vocabulary)
         return;
     if (!import.lines.empty()) {
+        // The new entries go to the end of the rows and of the vocabulary
+        // alike, without reading back the rows already there; only a row the
+        // list refused calls for the whole write back.
         {
             FrozenDrawing frozen(rows_.hwnd());
-            for (const KeywordLine& line : import.lines)
+            for (const KeywordLine& line : import.lines) {
                 rows_.appendRow(line.text, line.mode);
+                vocabulary->addKeyword(line.text, line.mode);
+            }
         }
-        writeBack();
+        if (rows_.rowCount() != vocabulary->keywords.count())
+            writeBack();
         rows_.ensureVisible(rows_.rowCount() - 1);
     }
     std::string report = import.report(vocabulary->name.str());

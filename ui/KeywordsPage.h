@@ -50,8 +50,8 @@ private:
     void writeBack();
     void showIcon(const Vocabulary& vocabulary);
     void updatePasteButton();
-    // Appends the imported entries with drawing off and writes back once;
-    // says what was left out, if anything.
+    // Appends the imported entries to the rows, drawing off, and to the
+    // vocabulary; says what was left out, if anything.
     void addImported(const KeywordImport& import);
     void leaveClipboardChain();
     // Runs a block move with the list's drawing frozen.

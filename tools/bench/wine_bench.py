@@ -2,7 +2,8 @@
 dropping the tray icon on notepad to the "Keywords found" window for documents of 4 KB, 1 MB
 and 8 MB, against the read's fixed delays; the program's and notepad's CPU time during the
 read; the time from starting zfw32.exe to its tray icon against notepad's to its window; the
-sizes of the three programs. Uses the end-to-end harness of tests/e2e."""
+sizes of the three programs; the keyword-line paste figures (paste_bench.py). Uses the
+end-to-end harness of tests/e2e."""
 
 import os
 import random
@@ -11,6 +12,7 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
 
+import paste_bench  # noqa: E402
 import readingdesk as rd  # noqa: E402
 import zfdata  # noqa: E402
 from zfwine import WineDesktop, dist_dir  # noqa: E402
@@ -168,6 +170,7 @@ def main():
           f"{FIXED_DELAYS_MS} ms", flush=True)
     read_figures(pool, 8, 25, SIZES)
     read_figures(pool, 64, 300, SIZES[:1])
+    paste_bench.paste_figures(pool)
     sizes = ", ".join(f"{name} {os.path.getsize(os.path.join(dist_dir(), name)) // 1024} KB"
                       for name in ("zfw32.exe", "install.exe", "uninstzfw.exe")
                       if os.path.exists(os.path.join(dist_dir(), name)))
