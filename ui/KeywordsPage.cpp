@@ -61,7 +61,6 @@ const NotifyHandler<KeywordsPage> KeywordsPage::kNotifications[] = {
 const MessageMap<KeywordsPage> KeywordsPage::kMap{kMessages, kCommands, kNotifications};
 
 KeywordsPage::~KeywordsPage() {
-    leaveClipboardChain();
     // The clipboard outlives the page; it must not keep pointing at it.
     if (app().keywordClipboard.target == &rows_)
         app().keywordClipboard.target = nullptr;
@@ -80,8 +79,7 @@ BOOL KeywordsPage::onInit() {
     picture_.attach(item(IDC_KEYWORDS_PICTURE));
     rows_.setUp();
     takeEntryListInput(rows_.hwnd());
-    viewingClipboard_ = true;
-    nextClipboardViewer_ = SetClipboardViewer(hwnd());
+    clipboardViewer_.join(hwnd());
     return TRUE;
 }
 
@@ -280,31 +278,18 @@ INT_PTR KeywordsPage::onDropFiles(WPARAM drop, LPARAM) {
 
 INT_PTR KeywordsPage::onClipboardChanged(WPARAM w, LPARAM l) {
     updatePasteButton();
-    if (nextClipboardViewer_)
-        SendMessageA(nextClipboardViewer_, WM_DRAWCLIPBOARD, w, l);
+    clipboardViewer_.passOnChange(w, l);
     return TRUE;
 }
 
 INT_PTR KeywordsPage::onClipboardChainChanged(WPARAM removed, LPARAM next) {
-    if (reinterpret_cast<HWND>(removed) == nextClipboardViewer_)
-        nextClipboardViewer_ = reinterpret_cast<HWND>(next);
-    else if (nextClipboardViewer_)
-        SendMessageA(nextClipboardViewer_, WM_CHANGECBCHAIN, removed, next);
+    clipboardViewer_.chainChanged(removed, next);
     return TRUE;
 }
 
 INT_PTR KeywordsPage::onDestroy(WPARAM, LPARAM) {
-    leaveClipboardChain();
+    clipboardViewer_.leave();
     return FALSE;
-}
-
-// A viewer that goes without leaving the chain would cut off the viewers
-// after it.
-void KeywordsPage::leaveClipboardChain() {
-    if (!viewingClipboard_ || !hwnd())
-        return;
-    viewingClipboard_ = false;
-    ChangeClipboardChain(hwnd(), nextClipboardViewer_);
 }
 
 void KeywordsPage::onOk() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Dialog.h"
+#include "ui/ClipboardViewer.h"
 #include "ui/Icons.h"
 #include "ui/KeywordListView.h"
 
@@ -53,13 +54,11 @@ private:
     // Appends the imported entries to the rows, drawing off, and to the
     // vocabulary; says what was left out, if anything.
     void addImported(const KeywordImport& import);
-    void leaveClipboardChain();
     // Runs a block move with the list's drawing frozen.
     void moveRows(bool (*move)(EditableKeywordRows&));
     HWND vocabularyBox() const;
 
     KeywordListView rows_;
     Picture picture_;
-    HWND nextClipboardViewer_ = nullptr;
-    bool viewingClipboard_ = false;
+    ClipboardViewer clipboardViewer_;
 };
