@@ -6,8 +6,8 @@
 #include "ui/logic/ClipboardCopyMark.h"
 #include "ui/logic/KeywordImport.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

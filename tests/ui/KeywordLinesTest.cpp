@@ -1,8 +1,8 @@
 // Keyword lines to and from other programs: the line format, UTF-8 files,
 // dropped files with what they leave out, and the own-copy mark.
+#include "ui/logic/KeywordLines.h"
 #include "ui/logic/ClipboardCopyMark.h"
 #include "ui/logic/KeywordImport.h"
-#include "ui/logic/KeywordLines.h"
 
 #include "vocab/MatchMode.h"
 
@@ -67,8 +67,8 @@ public:
 };
 
 TEST(KeywordLines, WrittenLinesReadBackWithTheirModes) {
-    std::string text = writeKeywordLines({"grey heron", "barn\towl", "wren"},
-                                         {ExactPhrase, AllWords, AnyWord});
+    std::string text =
+        writeKeywordLines({"grey heron", "barn\towl", "wren"}, {ExactPhrase, AllWords, AnyWord});
     EXPECT_EQ(text, "grey heron\tExact phrase\r\nbarn owl\tAll words\r\nwren\tAny word\r\n");
     LineTally tally;
     EXPECT_EQ(read(text, tally),
@@ -97,8 +97,7 @@ TEST(KeywordLines, BadLinesAreCountedAndTheRestRead) {
 
     std::string nul("a\0b\nc", 5);
     EXPECT_EQ(read(nul, tally), (Lines{{"c", AnyWord}}));
-    EXPECT_EQ(read("\tExact phrase\n   \tAny word\nkept\tsomething else\nx\tAny word\tnote",
-                   tally),
+    EXPECT_EQ(read("\tExact phrase\n   \tAny word\nkept\tsomething else\nx\tAny word\tnote", tally),
               (Lines{{"kept", AnyWord}, {"x", AnyWord}}));
     EXPECT_EQ(tally.withNul, 1);
     EXPECT_EQ(tally.withoutText, 2);
@@ -122,7 +121,8 @@ TEST(KeywordLines, FilesAreAnsiUtf8WithItsMarkOrRefused) {
     Latin1 latin1;
     std::vector<KeywordLine> lines;
     LineTally tally;
-    EXPECT_TRUE(readKeywordFile("\xEF\xBB\xBF" "caf\xC3\xA9\tAll words\r\n\xE2\x82\xAC uro\r\n"
+    EXPECT_TRUE(readKeywordFile("\xEF\xBB\xBF"
+                                "caf\xC3\xA9\tAll words\r\n\xE2\x82\xAC uro\r\n"
                                 "bad \xC3\r\nok",
                                 latin1, lines, tally));
     EXPECT_EQ(pairs(lines), (Lines{{"caf\xE9", AllWords}, {"ok", AnyWord}}));
@@ -148,21 +148,22 @@ TEST(KeywordLines, FilesAreAnsiUtf8WithItsMarkOrRefused) {
 TEST(KeywordImport, DroppedFilesAreReadInOrderAndRefusalsNamed) {
     FakeFiles files;
     files.files["C:\\a.txt"] = "one\r\ntwo\tAll words\r\n";
-    files.files["C:\\b.txt"] = "\xEF\xBB\xBF" "three\r\n\xE2\x82\xAC\r\n";
+    files.files["C:\\b.txt"] = "\xEF\xBB\xBF"
+                               "three\r\n\xE2\x82\xAC\r\n";
     files.files["C:\\photo.jpg"] = std::string("\xFF\xD8\0\0", 4);
     files.failing["C:\\docs"] = FileRefusal::Folder;
     KeywordImport import;
-    import.addFiles({"C:\\b.txt", "C:\\gone.txt", "C:\\a.txt", "C:\\docs", "C:\\photo.jpg"},
-                    files, Latin1());
+    import.addFiles({"C:\\b.txt", "C:\\gone.txt", "C:\\a.txt", "C:\\docs", "C:\\photo.jpg"}, files,
+                    Latin1());
     EXPECT_EQ(files.asked, (std::vector<std::string>{"C:\\b.txt", "C:\\gone.txt", "C:\\a.txt",
                                                      "C:\\docs", "C:\\photo.jpg"}));
-    EXPECT_EQ(pairs(import.lines), (Lines{{"three", AnyWord}, {"one", AnyWord}, {"two", AllWords}}));
-    EXPECT_EQ(import.report("Birds"),
-              "Added 3 keywords to \"Birds\".\r\n\r\nSkipped:\r\n"
-              "  1 line with characters this system cannot show\r\n"
-              "  \"C:\\gone.txt\": cannot be read\r\n"
-              "  \"C:\\docs\": a folder, not a file\r\n"
-              "  \"C:\\photo.jpg\": not a text file\r\n");
+    EXPECT_EQ(pairs(import.lines),
+              (Lines{{"three", AnyWord}, {"one", AnyWord}, {"two", AllWords}}));
+    EXPECT_EQ(import.report("Birds"), "Added 3 keywords to \"Birds\".\r\n\r\nSkipped:\r\n"
+                                      "  1 line with characters this system cannot show\r\n"
+                                      "  \"C:\\gone.txt\": cannot be read\r\n"
+                                      "  \"C:\\docs\": a folder, not a file\r\n"
+                                      "  \"C:\\photo.jpg\": not a text file\r\n");
 }
 
 TEST(KeywordImport, AMessageOnlyWhenSomethingWasLeftOutOrReadDifferently) {
@@ -176,11 +177,10 @@ TEST(KeywordImport, AMessageOnlyWhenSomethingWasLeftOutOrReadDifferently) {
 
     KeywordImport odd;
     odd.addText("\tAny word\nfinch\tbird");
-    EXPECT_EQ(odd.report("Birds"),
-              "Added 1 keyword to \"Birds\".\r\n\r\nSkipped:\r\n"
-              "  1 line without a keyword before the tab\r\n\r\n"
-              "Added as \"Any word\":\r\n"
-              "  1 line whose text after the tab is not a match mode\r\n");
+    EXPECT_EQ(odd.report("Birds"), "Added 1 keyword to \"Birds\".\r\n\r\nSkipped:\r\n"
+                                   "  1 line without a keyword before the tab\r\n\r\n"
+                                   "Added as \"Any word\":\r\n"
+                                   "  1 line whose text after the tab is not a match mode\r\n");
 
     FakeFiles files;
     files.files["C:\\huge.txt"] = std::string(KeywordImport::kMaxFileBytes + 1, 'x');

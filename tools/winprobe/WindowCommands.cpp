@@ -201,15 +201,14 @@ void cmdDropFiles(const Args& args, JsonObject& answer) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     ProcessHandle process(pid, PROCESS_VM_OPERATION | PROCESS_VM_WRITE);
-    void* block = process ? VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT,
-                                           PAGE_READWRITE)
+    void* block = process ? VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE)
                           : nullptr;
     if (!block)
         throw ProbeError("cannot allocate memory in the window's process");
     SIZE_T done = 0;
     if (!WriteProcessMemory(process.get(), block, &header, sizeof header, &done) ||
-        !WriteProcessMemory(process.get(), static_cast<char*>(block) + sizeof header,
-                            paths.data(), paths.size() * sizeof(wchar_t), &done))
+        !WriteProcessMemory(process.get(), static_cast<char*>(block) + sizeof header, paths.data(),
+                            paths.size() * sizeof(wchar_t), &done))
         throw ProbeError("cannot write the window's process memory");
     answer.addBool("done", PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0));
 }

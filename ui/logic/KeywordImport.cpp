@@ -43,10 +43,10 @@ void KeywordImport::addFiles(const std::vector<std::string>& paths, TextFiles& f
 std::string KeywordImport::report(const std::string& vocabularyName) const {
     if (!tally.anySkipped() && tally.unknownMode == 0 && refused.empty())
         return {};
-    std::string text = lines.empty() ? std::string("No keywords were added to \"")
-                                     : "Added " + std::to_string(lines.size()) +
-                                           (lines.size() == 1 ? " keyword" : " keywords") +
-                                           " to \"";
+    std::string text = lines.empty()
+                           ? std::string("No keywords were added to \"")
+                           : "Added " + std::to_string(lines.size()) +
+                                 (lines.size() == 1 ? " keyword" : " keywords") + " to \"";
     text += vocabularyName + "\".\r\n";
     if (tally.anySkipped() || !refused.empty()) {
         text += "\r\nSkipped:\r\n";
