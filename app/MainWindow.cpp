@@ -2,7 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Application.h"
-#include "app/Handles.h"
+#include "toolkit/Handles.h"
 
 #include <shellapi.h>
 #include "app/TabbedWindow.h"

@@ -2,7 +2,7 @@
 // timers and the icon drag, and answers the tray menu's commands.
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 #include "app/TrayIcon.h"
 #include "reading/win32/IconDrag.h"
 

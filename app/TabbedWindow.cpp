@@ -3,7 +3,7 @@
 #include "app/TabbedWindow.h"
 
 #include "app/Application.h"
-#include "app/Handles.h"
+#include "toolkit/Handles.h"
 #include "resources/AppIds.h"
 
 const MessageHandler<TabbedWindow> TabbedWindow::kMessages[] = {

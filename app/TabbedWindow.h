@@ -3,7 +3,7 @@
 // and writes the data file, Cancel throws the copy away.
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 #include "ui/AboutPage.h"
 #include "ui/KeywordsPage.h"
 #include "ui/SettingsPage.h"

@@ -5,6 +5,7 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0400 WINVER=0x0400 _W
 set(ZF_LINK_FLAGS -static -static-libgcc -static-libstdc++ -mwindows -Wl,--gc-sections -s)
 
 file(GLOB ZFW32_SOURCES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/toolkit/*.cpp
     ${CMAKE_SOURCE_DIR}/app/*.cpp
     ${CMAKE_SOURCE_DIR}/ui/*.cpp
     ${CMAKE_SOURCE_DIR}/ui/logic/*.cpp

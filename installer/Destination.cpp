@@ -29,6 +29,21 @@ bool hasBadCharacters(const std::string& folder) {
     return false;
 }
 
+bool hasBadNameEnding(const std::string& folder) {
+    std::size_t start = 0;
+    while (start <= folder.size()) {
+        std::size_t end = folder.find('\\', start);
+        if (end == std::string::npos)
+            end = folder.size();
+        const std::string name = folder.substr(start, end - start);
+        if (!name.empty() && name != "." && name != ".." &&
+            (name.back() == ' ' || name.back() == '.'))
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 DestinationCheck prepareDestination(InstallFiles& files, const std::string& folderText,
                                     std::string& destinationPath) {
     destinationPath = stripTrailingBackslash(folderText);
@@ -36,6 +51,8 @@ DestinationCheck prepareDestination(InstallFiles& files, const std::string& fold
         return DestinationCheck::CannotCreate;
     if (hasBadCharacters(destinationPath))
         return DestinationCheck::BadCharacters;
+    if (hasBadNameEnding(destinationPath))
+        return DestinationCheck::BadEnding;
     if (!destinationFits(destinationPath))
         return DestinationCheck::TooLong;
     if (files.setCurrentDirectory(destinationPath) || files.createDirectory(destinationPath))
@@ -51,6 +68,8 @@ const char* destinationMessage(DestinationCheck check) {
         return msg::kDestinationTooLong;
     case DestinationCheck::BadCharacters:
         return msg::kDestinationBadCharacters;
+    case DestinationCheck::BadEnding:
+        return msg::kDestinationBadEnding;
     case DestinationCheck::CannotCreate:
         break;
     }

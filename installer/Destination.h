@@ -15,6 +15,7 @@ enum class DestinationCheck {
     Ready,         // the folder exists (now or before) and is the current one
     TooLong,       // the commands or the per-file paths would not fit
     BadCharacters, // a character no file name can hold
+    BadEnding,     // a name ending in a blank or a dot
     CannotCreate,  // empty, parent missing, read-only, a file of that name...
 };
 
@@ -26,6 +27,11 @@ bool destinationFits(const std::string& folder);
 // control character, * ? " < > |, or a colon anywhere but after the drive
 // letter.
 bool hasBadCharacters(const std::string& folder);
+
+// True when a name in the folder path ends in a blank or a dot. Windows drops
+// these when it makes the folder, so the files would then be copied to a name
+// that does not exist. "." and ".." name the current and the parent folder.
+bool hasBadNameEnding(const std::string& folder);
 
 // Strips the text into `destinationPath`, refuses what cannot be used, and
 // otherwise enters the folder or creates its last level.

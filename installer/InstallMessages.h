@@ -23,6 +23,9 @@ constexpr char kDestinationTooLong[] =
 constexpr char kDestinationBadCharacters[] =
     "The destination folder name contains characters that a folder name cannot "
     "hold (such as * ? \" < > |). Please choose another folder.";
+constexpr char kDestinationBadEnding[] =
+    "A folder name cannot end in a blank or a dot. Please remove it from the "
+    "destination folder name or choose another folder.";
 constexpr char kInstallerPathTooLong[] =
     "The installation program's folder name is too long. Please copy the "
     "installation files to a folder with a shorter name and start install.exe "

@@ -25,7 +25,7 @@ foreach(program zf_install uninstzfw)
         ${ZF_GENERATED_DIR})
     target_compile_options(${program} PRIVATE -fno-exceptions -fno-rtti)
     target_link_options(${program} PRIVATE ${ZF_LINK_FLAGS})
-    target_link_libraries(${program} PRIVATE zfinstall_win32 comctl32 shell32 gdi32
+    target_link_libraries(${program} PRIVATE zfinstall_win32 comctl32 shell32 ole32 gdi32
         user32 kernel32)
     # Beside zfw32.exe, where the distribution script picks them up.
     set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -19,6 +19,11 @@ constexpr char kGroupNotRemoved[] = "The Start menu could not be reached; please
 constexpr char kSelfAtRestart[] = "UNINSTZFW.EXE will be deleted when Windows next starts.\n";
 constexpr char kSelfAndFolderAtRestart[] =
     "UNINSTZFW.EXE and the folder will be deleted when Windows next starts.\n";
+constexpr char kDistributionFolderStart[] =
+    "This folder holds the Zembrafind installation files, not an installed Zembrafind:\n";
+constexpr char kDistributionFolderEnd[] =
+    "\n\nNothing has been removed. To remove Zembrafind, choose \"Uninstall\" in its "
+    "Start menu group.";
 constexpr char kSelfPathTooLong[] = "The uninstall program cannot read its own folder name.";
 
 } // namespace umsg

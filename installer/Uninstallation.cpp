@@ -9,6 +9,7 @@
 namespace {
 
 const char kDataFile[] = "DATA.DAT";
+const char kInstaller[] = "INSTALL.EXE";
 
 void removeFolder(InstallFiles& files, const std::string& folder, UninstallResult& result) {
     // A folder that is any program's current directory cannot be removed.
@@ -20,6 +21,16 @@ void removeFolder(InstallFiles& files, const std::string& folder, UninstallResul
 }
 
 } // namespace
+
+bool isDistributionFolder(InstallFiles& files, const std::string& folder) {
+    if (files.fileExists(joinPath(folder, kInstaller)))
+        return true;
+    for (const char* entry : kInstallFileList) {
+        if (isKeepExisting(entry) && files.fileExists(joinPath(folder, entry)))
+            return true;
+    }
+    return false;
+}
 
 UninstallResult removeInstalledFiles(InstallFiles& files, const std::string& folder,
                                      const std::string& selfPath, bool keepData) {
@@ -77,6 +88,10 @@ std::string uninstallReport(const std::string& folder, const UninstallResult& re
 void runUninstall(InstallFiles& files, DdeChannel& channel, UninstallUi& ui,
                   const std::string& selfPath) {
     const std::string folder = folderOf(selfPath);
+    if (isDistributionFolder(files, folder)) {
+        ui.refuse(umsg::kDistributionFolderStart + folder + umsg::kDistributionFolderEnd);
+        return;
+    }
     if (!ui.confirmRemoval(umsg::kConfirmFormatStart + folder + umsg::kConfirmFormatEnd))
         return;
     const bool keepData = ui.askKeepData(umsg::kKeepData);

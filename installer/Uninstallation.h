@@ -16,6 +16,8 @@ public:
     // Asked with "keep" as the default answer.
     virtual bool askKeepData(const std::string& text) = 0;
     virtual void report(const std::string& text) = 0;
+    // A message with the stop icon: nothing is done.
+    virtual void refuse(const std::string& text) = 0;
 };
 
 struct UninstallResult {
@@ -27,6 +29,11 @@ struct UninstallResult {
     bool folderRemoved = false;
     bool folderAtRestart = false;
 };
+
+// True when the folder holds the installation files rather than an
+// installation: the uninstaller ships beside install.exe, and an installation
+// never has the installer or the shipped "+data.dat" in its folder.
+bool isDistributionFolder(InstallFiles& files, const std::string& folder);
 
 // Deletes the listed files from `folder` (never anything else), schedules the
 // running uninstaller `selfPath` for removal at restart, then removes the
@@ -41,6 +48,8 @@ bool removeStartMenuEntries(DdeChannel& channel);
 std::string uninstallReport(const std::string& folder, const UninstallResult& result);
 
 // The whole run: confirm, ask about the data file, remove, report. The
-// uninstaller's folder is the folder of its own path.
+// uninstaller's folder is the folder of its own path; the folder of the
+// installation files is refused without a question, and nothing is removed
+// from it or from the Start menu.
 void runUninstall(InstallFiles& files, DdeChannel& channel, UninstallUi& ui,
                   const std::string& selfPath);

@@ -2,7 +2,7 @@
 // links to mail, web page and the other-software page.
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 
 class AboutPage : public DialogImpl<AboutPage> {
 public:

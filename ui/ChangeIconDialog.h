@@ -3,7 +3,7 @@
 // them back after OK (iconIndex -1 when the file gave no icons).
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 #include "ui/Icons.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 // files and vocabularies, and picture controls that show an owned icon.
 #pragma once
 
-#include "app/Handles.h"
+#include "toolkit/Handles.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 
 #include "app/Application.h"
 #include "resources/SettingsIds.h"
-#include "ui/WindowTitleSequenceDialog.h"
+#include "ui/WindowSpecificDialog.h"
 
 const CommandHandler<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kCommands[] = {
     {IDC_KEYSEQ_ADD, &KeySequenceSettingsDialog::onAdd},

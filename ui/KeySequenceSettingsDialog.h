@@ -2,7 +2,7 @@
 // sequences of one kind ("Go to" Find or select-all text).
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 #include "ui/logic/SequencePairs.h"
 
 #include <vector>

@@ -2,7 +2,7 @@
 // entry. Set the fields, run, and read them back after OK.
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 #include "vocab/MatchMode.h"
 
 #include <string>

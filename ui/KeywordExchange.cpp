@@ -1,8 +1,8 @@
 // Keyword lines on the system clipboard, dropped files and the code page.
 #include "ui/KeywordExchange.h"
 
-#include "app/Handles.h"
 #include "reading/win32/Win32Clipboard.h"
+#include "toolkit/Handles.h"
 
 #include <cstring>
 

@@ -6,8 +6,9 @@
 #include "ui/logic/ClipboardCopyMark.h"
 #include "ui/logic/KeywordImport.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <string>
 #include <vector>

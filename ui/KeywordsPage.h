@@ -2,7 +2,7 @@
 // two-column list; every change is written back to the vocabulary at once.
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 #include "ui/ClipboardViewer.h"
 #include "ui/Icons.h"
 #include "ui/KeywordListView.h"

@@ -2,7 +2,7 @@
 // the "Go to" and select-all key-sequence settings.
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 #include "vocab/DataStore.h"
 
 class SettingsPage : public DialogImpl<SettingsPage> {

@@ -1,7 +1,7 @@
 // SoundFileDialog: "Sound File", one sound file's path with "..." and "Play".
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 // vocabulary's icon onto a document.
 #pragma once
 
-#include "app/Dialog.h"
-#include "app/Handles.h"
+#include "toolkit/Dialog.h"
+#include "toolkit/Handles.h"
 
 class VocabulariesPage : public DialogImpl<VocabulariesPage> {
 public:

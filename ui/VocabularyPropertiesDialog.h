@@ -2,7 +2,7 @@
 // and icon. Set the fields, run, and read them back after OK.
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 #include "ui/Icons.h"
 
 #include <string>

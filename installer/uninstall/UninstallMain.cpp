@@ -23,6 +23,9 @@ public:
     void report(const std::string& text) override {
         MessageBoxA(nullptr, text.c_str(), umsg::kCaption, MB_OK | MB_ICONINFORMATION);
     }
+    void refuse(const std::string& text) override {
+        MessageBoxA(nullptr, text.c_str(), umsg::kCaption, MB_OK | MB_ICONHAND);
+    }
 };
 
 } // namespace

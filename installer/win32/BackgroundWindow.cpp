@@ -61,10 +61,11 @@ void BackgroundWindow::keepMaximized(WPARAM sizeType) {
 }
 
 void BackgroundWindow::onOk() {
+    app_.ending();
     end(IDOK);
 }
 
 void BackgroundWindow::onCancel() {
-    if (ask(msg::kQuitFromBackground, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES)
+    if (app_.askToQuit(*this, msg::kQuitFromBackground))
         end(IDCANCEL);
 }

@@ -23,7 +23,8 @@ private:
 
     // IDOK: the rest of the installer asks to end.
     void onOk();
-    // IDCANCEL (Esc, close box): asks first.
+    // IDCANCEL (Esc, close box): asks first, unless another question is open
+    // or the copy has begun.
     void onCancel();
 
     static const CommandHandler<BackgroundWindow> kCommands[2];

@@ -1,8 +1,7 @@
 // ConfirmationDialog (see ConfirmationDialog.h).
 #include "installer/win32/ConfirmationDialog.h"
 
-#include "installer/Destination.h"
-#include "installer/InstallState.h"
+#include "installer/InstallSequence.h"
 #include "resources/InstallIds.h"
 
 const CommandHandler<ConfirmationDialog> ConfirmationDialog::kCommands[1] = {
@@ -10,16 +9,15 @@ const CommandHandler<ConfirmationDialog> ConfirmationDialog::kCommands[1] = {
 };
 
 BOOL ConfirmationDialog::onInit() {
-    setItemText(IDC_CONFIRM_FOLDER, state_.destinationText);
-    setChecked(IDC_CONFIRM_STARTUP, state_.addToStartup);
+    setItemText(IDC_CONFIRM_FOLDER, sequence_.state().destinationText);
+    setChecked(IDC_CONFIRM_STARTUP, sequence_.state().addToStartup);
     return TRUE;
 }
 
 void ConfirmationDialog::onYes() {
-    const DestinationCheck check =
-        prepareDestination(files_, state_.destinationText, state_.destinationPath);
-    if (check == DestinationCheck::Ready)
+    const char* refusal = nullptr;
+    if (sequence_.confirm(files_, refusal))
         end(IDOK);
-    else
-        ask(destinationMessage(check), MB_OK | MB_ICONHAND);
+    else if (refusal)
+        ask(refusal, MB_OK | MB_ICONHAND);
 }

@@ -5,11 +5,12 @@
 #include "installer/win32/InstallerDialog.h"
 
 class InstallFiles;
-struct InstallState;
+class InstallSequence;
 
 class ConfirmationDialog : public InstallerDialog {
 public:
-    ConfirmationDialog(InstallState& state, InstallFiles& files) : state_(state), files_(files) {}
+    ConfirmationDialog(InstallSequence& sequence, InstallFiles& files)
+        : sequence_(sequence), files_(files) {}
 
 private:
     BOOL onInit() override;
@@ -19,6 +20,6 @@ private:
     void onYes();
 
     static const CommandHandler<ConfirmationDialog> kCommands[1];
-    InstallState& state_;
+    InstallSequence& sequence_;
     InstallFiles& files_;
 };

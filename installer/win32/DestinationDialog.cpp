@@ -2,7 +2,6 @@
 #include "installer/win32/DestinationDialog.h"
 
 #include "installer/InstallMessages.h"
-#include "installer/win32/ConfirmationDialog.h"
 #include "installer/win32/FolderBrowser.h"
 #include "installer/win32/InstallerApp.h"
 #include "resources/InstallIds.h"
@@ -36,8 +35,7 @@ void DestinationDialog::onBrowse() {
 
 void DestinationDialog::onOk() {
     readControls();
-    ConfirmationDialog confirmation(state_, app_.files());
-    if (confirmation.runModal(hwnd(), IDD_CONFIRMATION) != IDOK)
+    if (!app_.confirm(hwnd()))
         return;
     readControls();
     end(IDOK);
@@ -45,7 +43,7 @@ void DestinationDialog::onOk() {
 }
 
 void DestinationDialog::onExit() {
-    if (ask(msg::kQuitFromDestination, MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
+    if (!app_.askToQuit(*this, msg::kQuitFromDestination))
         return;
     end(IDCANCEL);
     app_.endInstaller();

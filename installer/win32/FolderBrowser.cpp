@@ -2,11 +2,29 @@
 #include "installer/win32/FolderBrowser.h"
 
 #include "installer/PathRules.h"
+#include "installer/win32/ModalScope.h"
 #include "resources/InstallIds.h"
 
+#include <objbase.h>
 #include <shlobj.h>
 
 namespace {
+
+// The folder browser is built of COM objects and needs COM on the calling
+// thread, in a single-threaded apartment, for as long as it runs.
+class ComApartment {
+public:
+    ComApartment() : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialized_)
+            CoUninitialize();
+    }
+
+private:
+    bool initialized_;
+};
 
 // The item list the browser returns belongs to the shell's allocator.
 class ItemList {
@@ -51,6 +69,8 @@ bool browseForFolder(HWND owner, std::string& folder) {
     info.lpszTitle = title;
     info.lpfn = &onBrowserEvent;
     info.lParam = reinterpret_cast<LPARAM>(selected);
+    const ComApartment com;
+    const ModalScope modal(owner);
     const ItemList chosen(SHBrowseForFolderA(&info));
     if (!chosen || selected[0] == '\0')
         return false;

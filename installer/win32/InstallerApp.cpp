@@ -4,6 +4,7 @@
 #include "installer/InstallMessages.h"
 #include "installer/PathRules.h"
 #include "installer/win32/BackgroundWindow.h"
+#include "installer/win32/ConfirmationDialog.h"
 #include "installer/win32/DestinationDialog.h"
 #include "installer/win32/ModelessKeys.h"
 #include "installer/win32/ProgressDialog.h"
@@ -30,6 +31,7 @@ int InstallerApp::run() {
     const ModelessKeys keys;
     BackgroundWindow background(*this);
     background.runModal(nullptr, IDD_BACKGROUND);
+    sequence_.end();
     progress_.reset();
     destination_.reset();
     return 0;
@@ -64,6 +66,32 @@ void InstallerApp::activateDestination() const {
 
 void InstallerApp::endInstaller() const {
     PostMessageA(background_, WM_COMMAND, IDOK, 0);
+}
+
+void InstallerApp::ending() {
+    sequence_.end();
+    if (confirmation_)
+        confirmation_->end(IDCANCEL);
+}
+
+bool InstallerApp::askToQuit(const InstallerDialog& asker, const char* question) {
+    if (!sequence_.beginQuitQuestion())
+        return false;
+    const bool quit = asker.ask(question, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
+    sequence_.endQuitQuestion(quit);
+    if (quit)
+        ending();
+    return quit;
+}
+
+bool InstallerApp::confirm(HWND destination) {
+    if (!sequence_.beginConfirmation())
+        return false;
+    ConfirmationDialog confirmation(sequence_, files_);
+    confirmation_ = &confirmation;
+    const INT_PTR result = confirmation.runModal(destination, IDD_CONFIRMATION);
+    confirmation_ = nullptr;
+    return sequence_.endConfirmation(result == IDOK);
 }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

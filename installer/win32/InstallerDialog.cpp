@@ -2,13 +2,19 @@
 #include "installer/win32/InstallerDialog.h"
 
 #include "installer/InstallMessages.h"
+#include "installer/win32/ModalScope.h"
 
+// The messages sent while the window is destroyed must not reach an object
+// that is half destroyed already: the window forgets it first.
 InstallerDialog::~InstallerDialog() {
-    if (modeless_ && hwnd_)
+    if (modeless_ && hwnd_ && IsWindow(hwnd_)) {
+        SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
         DestroyWindow(hwnd_);
+    }
 }
 
 INT_PTR InstallerDialog::runModal(HWND owner, int templateId) {
+    const ModalScope modal(owner);
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner,
                            &InstallerDialog::procedure, reinterpret_cast<LPARAM>(this));
 }
@@ -36,6 +42,7 @@ void InstallerDialog::setChecked(int id, bool on) const {
 }
 
 int InstallerDialog::ask(const char* text, UINT style) const {
+    const ModalScope modal(hwnd_);
     return MessageBoxA(hwnd_, text, msg::kCaption, style);
 }
 

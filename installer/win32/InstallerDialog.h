@@ -37,7 +37,8 @@ public:
     HWND hwnd() const { return hwnd_; }
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
 
-    // DialogBoxParamA: the value given to end(), or -1.
+    // DialogBoxParamA, modal over every window of the installer: the value
+    // given to end(), or -1.
     INT_PTR runModal(HWND owner, int templateId);
     // CreateDialogParamA: the window, or null.
     HWND createModeless(HWND owner, int templateId);
@@ -48,7 +49,8 @@ public:
     void setItemText(int id, const std::string& text) const;
     bool isChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
     void setChecked(int id, bool on) const;
-    // A message box over this window with the installer's caption.
+    // A message box over this window with the installer's caption, modal
+    // over every window of the installer.
     int ask(const char* text, UINT style) const;
 
 protected:

@@ -2,8 +2,7 @@
 #include "installer/win32/ProgressDialog.h"
 
 #include "installer/InstallMessages.h"
-#include "installer/Installation.h"
-#include "installer/PathRules.h"
+#include "installer/InstallSequence.h"
 #include "installer/win32/InstallerApp.h"
 #include "installer/win32/ProgmanClient.h"
 #include "resources/InstallIds.h"
@@ -20,12 +19,9 @@ BOOL ProgressDialog::onInit() {
     ShowWindow(hwnd(), SW_SHOW);
     copyingLabel_ = msg::kCopyingFileLabel;
     toLabel_ = msg::kToLabel;
-    InstallState& state = app_.state();
-    state.destinationPath = stripTrailingBackslash(state.destinationText);
     SendDlgItemMessageA(hwnd(), IDC_PROGRESS_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, 12));
     ProgmanClient progman;
-    runInstallation(app_.files(), *this, progman, state.sourceFolder, state.destinationPath,
-                    state.addToStartup);
+    app_.sequence().install(app_.files(), *this, progman);
     writeStrings();
     repaint();
     end(IDOK);

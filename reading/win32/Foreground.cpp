@@ -1,7 +1,7 @@
 // Bringing a window to the front and waiting until it is there.
 #include "reading/win32/Foreground.h"
 
-#include "app/Handles.h"
+#include "toolkit/Handles.h"
 #include "reading/win32/PumpingWait.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // drop), followed on the timers, dropped on a document to read it.
 #pragma once
 
-#include "app/Handles.h"
+#include "toolkit/Handles.h"
 
 #include <windows.h>
 

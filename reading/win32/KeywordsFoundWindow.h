@@ -1,7 +1,7 @@
 // KeywordsFoundWindow: the "Keywords found" list with "Go to" and "Close".
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 #include "vocab/TextList.h"
 
 class KeywordsFoundWindow : public DialogImpl<KeywordsFoundWindow> {

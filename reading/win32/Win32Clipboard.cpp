@@ -1,7 +1,7 @@
 // The system clipboard: formats copied out as memory and put back.
 #include "reading/win32/Win32Clipboard.h"
 
-#include "app/Handles.h"
+#include "toolkit/Handles.h"
 #include "reading/win32/PumpingWait.h"
 
 #include <cstring>

@@ -10,11 +10,14 @@ from installer_driver import (CAPTION, DEFAULT_FOLDER, IDC_CONFIRM_FOLDER, IDC_C
                               IDC_DEST_BROWSE,
                               IDC_DEST_FOLDER, IDC_DEST_STARTUP, IDC_PROGRESS_BAR,
                               IDC_PROGRESS_DESTINATION, IDC_PROGRESS_SOURCE, IDCANCEL, IDNO,
-                              IDOK, INSTALLED_NAMES, WM_COMMAND, InstallerDriver,
+                              IDOK, IDYES, INSTALLED_NAMES, WM_COMMAND, InstallerDriver,
                               screenshot_path, shortcut_target, start_shortcut)
 from zfwine import WineDesktop, dist_dir
 
 CANNOT_CREATE = "Cannot create specified directory."
+BAD_ENDING = ("A folder name cannot end in a blank or a dot. Please remove it from the "
+              "destination folder name or choose another folder.")
+WM_CLOSE = 0x0010
 
 
 def dist_bytes(name):
@@ -231,6 +234,7 @@ class InstallerTest(unittest.TestCase):
                  "folder name of at most 88 characters."),
                 ("C:\\Zf|1", "The destination folder name contains characters that a folder "
                  "name cannot hold (such as * ? \" < > |). Please choose another folder."),
+                ("C:\\Zembrafind ", BAD_ENDING),
             ]
             for index, (folder, message) in enumerate(refused):
                 confirmation = inst.choose(folder)
@@ -245,13 +249,32 @@ class InstallerTest(unittest.TestCase):
                               message="back to Destination")
             self.assertFalse(os.path.exists(desk.unix_path("C:\\New")))
             self.assertFalse(os.path.exists(desk.unix_path("C:\\" + "x" * 86)))
-            self.check_quitting_can_be_declined(desk, inst, "C:\\Zf|1")
+            self.assertFalse(os.path.exists(desk.unix_path("C:\\Zembrafind")))
+            self.check_quitting_can_be_declined(desk, inst, refused[-1][0])
 
             destination = inst.window("Destination")
             desk.probe.click_id(destination["hwnd"], IDCANCEL)
             inst.answer("Do you want to quit installation?", 6)
             inst.wait_end()
             self.assertFalse(os.path.exists(desk.unix_path(DEFAULT_FOLDER)))
+
+    def test_quitting_while_confirmation_is_open_installs_nothing(self):
+        with WineDesktop("installer-quit-confirming") as desk:
+            inst = InstallerDriver(desk)
+            inst.start()
+            confirmation = inst.choose()
+            # Modal over every window of the installer, not only over its owner.
+            self.assertFalse(inst.window(CAPTION)["enabled"])
+            self.assertFalse(inst.window("Destination")["enabled"])
+            # Closing the background window still reaches it (as the task list's
+            # "End Task" does) and asks; "Yes" ends the installer with nothing made.
+            desk.probe.post(inst.window(CAPTION)["hwnd"], WM_CLOSE, 0, 0)
+            inst.wait_message()
+            self.assertFalse(desk.probe.window(confirmation["hwnd"])["enabled"])
+            inst.answer("Do you really want to quit installation ?", IDYES)
+            inst.wait_end()
+            self.assertFalse(os.path.exists(desk.unix_path(DEFAULT_FOLDER)))
+            self.assertIsNone(inst.group_folder("Zembrafind"))
 
     def check_quitting_can_be_declined(self, desk, inst, folder):
         destination = inst.window("Destination")
@@ -267,6 +290,8 @@ class InstallerTest(unittest.TestCase):
         self.assertTrue(question)
         background = inst.window(CAPTION)
         desk.probe.post(background["hwnd"], WM_COMMAND, IDCANCEL, 0)
+        inst.wait_message()
+        self.assertFalse(inst.window("Destination")["enabled"], "modal over Destination too")
         inst.answer("Do you really want to quit installation ?", IDNO)
         destination = inst.window("Destination")
         self.assertIsNotNone(destination)

@@ -1,17 +1,22 @@
 """uninstzfw.exe under Wine, started from its Start menu shortcut after a real
-installation: it removes only what the installer made and keeps data.dat when asked."""
+installation: it removes only what the installer made and keeps data.dat when asked;
+started from the folder of the installation files it refuses."""
 
+import os
 import subprocess
 import unittest
 
-from installer_driver import (DEFAULT_FOLDER, IDNO, IDYES, UNINSTALL_CAPTION, InstallerDriver,
-                              screenshot_path, start_shortcut)
+from installer_driver import (DEFAULT_FOLDER, IDNO, IDOK, IDYES, SETUP_FOLDER, UNINSTALL_CAPTION,
+                              InstallerDriver, screenshot_path, start_shortcut)
 from zfwine import WineDesktop
 
 CONFIRM = ("Do you want to remove Zembrafind from the folder\n" + DEFAULT_FOLDER +
            "\nand from the Start menu?")
 KEEP = ("Do you want to keep your vocabularies and settings (the file DATA.DAT)?\n\n"
         "Choose Yes to keep them for a later installation.")
+REFUSED = ("This folder holds the Zembrafind installation files, not an installed Zembrafind:\n" +
+           SETUP_FOLDER + "\n\nNothing has been removed. To remove Zembrafind, choose "
+           "\"Uninstall\" in its Start menu group.")
 
 
 class UninstallTest(unittest.TestCase):
@@ -68,6 +73,21 @@ class UninstallTest(unittest.TestCase):
             self.assertEqual(before, inst.folder_names())
             self.assertIsNotNone(inst.shortcut("Zembrafind", "Uninstall"))
             self.assertIsNotNone(inst.shortcut("Startup", "Zembrafind"))
+            self.check_the_installation_files_are_refused(desk, inst)
+
+    def check_the_installation_files_are_refused(self, desk, inst):
+        """The uninstaller ships beside install.exe; started there it refuses, and
+        neither those files nor the real installation's Start menu group go."""
+        setup = desk.unix_path(inst.setup)
+        before = sorted(os.listdir(setup))
+        installed = inst.folder_names()
+        inst.start("uninstzfw.exe", title=UNINSTALL_CAPTION)
+        inst.answer(REFUSED, IDOK, UNINSTALL_CAPTION)
+        inst.wait_end()
+        self.assertEqual(before, sorted(os.listdir(setup)))
+        self.assertEqual(installed, inst.folder_names())
+        self.assertIsNotNone(inst.shortcut("Zembrafind", "Uninstall"))
+        self.assertIsNotNone(inst.shortcut("Startup", "Zembrafind"))
 
     @staticmethod
     def start_uninstaller(desk, inst):

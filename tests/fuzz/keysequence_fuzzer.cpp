@@ -1,7 +1,9 @@
 // keysequence_fuzzer: any text plays into a recording input sink without a
 // crash; every key and modifier pressed is released again, the key inside
-// its modifiers, and nothing is left pressed at the end. The text is played
-// fast and with waits, and both give the same key events.
+// its modifiers, and nothing is left pressed at the end. Each key is pressed
+// inside exactly the modifiers its layout entry asks for, flipped by the
+// switches on at that point. The text is played fast and with waits, and
+// both give the same key events.
 #include "reading/KeySequence.h"
 
 #include <cstdint>
@@ -20,6 +22,24 @@ void require(bool condition) {
 bool isModifier(uint8_t key) {
     return key == kVkShift || key == kVkControl || key == kVkAlt;
 }
+
+// Modifiers as VkKeyScanA's high byte names them.
+constexpr unsigned kNeedsShift = 1;
+constexpr unsigned kNeedsCtrl = 2;
+constexpr unsigned kNeedsAlt = 4;
+
+unsigned modifierBit(uint8_t key) {
+    return key == kVkShift ? kNeedsShift : key == kVkControl ? kNeedsCtrl : kNeedsAlt;
+}
+
+// One key press with the modifiers held around it.
+struct Press {
+    uint8_t key;
+    unsigned modifiers;
+    bool operator==(const Press& other) const {
+        return key == other.key && modifiers == other.modifiers;
+    }
+};
 
 constexpr int16_t kShift = 0x100;
 constexpr int16_t kCtrl = 0x200;
@@ -93,8 +113,12 @@ public:
         // Nothing is pressed while a key is down: the key is the innermost.
         require(down == 0);
         held[key] = true;
-        if (!isModifier(key))
+        if (isModifier(key))
+            modifiers |= modifierBit(key);
+        else {
             down = key;
+            presses.push_back({key, modifiers});
+        }
         keys.push_back(key);
     }
     void keyUp(uint8_t key) override {
@@ -102,6 +126,8 @@ public:
         // The key goes up before its modifiers, and right after its own down.
         require(isModifier(key) ? down == 0 : down == key && keys.back() == key);
         held[key] = false;
+        if (isModifier(key))
+            modifiers &= ~modifierBit(key);
         down = 0;
         keys.push_back(static_cast<uint16_t>(0x100 | key));
     }
@@ -118,12 +144,37 @@ public:
     }
 
     std::vector<uint16_t> keys;
+    std::vector<Press> presses;
     unsigned waits = 0;
 
 private:
     bool held[256] = {};
     uint8_t down = 0;
+    unsigned modifiers = 0;
 };
+
+// The presses the text asks for: each key token's key, and each character
+// the layout can type, inside the switches on at that point, each switch the
+// character's layout entry names turned over.
+std::vector<Press> expectedPresses(std::string_view text) {
+    std::vector<Press> presses;
+    unsigned switches = 0;
+    size_t position = 0;
+    while (position < text.size()) {
+        const int token = MatchKeyToken(text, position);
+        if (token == kTokenCtrl)
+            switches ^= kNeedsCtrl;
+        else if (token == kTokenAlt)
+            switches ^= kNeedsAlt;
+        else if (token == kTokenShift)
+            switches ^= kNeedsShift;
+        else if (token != 0)
+            presses.push_back({KeyTokenVirtualKey(token), switches});
+        else if (const int16_t scan = usLayoutScan(text[position++]); scan != -1)
+            presses.push_back({static_cast<uint8_t>(scan & 0xFF), switches ^ ((scan >> 8) & 7)});
+    }
+    return presses;
+}
 
 // Modifiers go up in the order they went down (Shift, Alt, Ctrl).
 void requireModifierOrder(const std::vector<uint16_t>& keys) {
@@ -164,6 +215,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fast.requireNothingHeld();
     require(fast.waits == 0);
     requireModifierOrder(fast.keys);
+    require(fast.presses == expectedPresses(text));
 
     CheckingInput slow;
     PlayKeySequence(slow, text, false);

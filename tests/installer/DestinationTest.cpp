@@ -3,6 +3,7 @@
 
 #include "installer/Destination.h"
 #include "installer/InstallMessages.h"
+#include "installer/PathRules.h"
 
 #include <gtest/gtest.h>
 
@@ -46,15 +47,30 @@ TEST_F(DestinationTest, TwoNewLevelsEmptyTextOrAFileAreRefused) {
     EXPECT_TRUE(files.log.empty());
 }
 
-TEST_F(DestinationTest, FolderTooLongForTheCommandBufferIsRefusedBeforeWriting) {
-    const std::string longest = "C:\\" + std::string(kMaxDestinationLength - 3, 'z');
-    EXPECT_EQ(prepare(longest + "z"), DestinationCheck::TooLong);
-    EXPECT_EQ(prepare(longest + "z\\"), DestinationCheck::TooLong);
-    EXPECT_EQ(prepare(std::string(300, 'x')), DestinationCheck::TooLong);
-    EXPECT_TRUE(files.log.empty());
-    EXPECT_EQ(prepare(longest + "\\"), DestinationCheck::Ready);
-    EXPECT_NE(std::string(msg::kDestinationTooLong).find(std::to_string(kMaxDestinationLength)),
-              std::string::npos);
+TEST_F(DestinationTest, EightyEightCharactersAreTheLongestFolderAccepted) {
+    // The longest folder whose uninstaller item fills the 128-byte command
+    // buffer exactly, and one character more.
+    const std::string longest = "C:\\Program Files\\" + std::string(88 - 17, 'z');
+    const std::string unc = "\\\\server\\share\\" + std::string(88 - 15, 'z');
+    files.folders.insert("\\\\SERVER\\SHARE");
+    const struct {
+        std::string text;
+        DestinationCheck check;
+    } cases[] = {
+        {longest + "z", DestinationCheck::TooLong},
+        {longest + "z\\", DestinationCheck::TooLong},
+        {unc + "z", DestinationCheck::TooLong},
+        {std::string(300, 'x'), DestinationCheck::TooLong},
+        {longest, DestinationCheck::Ready},
+        {longest + "\\", DestinationCheck::Ready},
+        {unc, DestinationCheck::Ready},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(prepare(c.text), c.check) << c.text.size() << " characters: " << c.text;
+    // Nothing was made for a refused folder.
+    EXPECT_EQ(files.log,
+              (std::vector<std::string>{"mkdir " + upperCase(longest), "mkdir " + upperCase(unc)}));
+    EXPECT_NE(std::string(msg::kDestinationTooLong).find("88 characters"), std::string::npos);
 }
 
 TEST_F(DestinationTest, CharactersNoFileNameCanHoldAreRefused) {
@@ -65,4 +81,21 @@ TEST_F(DestinationTest, CharactersNoFileNameCanHoldAreRefused) {
     EXPECT_TRUE(files.log.empty());
     EXPECT_FALSE(hasBadCharacters("C:\\Program Files (x86)\\Zf-1.0 [a],b;c"));
     EXPECT_FALSE(hasBadCharacters("\\\\server\\share\\Zf"));
+}
+
+// Windows makes "Zembrafind " as "Zembrafind", and the copy then fails into a
+// folder that does not exist, leaving an empty one behind.
+TEST_F(DestinationTest, NameEndingInABlankOrADotIsRefusedBeforeWriting) {
+    for (const char* text : {"C:\\Program Files\\Zembrafind ", "C:\\Program Files\\Zembrafind.\\",
+                             "C:\\Program Files \\Zf", "C:\\Zf.\\x", "C:\\...\\Zf"}) {
+        EXPECT_EQ(prepare(text), DestinationCheck::BadEnding) << text;
+    }
+    EXPECT_TRUE(files.log.empty());
+    EXPECT_TRUE(files.current.empty());
+    EXPECT_STREQ(destinationMessage(DestinationCheck::BadEnding),
+                 "A folder name cannot end in a blank or a dot. Please remove it from the "
+                 "destination folder name or choose another folder.");
+    for (const char* text : {"C:\\Program Files\\.\\Zf", "C:\\Program Files\\Zf\\..", "C:\\ Zf.1",
+                             "\\\\server\\share\\Zf"})
+        EXPECT_FALSE(hasBadNameEnding(text)) << text;
 }

@@ -63,8 +63,10 @@ public:
     bool keep = true;
     std::vector<std::string> asked;
     std::string reported;
+    std::string refused;
 
     bool confirmRemoval(const std::string& text) override;
     bool askKeepData(const std::string& text) override;
     void report(const std::string& text) override { reported = text; }
+    void refuse(const std::string& text) override { refused = text; }
 };

@@ -82,6 +82,32 @@ TEST_F(UninstallationTest, CleansOnlyTheUninstallersOwnFolder) {
     EXPECT_NE(ui.reported.find("0 file(s) deleted."), std::string::npos);
 }
 
+// The uninstaller ships beside install.exe; started there it once deleted the
+// installation files and the Start menu group of the real installation.
+TEST_F(UninstallationTest, TheFolderOfTheInstallationFilesIsRefusedUntouched) {
+    const std::string setup = "D:\\SETUP";
+    for (const char* entry : kInstallFileList)
+        files.files.insert(setup + "\\" + upperCase(entry));
+    files.files.insert(setup + "\\INSTALL.EXE");
+    files.folders.insert(setup);
+    for (const char* mark : {"INSTALL.EXE", "+DATA.DAT"}) {
+        const std::set<std::string> before = files.files;
+        ui.refused.clear();
+        runUninstall(files, channel, ui, setup + "\\uninstzfw.exe");
+        EXPECT_EQ(files.files, before);
+        EXPECT_TRUE(files.log.empty());
+        EXPECT_TRUE(channel.calls.empty());
+        EXPECT_TRUE(ui.asked.empty());
+        EXPECT_EQ(ui.refused, "This folder holds the Zembrafind installation files, not an "
+                              "installed Zembrafind:\n" +
+                                  setup +
+                                  "\n\nNothing has been removed. To remove Zembrafind, choose "
+                                  "\"Uninstall\" in its Start menu group.");
+        files.files.erase(setup + "\\" + mark); // the other mark alone is enough
+    }
+    EXPECT_FALSE(isDistributionFolder(files, kFolder));
+}
+
 TEST(WininitRename, AddsTheLineUnderAnExistingRenameSection) {
     EXPECT_EQ(addWininitRemoval("", "C:\\PROGRA~1\\ZEMBRA~1\\UNINST~1.EXE"),
               "[rename]\r\nNUL=C:\\PROGRA~1\\ZEMBRA~1\\UNINST~1.EXE\r\n");

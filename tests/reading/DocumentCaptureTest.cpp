@@ -227,10 +227,23 @@ TEST(ClipboardKeeper, NothingToRestoreWithoutASave) {
     EXPECT_EQ(clipboard.text(), "x");
 }
 
-TEST(IsMemoryFormat, TakesTextDibsFileListsAndRegisteredFormatsOnly) {
-    for (uint32_t format : {1u, 7u, 8u, 13u, 15u, 16u, 17u, 0xC000u, 0xFFFFu})
-        EXPECT_TRUE(IsMemoryFormat(format)) << format;
-    for (uint32_t format :
-         {0u, 2u, 3u, 9u, 14u, 0x80u, 0x82u, 0x83u, 0x8Eu, 0x200u, 0x300u, 0x10000u})
-        EXPECT_FALSE(IsMemoryFormat(format)) << format;
+TEST(CaptureDocumentText, TextOnTheFiftiethPollOfTheSixthAttemptIsTheLastTaken) {
+    const struct {
+        int pastesUntilText;
+        bool captured;
+        int selectAlls;
+    } cases[] = {
+        {50, true, 1},  // the first attempt's last poll
+        {51, true, 2},  // the second attempt's first poll
+        {300, true, 6}, // the sixth attempt's last poll
+        {301, false, 6},
+    };
+    for (const auto& k : cases) {
+        Capture c;
+        c.desktop.pendingPastes = k.pastesUntilText; // whatever keys it gets
+        EXPECT_EQ(c.run(), k.captured) << k.pastesUntilText;
+        EXPECT_EQ(c.text, k.captured ? "the document" : "") << k.pastesUntilText;
+        EXPECT_EQ(c.desktop.count("+65"), k.selectAlls) << k.pastesUntilText;
+        EXPECT_EQ(c.desktop.pastes, std::min(k.pastesUntilText, 300)) << k.pastesUntilText;
+    }
 }

@@ -4,10 +4,15 @@
 namespace {
 constexpr int16_t kShift = 0x100;
 constexpr int16_t kCtrl = 0x200;
+constexpr int16_t kAlt = 0x400;
+constexpr int16_t kAltGr = kCtrl | kAlt;
 constexpr int kComma = 0xBC;
 } // namespace
 
-// VkKeyScanA on a US layout, for the characters the tests use.
+// VkKeyScanA on a US layout, for the characters the tests use, plus three
+// of other layouts that report AltGr as Ctrl+Alt: the euro sign (AltGr+E,
+// German), the Polish capital A with ogonek (Shift+AltGr+A, code page 1250)
+// and a character typed with Alt alone (Alt+M).
 int16_t FakeInput::vkKeyScan(char c) {
     if (c >= 'a' && c <= 'z')
         return static_cast<int16_t>(c - 'a' + 'A');
@@ -30,6 +35,12 @@ int16_t FakeInput::vkKeyScan(char c) {
         return 0x0D;
     case '\n':
         return kCtrl | 0x0D;
+    case kEuro:
+        return kAltGr | 'E';
+    case kCapitalAOgonek:
+        return kShift | kAltGr | 'A';
+    case kAltM:
+        return kAlt | 'M';
     default:
         return -1;
     }

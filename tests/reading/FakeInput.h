@@ -1,4 +1,5 @@
-// A recording InputSink over a US keyboard layout, for the reading tests.
+// A recording InputSink over a US keyboard layout with a few characters of
+// other layouts, for the reading tests.
 #pragma once
 
 #include "reading/InputSink.h"
@@ -6,6 +7,11 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+// Characters that the fake layout types with AltGr or Alt (see vkKeyScan).
+constexpr char kEuro = '\x80';
+constexpr char kCapitalAOgonek = '\xA5';
+constexpr char kAltM = '\xB5';
 
 // Events are recorded as short words: "+65" key 65 down, "-65" key 65 up,
 // "w1" a wait of 1 ms, "L+" / "L-" left button down / up.

@@ -28,6 +28,15 @@ TEST(PlayGoToKeyword, KeyNamesInAKeywordPressTheirKeys) {
                              "a\tb\r");
 }
 
+TEST(PlayGoToKeyword, AnAltGrCharacterInAKeywordIsTypedWithAltGr) {
+    FakeInput input;
+    PlayGoToKeyword(input, "<ctrl>f<ctrl>", std::string("5 ") + kEuro);
+    const std::vector<std::string> keys = input.keys();
+    const std::vector<std::string> keyword(keys.end() - 12, keys.end() - 2);
+    EXPECT_EQ(keyword, (std::vector<std::string>{"+53", "-53", "+32", "-32", "+18", "+17", "+69",
+                                                 "-69", "-18", "-17"}));
+}
+
 namespace {
 
 WindowHandle W(uintptr_t n) {

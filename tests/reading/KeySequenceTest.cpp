@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 using Events = std::vector<std::string>;
 
 namespace {
@@ -23,12 +25,73 @@ Events Keys(std::string_view text) {
 
 } // namespace
 
-TEST(MatchKeyToken, MatchesEveryTokenByItsExactNameAndAdvances) {
+// Every token of the language with the Win32 virtual key it stands for, in
+// the order tokens are tried, written out from the VK_ constants by hand.
+constexpr struct {
+    const char* name;
+    int virtualKey;
+} kWin32Keys[] = {
+    {"<ctrl>", 0x11},     // VK_CONTROL
+    {"<alt>", 0x12},      // VK_MENU
+    {"<shift>", 0x10},    // VK_SHIFT
+    {"<tab>", 0x09},      // VK_TAB
+    {"<esc>", 0x1B},      // VK_ESCAPE
+    {"<enter>", 0x0D},    // VK_RETURN
+    {"<left>", 0x25},     // VK_LEFT
+    {"<right>", 0x27},    // VK_RIGHT
+    {"<up>", 0x26},       // VK_UP
+    {"<down>", 0x28},     // VK_DOWN
+    {"<pgup>", 0x21},     // VK_PRIOR
+    {"<pgdn>", 0x22},     // VK_NEXT
+    {"<home>", 0x24},     // VK_HOME
+    {"<end>", 0x23},      // VK_END
+    {"<insert>", 0x2D},   // VK_INSERT
+    {"<del>", 0x2E},      // VK_DELETE
+    {"<back>", 0x08},     // VK_BACK
+    {"<capslock>", 0x14}, // VK_CAPITAL
+    {"<numlock>", 0x90},  // VK_NUMLOCK
+    {"<F1>", 0x70},       // VK_F1
+    {"<F2>", 0x71},       // VK_F2
+    {"<F3>", 0x72},       // VK_F3
+    {"<F4>", 0x73},       // VK_F4
+    {"<F5>", 0x74},       // VK_F5
+    {"<F6>", 0x75},       // VK_F6
+    {"<F7>", 0x76},       // VK_F7
+    {"<F8>", 0x77},       // VK_F8
+    {"<F9>", 0x78},       // VK_F9
+    {"<F10>", 0x79},      // VK_F10
+    {"<F11>", 0x7A},      // VK_F11
+    {"<F12>", 0x7B},      // VK_F12
+    {"<numpad0>", 0x60},  // VK_NUMPAD0
+    {"<numpad1>", 0x61},  // VK_NUMPAD1
+    {"<numpad2>", 0x62},  // VK_NUMPAD2
+    {"<numpad3>", 0x63},  // VK_NUMPAD3
+    {"<numpad4>", 0x64},  // VK_NUMPAD4
+    {"<numpad5>", 0x65},  // VK_NUMPAD5
+    {"<numpad6>", 0x66},  // VK_NUMPAD6
+    {"<numpad7>", 0x67},  // VK_NUMPAD7
+    {"<numpad8>", 0x68},  // VK_NUMPAD8
+    {"<numpad9>", 0x69},  // VK_NUMPAD9
+    {"<numpad+>", 0x6B},  // VK_ADD
+    {"<numpad*>", 0x6A},  // VK_MULTIPLY
+    {"<numpad->", 0x6D},  // VK_SUBTRACT
+    {"<numpad/>", 0x6F},  // VK_DIVIDE
+    {"<numpad.>", 0x6E},  // VK_DECIMAL
+};
+
+TEST(MatchKeyToken, EveryTokenIsMatchedWhereverItStandsAndPressesItsVirtualKey) {
+    ASSERT_EQ(std::size(kWin32Keys), static_cast<size_t>(kKeyTokenCount));
     for (int i = 1; i <= kKeyTokenCount; ++i) {
-        std::string text = "x" + std::string(KeyTokenName(i)) + "y";
+        const auto& key = kWin32Keys[i - 1];
+        const std::string text = "x" + std::string(key.name) + "y";
         size_t position = 1;
-        EXPECT_EQ(MatchKeyToken(text, position), i) << text;
-        EXPECT_EQ(position, text.size() - 1) << text;
+        EXPECT_EQ(MatchKeyToken(text, position), i) << key.name;
+        EXPECT_EQ(position, text.size() - 1) << key.name;
+        EXPECT_EQ(KeyTokenVirtualKey(i), key.virtualKey) << key.name;
+        if (i > kTokenShift) {
+            const std::string vk = std::to_string(key.virtualKey);
+            EXPECT_EQ(Keys(key.name), (Events{"+" + vk, "-" + vk})) << key.name;
+        }
     }
 }
 
@@ -44,14 +107,6 @@ TEST(MatchKeyToken, TellsF1FromF10AndIsCaseSensitive) {
         EXPECT_EQ(MatchKeyToken(text, position), 0) << text;
         EXPECT_EQ(position, 0u) << text;
     }
-}
-
-TEST(MatchKeyToken, KnowsTheVirtualKeysOfTheTableEnds) {
-    EXPECT_EQ(KeyTokenVirtualKey(1), 17);
-    EXPECT_EQ(KeyTokenVirtualKey(19), 144);
-    EXPECT_EQ(KeyTokenVirtualKey(31), 123);
-    EXPECT_EQ(KeyTokenVirtualKey(32), 96);
-    EXPECT_EQ(KeyTokenVirtualKey(46), 110);
 }
 
 TEST(PlayKeySequence, CtrlAWrapsTheKeyInCtrlWithWaitsBetweenKeyEvents) {
@@ -81,6 +136,27 @@ TEST(PlayKeySequence, ANeededModifierFlipsTheSwitch) {
     EXPECT_EQ(Keys("A"), (Events{"+16", "+65", "-65", "-16"}));
     // The flip is undone after the key: the next key has the switch again.
     EXPECT_EQ(Keys("<shift>Ab"), (Events{"+65", "-65", "+16", "+66", "-66", "-16"}));
+}
+
+TEST(PlayKeySequence, AltGrAndAltCharactersArePressedInsideExactlyTheirModifiers) {
+    const struct {
+        std::string text;
+        Events keys;
+    } cases[] = {
+        // AltGr is Ctrl+Alt: pressed Alt first, released in the same order.
+        {{kEuro}, {"+18", "+17", "+69", "-69", "-18", "-17"}},
+        {{kCapitalAOgonek}, {"+16", "+18", "+17", "+65", "-65", "-16", "-18", "-17"}},
+        {{kAltM}, {"+18", "+77", "-77", "-18"}},
+        // A switch that is on already is taken off for the character.
+        {"<ctrl>" + std::string{kEuro}, {"+18", "+69", "-69", "-18"}},
+        {"<alt>" + std::string{kAltM}, {"+77", "-77"}},
+        {"<shift>" + std::string{kCapitalAOgonek}, {"+18", "+17", "+65", "-65", "-18", "-17"}},
+        // The switches come back for the next character.
+        {"<alt>" + std::string{kEuro} + "a",
+         {"+17", "+69", "-69", "-17", "+18", "+65", "-65", "-18"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Keys(c.text), c.keys) << c.text;
 }
 
 TEST(PlayKeySequence, SwitchesAloneSendNothing) {

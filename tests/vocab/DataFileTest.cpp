@@ -194,3 +194,24 @@ TEST_F(DataFileLoad, HostileCountsAndLengthsAreRefused) {
         expectRefused(bytes, c.what);
     }
 }
+
+TEST_F(DataFileLoad, AFullTableOfSixtyFourSavesAndReloadsByteForByte) {
+    DataStore full;
+    for (int i = 0; i < 64; ++i) {
+        Vocabulary* vocabulary = full.vocabularies.add();
+        ASSERT_NE(vocabulary, nullptr) << i;
+        vocabulary->name = "Vocabulary " + std::to_string(i);
+        vocabulary->addKeyword("word" + std::to_string(i), i % 3);
+    }
+    ASSERT_TRUE(full.save("data.dat"));
+    const std::string saved = platform.memoryFiles.files["data.dat"];
+    EXPECT_EQ(saved.substr(20, 4), le32(64));
+
+    store = std::make_unique<DataStore>();
+    ASSERT_TRUE(store->load("data.dat"));
+    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(describeStore(*store), describeStore(full));
+    EXPECT_EQ(describeStore(*store->clone()), describeStore(full)); // as the editing window does
+    ASSERT_TRUE(store->save("data.dat"));
+    EXPECT_EQ(platform.memoryFiles.files["data.dat"], saved);
+}

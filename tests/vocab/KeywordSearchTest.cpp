@@ -111,6 +111,27 @@ TEST(KeywordSearch, WordsLongerThan511BytesStayWhole) {
     EXPECT_EQ(search.hits().first()->last()->text(), longWord);
 }
 
+TEST(KeywordSearch, WordsOf511And512BytesAreFoundWholeAndOnlyWhole) {
+    for (size_t length : {511u, 512u}) {
+        // The word's last byte decides: a text without it finds nothing.
+        const std::string stem(length - 1, 'k');
+        const std::string word = stem + "Z";
+        const std::string hit = stem + "z";
+        const std::string almost = "x " + stem + "y z";
+        const std::string whole = "x " + hit + " y";
+        for (int32_t mode : {AnyWord, AllWords, ExactPhrase}) {
+            SCOPED_TRACE(std::to_string(length) + " bytes, mode " + std::to_string(mode));
+            const std::string entry = mode == ExactPhrase ? word : "y " + word;
+            const Hits none = mode == AnyWord ? Hits{"0:y"} : Hits{};
+            const Hits found = mode == AnyWord    ? Hits{"0:y", "0:" + hit}
+                               : mode == AllWords ? Hits{"1:y " + hit}
+                                                  : Hits{"2:" + hit};
+            EXPECT_EQ(search({{entry.c_str(), mode}}, almost), none);
+            EXPECT_EQ(search({{entry.c_str(), mode}}, whole), found);
+        }
+    }
+}
+
 TEST(KeywordHits, AskTheOracleOnlyWhatTheRulesNeed) {
     class Recording : public OccurrenceOracle {
     public:

@@ -200,3 +200,18 @@ TEST(DataStore, SequenceForTitleReadsLongTitlesWholeAndSurvivesUnequalPairs) {
     store.findSequences.append("<f1>");
     EXPECT_EQ(store.sequenceForTitle(SequenceKind::GoTo, "b"), "<ctrl>f<ctrl>");
 }
+
+TEST(DataStore, TitlesOf255And256CharactersAreMatchedUpToTheirLastCharacter) {
+    FakeVocabPlatform platform;
+    int window = 0;
+    for (size_t length : {255u, 256u}) {
+        const std::string title = std::string(length - 1, 'x') + "Q";
+        DataStore store;
+        store.findWindowTitles.append(std::string(length - 1, 'x') + "q");
+        store.findSequences.append("<f2>");
+        platform.titles[&window] = title;
+        EXPECT_EQ(store.sequenceForWindow(SequenceKind::GoTo, &window), "<f2>") << length;
+        platform.titles[&window] = title.substr(0, length - 1);
+        EXPECT_EQ(store.sequenceForWindow(SequenceKind::GoTo, &window), "<ctrl>f<ctrl>") << length;
+    }
+}

@@ -19,7 +19,7 @@ namespace {
 
 using Lists = std::vector<const KeywordList*>;
 
-// The search as first specified: every list folds the text again and asks a
+// The plain search: every list folds the text again and asks a
 // plain substring search for every word and phrase.
 KeywordList plainSearch(std::string_view text, const Lists& lists) {
     KeywordList hits;

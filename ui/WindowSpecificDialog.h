@@ -2,7 +2,7 @@
 // pair.
 #pragma once
 
-#include "app/Dialog.h"
+#include "toolkit/Dialog.h"
 
 #include <string>
 

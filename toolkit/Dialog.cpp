@@ -1,7 +1,6 @@
-// The dialog procedure shared by every window of the program.
-#include "app/Dialog.h"
-
-#include "app/Application.h"
+// The dialog procedure shared by every window of the program. The module
+// instance is the program's own, so the toolkit needs nothing of app/.
+#include "toolkit/Dialog.h"
 
 #include <vector>
 
@@ -14,13 +13,13 @@ Dialog::~Dialog() {
 
 INT_PTR Dialog::runModal(HWND owner, int templateId) {
     modeless_ = false;
-    return DialogBoxParamA(app().instance(), MAKEINTRESOURCEA(templateId), owner, procedure,
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, procedure,
                            reinterpret_cast<LPARAM>(this));
 }
 
 HWND Dialog::createModeless(HWND owner, int templateId) {
     modeless_ = true;
-    return CreateDialogParamA(app().instance(), MAKEINTRESOURCEA(templateId), owner, procedure,
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, procedure,
                               reinterpret_cast<LPARAM>(this));
 }
 

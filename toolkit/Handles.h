@@ -23,10 +23,10 @@ public:
     ~Handle() { reset(); }
 
     Type get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
+    explicit operator bool() const { return !Traits::empty(handle_); }
     Type release() { return std::exchange(handle_, nullptr); }
     void reset(Type handle = nullptr) {
-        if (handle_)
+        if (!Traits::empty(handle_))
             Traits::close(handle_);
         handle_ = handle;
     }
@@ -35,39 +35,38 @@ private:
     Type handle_ = nullptr;
 };
 
-struct IconTraits {
-    using Type = HICON;
+// Most handles are empty when null.
+template <class T> struct NullIsEmpty {
+    using Type = T;
+    static bool empty(T h) { return h == nullptr; }
+};
+
+struct IconTraits : NullIsEmpty<HICON> {
     static void close(HICON h) { DestroyIcon(h); }
 };
-struct GdiTraits {
-    using Type = HGDIOBJ;
+struct GdiTraits : NullIsEmpty<HGDIOBJ> {
     static void close(HGDIOBJ h) { DeleteObject(h); }
 };
-struct FontTraits {
-    using Type = HFONT;
+struct FontTraits : NullIsEmpty<HFONT> {
     static void close(HFONT h) { DeleteObject(h); }
 };
-struct MenuTraits {
-    using Type = HMENU;
+struct MenuTraits : NullIsEmpty<HMENU> {
     static void close(HMENU h) { DestroyMenu(h); }
 };
-struct ImageListTraits {
-    using Type = HIMAGELIST;
+struct ImageListTraits : NullIsEmpty<HIMAGELIST> {
     static void close(HIMAGELIST h) { ImageList_Destroy(h); }
 };
-struct GlobalTraits {
-    using Type = HGLOBAL;
+struct GlobalTraits : NullIsEmpty<HGLOBAL> {
     static void close(HGLOBAL h) { GlobalFree(h); }
 };
+// CreateFileA answers INVALID_HANDLE_VALUE where others answer null: both
+// mean "no handle".
 struct KernelTraits {
     using Type = HANDLE;
-    static void close(HANDLE h) {
-        if (h != INVALID_HANDLE_VALUE)
-            CloseHandle(h);
-    }
+    static bool empty(HANDLE h) { return h == nullptr || h == INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) { CloseHandle(h); }
 };
-struct WindowTraits {
-    using Type = HWND;
+struct WindowTraits : NullIsEmpty<HWND> {
     static void close(HWND h) { DestroyWindow(h); }
 };
 

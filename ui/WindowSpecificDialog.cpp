@@ -1,5 +1,5 @@
 // The "Window Specific" dialog: edits one window title and its key sequence.
-#include "ui/WindowTitleSequenceDialog.h"
+#include "ui/WindowSpecificDialog.h"
 
 #include "resources/SettingsIds.h"
 
