@@ -6,7 +6,7 @@ WIN32   := $(BUILD)/win32
 ASAN    := $(BUILD)/asan
 SECONDS ?= 60
 
-.PHONY: all setup native win32 asan dist run test fuzz bench soak clean
+.PHONY: all setup native win32 asan dist run test fuzz bench soak screenshots clean
 
 all: dist
 
@@ -47,6 +47,10 @@ bench: dist
 
 soak: dist
 	@cd $(NATIVE) && ZF_SOAK_FULL=1 ctest --output-on-failure -R soak
+
+# The README's pictures, taken under Wine on a private Xvfb.
+screenshots: dist
+	@python3 tools/screenshots.py $(BUILD) docs
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,9 @@
 # Windows build of zfw32.exe: GUI subsystem, static runtime, no DLLs beyond
 # the system's own.
-add_compile_options(-Wall -Wextra -Os -ffunction-sections -fdata-sections)
+# Unwind tables only where exceptions need them: a program built without
+# exceptions carries none.
+add_compile_options(-Wall -Wextra -Os -ffunction-sections -fdata-sections
+    -fno-asynchronous-unwind-tables)
 add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0400 WINVER=0x0400 _WIN32_IE=0x0400 NOMINMAX)
 set(ZF_LINK_FLAGS -static -static-libgcc -static-libstdc++ -mwindows -Wl,--gc-sections -s)
 
@@ -19,6 +22,12 @@ add_executable(zfw32 WIN32 ${ZFW32_SOURCES} ${VOCAB_CORE_SOURCES} ${READING_CORE
 target_include_directories(zfw32 PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources ${ZF_GENERATED_DIR})
 target_link_options(zfw32 PRIVATE ${ZF_LINK_FLAGS})
 target_link_libraries(zfw32 PRIVATE comctl32 comdlg32 shell32 winmm gdi32 user32 kernel32)
+# As the installer: no exceptions or run-time type information, std::string
+# built from its inline templates, and the small runtime in place of the
+# library's exception machinery.
+target_sources(zfw32 PRIVATE ${CMAKE_SOURCE_DIR}/installer/win32/SmallRuntime.cpp)
+target_compile_options(zfw32 PRIVATE -fno-exceptions -fno-rtti -fno-threadsafe-statics)
+target_compile_definitions(zfw32 PRIVATE _GLIBCXX_ASSERTIONS)
 add_dependencies(zfw32 zf_generated_resources)
 
 # Helpers of the Wine end-to-end tests, never shipped: winprobe.exe answers questions

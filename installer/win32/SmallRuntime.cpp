@@ -1,8 +1,11 @@
-// Keeps the C++ runtime's exception machinery out of the installer and the
-// uninstaller. Neither program catches anything, so every one of these
-// library errors would end in std::terminate and abort; calling abort
-// directly behaves the same and saves the unwinder, the exception classes and
-// the name demangler (more than half of the programs' size).
+// Keeps the C++ runtime's exception machinery out of the installer, the
+// uninstaller and zfw32.exe. They are built without exceptions, so every one
+// of these library errors would end in std::terminate and abort; calling
+// abort directly behaves the same and saves the unwinder, the exception
+// classes and the name demangler (more than half of the programs' size).
+#include <windows.h>
+
+#include <chrono>
 #include <cstddef>
 #include <cstdlib>
 
@@ -32,6 +35,13 @@ namespace std {
 // A failed bounds check of the standard containers.
 [[noreturn]] void __glibcxx_assert_fail(const char*, int, const char*, const char*) noexcept {
     std::abort();
+}
+
+// The library's clock comes in one object with code that can throw, and so
+// with the whole exception machinery; the tick count serves (its wrap after
+// 49 days costs one wrong interval).
+chrono::steady_clock::time_point chrono::steady_clock::now() noexcept {
+    return time_point(chrono::milliseconds(GetTickCount()));
 }
 
 } // namespace std

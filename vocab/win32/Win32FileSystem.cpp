@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <new>
+#include <cstdlib>
 
 namespace {
 
@@ -81,11 +81,14 @@ bool Win32FileSystem::readWholeFile(const std::string& path, std::string& bytes)
     if (size == INVALID_FILE_SIZE || high != 0) {
         return false;
     }
-    try {
-        bytes.resize(size);
-    } catch (const std::bad_alloc&) {
+    // The program is built without exceptions, where a failed allocation ends
+    // it; a file too big for the memory left is refused instead.
+    if (void* room = std::malloc(size ? size : 1)) {
+        std::free(room);
+    } else {
         return false;
     }
+    bytes.resize(size);
     DWORD done = 0;
     while (done < size) {
         DWORD got = 0;
