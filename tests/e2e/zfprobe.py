@@ -106,7 +106,7 @@ class Probe:
     def window(self, hwnd):
         """The window's record, or None when it no longer exists."""
         answer = self.call("window", hwnd)
-        return answer["window"] if answer["exists"] else None
+        return answer.get("window") if answer["exists"] else None
 
     def find_windows(self, title=None, title_contains=None, cls=None, pid=None,
                      visible=True):

@@ -93,8 +93,11 @@ void cmdWindows(const Args&, JsonObject& answer) {
 
 void cmdWindow(const Args& args, JsonObject& answer) {
     HWND window = args.window(0);
-    answer.addBool("exists", IsWindow(window));
-    if (IsWindow(window))
+    // Asked once: a window that closes between two questions would otherwise
+    // "exist" without a record.
+    const bool exists = IsWindow(window) != FALSE;
+    answer.addBool("exists", exists);
+    if (exists)
         answer.addRaw("window", windowInfo(window).str());
 }
 
