@@ -7,7 +7,8 @@
 
 #include <shellapi.h>
 
-Application::Application() : tracker_(std::make_unique<DocumentWindowTracker>()) {}
+Application::Application()
+    : data_(dataFilePath()), tracker_(std::make_unique<DocumentWindowTracker>()) {}
 
 Application::~Application() = default;
 

@@ -2,8 +2,8 @@
 // for the run (the current store, busy, the tracker, the open windows).
 #pragma once
 
+#include "app/logic/ProgramData.h"
 #include "ui/logic/ClipboardCopyMark.h"
-#include "vocab/DataStore.h"
 #include "vocab/KeywordClipboard.h"
 
 #include <windows.h>
@@ -25,10 +25,10 @@ public:
     HINSTANCE instance() const { return instance_; }
     void setInstance(HINSTANCE instance) { instance_ = instance; }
 
-    // The current store: while the tabbed window is open, its working copy.
-    DataStore* store() const { return store_.get(); }
-    void setStore(std::unique_ptr<DataStore> store) { store_ = std::move(store); }
-    std::unique_ptr<DataStore> takeStore() { return std::move(store_); }
+    // The current store, never none: while the tabbed window is open, its
+    // working copy.
+    DataStore* store() const { return &data_.store(); }
+    ProgramData& data() { return data_; }
 
     bool busy() const { return busy_; }
     // Sets busy and shows it in the tray icon.
@@ -46,7 +46,7 @@ public:
 
 private:
     HINSTANCE instance_ = nullptr;
-    std::unique_ptr<DataStore> store_;
+    ProgramData data_;
     std::unique_ptr<DocumentWindowTracker> tracker_;
     bool busy_ = false;
 };

@@ -14,6 +14,7 @@
 const MessageHandler<MainWindow> MainWindow::kMessages[] = {
     {WM_TIMER, &MainWindow::onTimer},
     {TrayIcon::kCallbackMessage, &MainWindow::onTrayMessage},
+    {kSecondStartMessage, &MainWindow::onSecondStart},
     {WM_WINDOWPOSCHANGING, &MainWindow::onWindowPosChanging},
 };
 
@@ -24,6 +25,7 @@ const CommandHandler<MainWindow> MainWindow::kCommands[] = {
     {IDM_HELP, &MainWindow::onHelp},
     {IDM_EXIT, &MainWindow::onExit},
     {IDCANCEL, &MainWindow::onExit},
+    {IDOK, &MainWindow::onEnter},
     {IDM_MENU, &MainWindow::onMenu},
     {IDM_HIDE, &MainWindow::onHide},
     {IDM_READ_ALL, &MainWindow::onReadAll},
@@ -32,8 +34,17 @@ const CommandHandler<MainWindow> MainWindow::kCommands[] = {
 const MessageMap<MainWindow> MainWindow::kMap{kMessages, kCommands, {}};
 
 namespace {
-constexpr int kPressHoldMs = 150;
 constexpr UINT kTrackerPeriodMs = 250;
+
+TrayMouse trayMouse(LPARAM message) {
+    switch (message) {
+    case WM_LBUTTONDOWN: return TrayMouse::LeftDown;
+    case WM_LBUTTONUP: return TrayMouse::LeftUp;
+    case WM_LBUTTONDBLCLK: return TrayMouse::LeftDoubleClick;
+    case WM_RBUTTONDOWN: return TrayMouse::RightDown;
+    default: return TrayMouse::Other;
+    }
+}
 } // namespace
 
 void MainWindow::run() { runModal(nullptr, IDD_MAIN); }
@@ -46,9 +57,7 @@ BOOL MainWindow::onInit() {
     app().mainWindow = this;
     app().mainWindowHandle = hwnd();
 
-    auto store = std::make_unique<DataStore>();
-    store->load(dataFilePath());
-    app().setStore(std::move(store));
+    app().data().load();
 
     SetTimer(hwnd(), kTrackerTimer, kTrackerPeriodMs, nullptr);
     tray_ = std::make_unique<TrayIcon>(hwnd());
@@ -76,46 +85,46 @@ INT_PTR MainWindow::onTimer(WPARAM timer, LPARAM) {
 }
 
 INT_PTR MainWindow::onTrayMessage(WPARAM, LPARAM mouseMessage) {
-    if (app().busy()) {
-        // Only bring the program forward: the open tabbed window or the
-        // running read keeps the icon from starting anything else.
-        if (mouseMessage == WM_LBUTTONDOWN) {
-            SetForegroundWindow(hwnd());
-            SetFocus(hwnd());
-        }
-        return FALSE;
+    TrayAction action = clicks_.onMouse(trayMouse(mouseMessage), app().busy());
+    perform(action);
+    return action != TrayAction::Nothing;
+}
+
+INT_PTR MainWindow::onSecondStart(WPARAM, LPARAM) {
+    perform(TrayClicks::onSecondStart(app().busy()));
+    return TRUE;
+}
+
+// The hold's release arrives during the wait and is decided there.
+void MainWindow::perform(TrayAction action) {
+    switch (action) {
+    case TrayAction::Nothing: break;
+    case TrayAction::WaitForHold:
+        PumpingWait(TrayClicks::kHoldMs);
+        perform(clicks_.afterHold());
+        break;
+    case TrayAction::OpenVocabularies: onVocabularies(); break;
+    case TrayAction::StartDrag:
+        startIconDrag(LoadIconA(app().instance(), "GENERIC_READING"), -1);
+        break;
+    case TrayAction::ShowMenu: showTrayMenu(); break;
+    case TrayAction::BringForward: bringForward(); break;
+    case TrayAction::ShowOpenWindow: showOpenWindow(); break;
     }
-    switch (mouseMessage) {
-    case WM_LBUTTONDOWN: onLeftButtonDown(); return TRUE;
-    case WM_LBUTTONUP: onLeftButtonUp(); return TRUE;
-    case WM_LBUTTONDBLCLK: onLeftDoubleClick(); return TRUE;
-    case WM_RBUTTONDOWN: showTrayMenu(); return TRUE;
-    default: return FALSE;
-    }
 }
 
-// A press released within 150 ms is a click; held longer, it starts the drag
-// of the all-vocabularies icon. The release arrives during the wait.
-void MainWindow::onLeftButtonDown() {
-    pendingClick_ = true;
-    PumpingWait(kPressHoldMs);
-    if (!pendingClick_)
-        return;
-    pendingClick_ = false;
-    HICON icon = LoadIconA(app().instance(), "GENERIC_READING");
-    startIconDrag(icon, -1);
+void MainWindow::bringForward() {
+    SetForegroundWindow(hwnd());
+    SetFocus(hwnd());
 }
 
-void MainWindow::onLeftButtonUp() {
-    bool wasPending = pendingClick_;
-    pendingClick_ = false;
-    if (wasPending)
-        onVocabularies();
-}
-
-void MainWindow::onLeftDoubleClick() {
-    pendingClick_ = false;
-    onVocabularies();
+// The busy program's last active window of its own: the tabbed window, the
+// message box over it, or the keywords-found window; none while only a read
+// runs (the hidden window has nothing to show).
+void MainWindow::showOpenWindow() {
+    HWND shown = GetLastActivePopup(hwnd());
+    if (shown != hwnd())
+        SetForegroundWindow(shown);
 }
 
 void MainWindow::showTrayMenu() {
@@ -155,6 +164,10 @@ INT_PTR MainWindow::onWindowPosChanging(WPARAM, LPARAM position) {
     return FALSE;
 }
 void MainWindow::onReadAll() { ReadAllVocabularies(); }
+
+// Enter has no default button to press on the hidden window, which keeps
+// the keys after its menu: a key meant for another program ends nothing.
+void MainWindow::onEnter() {}
 
 void MainWindow::onExit() {
     KillTimer(hwnd(), kTrackerTimer);

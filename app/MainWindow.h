@@ -4,6 +4,7 @@
 
 #include "toolkit/Dialog.h"
 #include "app/TrayIcon.h"
+#include "app/logic/TrayClicks.h"
 #include "reading/win32/IconDrag.h"
 
 #include <memory>
@@ -12,6 +13,10 @@ class MainWindow : public DialogImpl<MainWindow> {
 public:
     static constexpr UINT_PTR kTrackerTimer = 1;
     static constexpr UINT_PTR kDragTimer = 2;
+    // Posted by a second start of the program (a private message: it
+    // carries nothing and needs no registration).
+    static constexpr UINT kSecondStartMessage = WM_APP + 1;
+    static constexpr char kCaption[] = "kestrelwin";
 
     // Runs the program: returns when "Exit" closed the window.
     void run();
@@ -30,10 +35,11 @@ private:
     BOOL onInit() override;
     INT_PTR onTimer(WPARAM timer, LPARAM);
     INT_PTR onTrayMessage(WPARAM, LPARAM mouseMessage);
+    INT_PTR onSecondStart(WPARAM, LPARAM);
     INT_PTR onWindowPosChanging(WPARAM, LPARAM position);
-    void onLeftButtonDown();
-    void onLeftButtonUp();
-    void onLeftDoubleClick();
+    void perform(TrayAction action);
+    void bringForward();
+    void showOpenWindow();
     void showTrayMenu();
 
     void onVocabularies();
@@ -41,12 +47,13 @@ private:
     void onAbout();
     void onHelp();
     void onExit();
+    void onEnter();
     void onMenu();
     void onHide();
     void onReadAll();
 
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<IconDrag> drag_;
-    bool pendingClick_ = false;
+    TrayClicks clicks_;
     bool hidden_ = false;
 };

@@ -8,6 +8,7 @@
 
 const MessageHandler<TabbedWindow> TabbedWindow::kMessages[] = {
     {WM_PAINT, &TabbedWindow::onPaint},
+    {WM_HELP, &TabbedWindow::onHelpKey},
 };
 
 const CommandHandler<TabbedWindow> TabbedWindow::kCommands[] = {
@@ -38,27 +39,22 @@ void TabbedWindow::open(int page) {
 }
 
 void TabbedWindow::sendToCurrent(int command) {
-    TabbedWindow* window = app().tabbedWindow;
-    if (!window)
-        return;
-    app().tabbedWindow = nullptr;
-    SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+    if (TabbedWindow* window = app().tabbedWindow)
+        SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
 }
 
-TabbedWindow::TabbedWindow(int page) : initialPage_(page) {
-    saved_ = app().takeStore();
-    if (saved_)
-        app().setStore(saved_->clone());
+bool TabbedWindow::commitCurrent() {
+    TabbedWindow* window = app().tabbedWindow;
+    return !window || window->commit();
+}
+
+// The session's store goes to the program before the window: the session
+// sets busy on here and off when it ends.
+TabbedWindow::TabbedWindow(int page) : initialPage_(page), session_(app().data(), *this) {
     app().tabbedWindow = this;
-    app().setBusy(true);
 }
 
 TabbedWindow::~TabbedWindow() {
-    // Ended without OK or Cancel (the system closing it): the user's data
-    // stays as it was before the window opened.
-    if (!settled_)
-        discardCopy();
-    app().setBusy(false);
     if (app().tabbedWindow == this)
         app().tabbedWindow = nullptr;
 }
@@ -123,22 +119,43 @@ void TabbedWindow::placePage(HWND page) const {
 }
 
 void TabbedWindow::onOk() {
-    saved_.reset();
-    settled_ = true;
-    if (DataStore* store = app().store())
-        store->save(dataFilePath());
+    commit();
+}
+
+bool TabbedWindow::commit() {
+    if (session_.commit() != CommitResult::Saved)
+        return false;
+    forgetWhenEnded();
     end(IDOK);
+    return true;
 }
 
 void TabbedWindow::onCancel() {
-    discardCopy();
+    if (!session_.discard())
+        return;
+    forgetWhenEnded();
     end(IDCANCEL);
 }
 
-void TabbedWindow::discardCopy() {
-    settled_ = true;
-    app().takeStore().reset();
-    app().setStore(std::move(saved_));
+// An ended window takes no more commands from the pages.
+void TabbedWindow::forgetWhenEnded() {
+    if (app().tabbedWindow == this)
+        app().tabbedWindow = nullptr;
+}
+
+void TabbedWindow::setBusy(bool on) {
+    app().setBusy(on);
+}
+
+// Owned by this window, so that the window takes nothing while it shows.
+void TabbedWindow::reportSaveFailed() {
+    MessageBoxA(hwnd(), "Data file save failed.", kTitle, MB_OK | MB_ICONSTOP);
+}
+
+// F1 here or on a page (the pages pass it up as children do).
+INT_PTR TabbedWindow::onHelpKey(WPARAM, LPARAM) {
+    onHelp();
+    return TRUE;
 }
 
 void TabbedWindow::onHelp() {

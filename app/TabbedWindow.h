@@ -1,18 +1,17 @@
 // TabbedWindow: the "Zembrafind" window with the four editing pages. It
-// edits a working copy of the store: OK makes the copy the program's data
-// and writes the data file, Cancel throws the copy away.
+// runs an editing session: OK makes the working copy the program's data and
+// writes the data file (after a failed save the window stays open with every
+// edit), Cancel throws the copy away.
 #pragma once
 
+#include "app/logic/EditingSession.h"
 #include "toolkit/Dialog.h"
 #include "ui/AboutPage.h"
 #include "ui/KeywordsPage.h"
 #include "ui/SettingsPage.h"
 #include "ui/VocabulariesPage.h"
-#include "vocab/DataStore.h"
 
-#include <memory>
-
-class TabbedWindow : public DialogImpl<TabbedWindow> {
+class TabbedWindow : public DialogImpl<TabbedWindow>, private EditingHost {
 public:
     static constexpr int kVocabulariesPage = 0;
     static constexpr int kKeywordsPage = 1;
@@ -23,8 +22,11 @@ public:
     // Opens the window on `page` and runs it modally.
     static void open(int page);
     // A page's OK or Cancel: sends `command` (IDOK or IDCANCEL) to the open
-    // tabbed window, if any, and forgets that window.
+    // tabbed window, if any.
     static void sendToCurrent(int command);
+    // OK for a drag from the Vocabularies page: true when the edits were
+    // saved (or no window was open), so that the drag may start.
+    static bool commitCurrent();
 
     ~TabbedWindow() override;
     // Selects tab `page` and shows its page.
@@ -40,6 +42,7 @@ private:
     explicit TabbedWindow(int page);
     BOOL onInit() override;
     INT_PTR onPaint(WPARAM, LPARAM);
+    INT_PTR onHelpKey(WPARAM, LPARAM);
     void onOk();
     void onCancel();
     void onHelp();
@@ -49,12 +52,15 @@ private:
     void showSelectedPage();
     void placePage(HWND page) const;
     void paintTitle(HDC dc) const;
-    // Cancel's store rule: the working copy goes, the saved store returns.
-    void discardCopy();
+    // Commits the session; true when it was saved and the window closes.
+    bool commit();
+    void forgetWhenEnded();
+
+    void setBusy(bool on) override;
+    void reportSaveFailed() override;
 
     int initialPage_;
-    std::unique_ptr<DataStore> saved_;
-    bool settled_ = false;
+    EditingSession session_;
     KeywordsPage keywords_;
     VocabulariesPage vocabularies_;
     SettingsPage settings_;

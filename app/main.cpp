@@ -1,11 +1,19 @@
 // Start-up and exit of zfw32.
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/RunningCopy.h"
 #include "vocab/win32/Win32VocabPlatform.h"
 
 #include <commctrl.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // A second start neither loads nor saves data.dat, shows no tray icon
+    // and leaves the quick-start page alone.
+    RunningCopy copy;
+    if (!copy.isFirst()) {
+        copy.wakeFirst();
+        return 0;
+    }
     app().setInstance(instance);
     // The plain form: its Ex sibling needs a comctl32 newer than Windows 95's.
     InitCommonControls();

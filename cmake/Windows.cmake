@@ -10,6 +10,7 @@ set(ZF_LINK_FLAGS -static -static-libgcc -static-libstdc++ -mwindows -Wl,--gc-se
 file(GLOB ZFW32_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/toolkit/*.cpp
     ${CMAKE_SOURCE_DIR}/app/*.cpp
+    ${CMAKE_SOURCE_DIR}/app/logic/*.cpp
     ${CMAKE_SOURCE_DIR}/ui/*.cpp
     ${CMAKE_SOURCE_DIR}/ui/logic/*.cpp
     ${CMAKE_SOURCE_DIR}/vocab/win32/*.cpp

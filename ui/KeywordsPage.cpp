@@ -5,32 +5,12 @@
 #include "app/Application.h"
 #include "app/TabbedWindow.h"
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/EntryListInput.h"
 #include "ui/KeywordEntryDialog.h"
 #include "ui/KeywordExchange.h"
 #include "ui/Messages.h"
 #include "ui/logic/KeywordImport.h"
-
-namespace {
-
-// Switches a control's drawing off for a bulk change and redraws it once.
-class FrozenDrawing {
-public:
-    explicit FrozenDrawing(HWND control) : control_(control) {
-        SendMessageA(control_, WM_SETREDRAW, FALSE, 0);
-    }
-    FrozenDrawing(const FrozenDrawing&) = delete;
-    FrozenDrawing& operator=(const FrozenDrawing&) = delete;
-    ~FrozenDrawing() {
-        SendMessageA(control_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(control_, nullptr, TRUE);
-    }
-
-private:
-    HWND control_;
-};
-
-} // namespace
 
 const MessageHandler<KeywordsPage> KeywordsPage::kMessages[] = {
     {WM_DROPFILES, &KeywordsPage::onDropFiles},
@@ -84,6 +64,8 @@ BOOL KeywordsPage::onInit() {
 }
 
 void KeywordsPage::fill(int index) {
+    RedrawFreeze frozenBox(vocabularyBox());
+    RedrawFreeze frozenRows(rows_.hwnd());
     SendMessageA(vocabularyBox(), CB_RESETCONTENT, 0, 0);
     rows_.clear();
     DataStore* store = app().store();
@@ -96,16 +78,22 @@ void KeywordsPage::fill(int index) {
     }
     if (index < 0 || index >= table->count())
         index = 0;
-    for (int line = 0; line < table->count(); ++line)
-        SendMessageA(vocabularyBox(), CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(table->at(line)->name.c_str()));
-    SendMessageA(vocabularyBox(), CB_SETCURSEL, index, 0);
+    fillVocabularyBox(*table, index);
     const Vocabulary& vocabulary = *table->at(index);
     showIcon(vocabulary);
+    rows_.reserveRows(vocabulary.keywords.count());
     appendVocabularyRows(vocabulary, rows_);
     if (rows_.rowCount() > 0)
         rows_.selectAndFocus(0);
     updatePasteButton();
+}
+
+void KeywordsPage::fillVocabularyBox(const VocabularyTable& table, int chosen) {
+    HWND box = vocabularyBox();
+    SendMessageA(box, CB_INITSTORAGE, table.count(), table.count() * 32);
+    for (int line = 0; line < table.count(); ++line)
+        SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(table.at(line)->name.c_str()));
+    SendMessageA(box, CB_SETCURSEL, chosen, 0);
 }
 
 void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
@@ -127,9 +115,26 @@ Vocabulary* KeywordsPage::chosenVocabulary() const {
     return store->vocabularies.at(static_cast<int>(line));
 }
 
-void KeywordsPage::writeBack() {
-    if (Vocabulary* vocabulary = chosenVocabulary())
-        writeRowsBack(rows_, *vocabulary);
+bool KeywordsPage::editRows(const std::function<bool(EditableKeywordRows&)>& edit) {
+    Vocabulary* vocabulary = chosenVocabulary();
+    RedrawFreeze frozen(rows_.hwnd());
+    if (!vocabulary)
+        return edit(rows_);
+    // Taken before the list changes, selection included: the same edit then
+    // gives the same rows, and no row is read back from the window.
+    KeywordEntryRows entries(*vocabulary, selectedRows(rows_));
+    if (!edit(rows_))
+        return false;
+    edit(entries);
+    entries.writeTo(*vocabulary);
+    return true;
+}
+
+void KeywordsPage::appendRows(const std::vector<KeywordRow>& added) {
+    editRows([&added](EditableKeywordRows& rows) {
+        ::appendRows(rows, added);
+        return !added.empty();
+    });
 }
 
 void KeywordsPage::onVocabularyChosen() {
@@ -146,8 +151,7 @@ void KeywordsPage::onAdd() {
     KeywordEntryDialog dialog;
     if (!dialog.run(hwnd()))
         return;
-    rows_.appendRow(dialog.text, dialog.match);
-    writeBack();
+    appendRows({{dialog.text, dialog.match}});
 }
 
 void KeywordsPage::onEdit() {
@@ -159,8 +163,10 @@ void KeywordsPage::onEdit() {
     dialog.match = rows_.rowMode(row);
     if (!dialog.run(hwnd()))
         return;
-    rows_.setRow(row, dialog.text, dialog.match);
-    writeBack();
+    editRows([&dialog, row](EditableKeywordRows& rows) {
+        rows.setRow(row, dialog.text, dialog.match);
+        return true;
+    });
 }
 
 LRESULT KeywordsPage::onDoubleClick(NMHDR*) {
@@ -169,24 +175,16 @@ LRESULT KeywordsPage::onDoubleClick(NMHDR*) {
 }
 
 void KeywordsPage::onDelete() {
-    if (deleteSelectedRows(rows_) > 0)
-        writeBack();
+    editRows([](EditableKeywordRows& rows) { return deleteSelectedRows(rows) > 0; });
 }
 
-void KeywordsPage::moveRows(bool (*move)(EditableKeywordRows&)) {
-    // One redraw for the whole block move instead of one per row.
-    LockWindowUpdate(rows_.hwnd());
-    if (move(rows_))
-        writeBack();
-    LockWindowUpdate(nullptr);
-}
-
+// Drawing stays frozen for the whole block move: no flicker, one redraw.
 void KeywordsPage::onUp() {
-    moveRows(moveSelectedRowsUp);
+    editRows(moveSelectedRowsUp);
 }
 
 void KeywordsPage::onDown() {
-    moveRows(moveSelectedRowsDown);
+    editRows(moveSelectedRowsDown);
 }
 
 // The rows go to the keyword clipboard, with their exact texts and modes,
@@ -215,13 +213,13 @@ void KeywordsPage::onPaste() {
         addImported(import);
         return;
     }
-    {
-        FrozenDrawing frozen(rows_.hwnd());
-        if (!clipboard.paste())
-            return;
-    }
-    writeBack();
-    rows_.ensureVisible(rows_.rowCount() - 1);
+    bool pasted = editRows([&clipboard](EditableKeywordRows& rows) {
+        clipboard.target = &rows;
+        return clipboard.paste();
+    });
+    clipboard.target = &rows_;
+    if (pasted)
+        rows_.ensureVisible(rows_.rowCount() - 1);
 }
 
 void KeywordsPage::addImported(const KeywordImport& import) {
@@ -229,18 +227,11 @@ void KeywordsPage::addImported(const KeywordImport& import) {
     if (!vocabulary)
         return;
     if (!import.lines.empty()) {
-        // The new entries go to the end of the rows and of the vocabulary
-        // alike, without reading back the rows already there; only a row the
-        // list refused calls for the whole write back.
-        {
-            FrozenDrawing frozen(rows_.hwnd());
-            for (const KeywordLine& line : import.lines) {
-                rows_.appendRow(line.text, line.mode);
-                vocabulary->addKeyword(line.text, line.mode);
-            }
-        }
-        if (rows_.rowCount() != vocabulary->keywords.count())
-            writeBack();
+        std::vector<KeywordRow> added;
+        added.reserve(import.lines.size());
+        for (const KeywordLine& line : import.lines)
+            added.push_back({line.text, line.mode});
+        appendRows(added);
         rows_.ensureVisible(rows_.rowCount() - 1);
     }
     std::string report = import.report(vocabulary->name.str());

@@ -7,8 +7,12 @@
 #include "ui/Icons.h"
 #include "ui/KeywordListView.h"
 
+#include <functional>
+#include <vector>
+
 class KeywordImport;
 class Vocabulary;
+class VocabularyTable;
 
 class KeywordsPage : public DialogImpl<KeywordsPage> {
 public:
@@ -48,14 +52,19 @@ private:
 
     // The vocabulary whose line is chosen in the box, or none.
     Vocabulary* chosenVocabulary() const;
-    void writeBack();
+    void fillVocabularyBox(const VocabularyTable& table, int chosen);
+    // One user action on the rows: `edit` runs on the list with its drawing
+    // frozen and, when it changed something, the same way on the chosen
+    // vocabulary's entries, which are then rebuilt once. Returns its answer.
+    bool editRows(const std::function<bool(EditableKeywordRows&)>& edit);
+    // Appends rows at the end of the list and of the vocabulary in one go
+    // (a bulk insertion: one redraw, one rebuild).
+    void appendRows(const std::vector<KeywordRow>& added);
     void showIcon(const Vocabulary& vocabulary);
     void updatePasteButton();
     // Appends the imported entries to the rows, drawing off, and to the
     // vocabulary; says what was left out, if anything.
     void addImported(const KeywordImport& import);
-    // Runs a block move with the list's drawing frozen.
-    void moveRows(bool (*move)(EditableKeywordRows&));
     HWND vocabularyBox() const;
 
     KeywordListView rows_;

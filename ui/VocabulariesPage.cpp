@@ -5,7 +5,9 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/TabbedWindow.h"
+#include "app/logic/PageDrag.h"
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/VocabularyPropertiesDialog.h"
@@ -33,6 +35,20 @@ VocabularyTable* vocabularies() {
     DataStore* store = app().store();
     return store ? &store->vocabularies : nullptr;
 }
+
+class Win32PageDrag : public PageDragHost {
+public:
+    bool commitEdits() override { return TabbedWindow::commitCurrent(); }
+    bool leftButtonDown() override { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
+    // After the commit the working copy is the program's store.
+    void startDrag(int index) override {
+        Vocabulary* vocabulary = app().store()->vocabularies.at(index);
+        if (!vocabulary || !app().mainWindow)
+            return;
+        Icon icon = vocabularyIcon(*vocabulary);
+        app().mainWindow->startIconDrag(icon.get(), index);
+    }
+};
 } // namespace
 
 HWND VocabulariesPage::create(HWND tabbedWindow) {
@@ -45,7 +61,9 @@ HWND VocabulariesPage::list() const {
 
 BOOL VocabulariesPage::onInit() {
     // The list shares the image list (LVS_SHAREIMAGELISTS): this page owns it.
-    images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1));
+    // Room for a full table at once: growing one image at a time copies
+    // every earlier image again.
+    images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, kMaxVocabularies, 8));
     ListView_SetImageList(list(), images_.get(), LVSIL_NORMAL);
     fill(0);
     return TRUE;
@@ -58,6 +76,8 @@ int VocabulariesPage::selectedIndex() const {
 void VocabulariesPage::fill(int selected) {
     VocabularyTable* table = vocabularies();
     int count = table ? table->count() : 0;
+    RedrawFreeze frozen(list());
+    ListView_SetItemCount(list(), count);
     for (int index = 0; index < count; ++index) {
         const Vocabulary& vocabulary = *table->at(index);
         // The image list keeps a copy; our handle goes at the end of the turn.
@@ -162,13 +182,8 @@ LRESULT VocabulariesPage::onBeginDrag(NMHDR*) {
     VocabularyTable* table = vocabularies();
     if (selected < 0 || !table)
         return 0;
-    // The working copy stays the program's store after OK, so this pointer
-    // outlives the commit.
-    Vocabulary* vocabulary = table->at(selected);
-    TabbedWindow::sendToCurrent(IDOK);
-    Icon icon = vocabularyIcon(*vocabulary);
-    if (app().mainWindow)
-        app().mainWindow->startIconDrag(icon.get(), selected);
+    Win32PageDrag drag;
+    startPageDrag(drag, selected);
     return 0;
 }
 

@@ -9,6 +9,13 @@ DataFilePaths DataFilePaths::derivedFrom(const std::string& path) {
     return {path, stem + ".tmp", stem + ".old", stem + ".bad"};
 }
 
+std::string DataFilePaths::rescued(int n) const {
+    if (n == 0) {
+        return refused;
+    }
+    return refused.substr(0, refused.size() - 4) + std::to_string(n) + ".bad";
+}
+
 DataFileStorage::DataFileStorage(FileSystem& files, const std::string& path,
                                  bool (*isLoadable)(std::string_view bytes))
     : files_(files), paths_(DataFilePaths::derivedFrom(path)), isLoadable_(isLoadable) {}
@@ -35,13 +42,13 @@ bool DataFileStorage::recover(std::string& bytes) {
     return false;
 }
 
-bool DataFileStorage::write(std::string_view bytes) {
+bool DataFileStorage::write(std::string_view bytes, bool keepCurrent) {
     // Renaming would get round the user's read-only mark on Windows 95/98,
     // so a read-only data file is refused on every system alike.
     if (files_.isReadOnly(paths_.current)) {
         return false;
     }
-    if (!writeTemporary(bytes) || !setAsideRefused()) {
+    if (!writeTemporary(bytes) || !setAside(keepCurrent)) {
         files_.remove(paths_.temporary);
         return false;
     }
@@ -67,10 +74,10 @@ bool DataFileStorage::writeTemporary(std::string_view bytes) {
     return file->close() && written;
 }
 
-bool DataFileStorage::setAsideRefused() {
+bool DataFileStorage::setAside(bool keepCurrent) {
     std::string old;
     if (files_.readWholeFile(paths_.current, old)) {
-        if (isLoadable_(old)) {
+        if (!keepCurrent && isLoadable_(old)) {
             return true;
         }
     } else if (!files_.exists(paths_.current)) {
@@ -78,16 +85,19 @@ bool DataFileStorage::setAsideRefused() {
     }
     // A file that cannot be loaded, or cannot even be read to tell, is
     // moved aside rather than destroyed.
-    return moveReplacing(paths_.current, paths_.refused);
+    return moveToRescue();
 }
 
-bool DataFileStorage::moveReplacing(const std::string& from, const std::string& to) {
-    const ReplaceResult result = files_.replace(from, to);
-    if (result != ReplaceResult::Unsupported) {
-        return result == ReplaceResult::Done;
+bool DataFileStorage::moveToRescue() {
+    // Plain renames, which never replace: an earlier rescue stays as it is.
+    constexpr int kRescueNames = 100;
+    for (int n = 0; n < kRescueNames; ++n) {
+        const std::string name = paths_.rescued(n);
+        if (!files_.exists(name)) {
+            return files_.rename(paths_.current, name);
+        }
     }
-    files_.remove(to);
-    return files_.rename(from, to);
+    return false;
 }
 
 bool DataFileStorage::swapByRenaming() {

@@ -40,15 +40,11 @@ bool DataStore::load(const std::string& path) {
     return true;
 }
 
-bool DataStore::save(const std::string& path) const {
+bool DataStore::save(const std::string& path, bool keepOldFile) const {
     DataWriter file;
     encodeDataFile(*this, file);
     DataFileStorage storage(vocabPlatform().files(), path, isLoadableDataFile);
-    if (file.ok() && storage.write(file.bytes())) {
-        return true;
-    }
-    vocabPlatform().reportError("Data file save failed.");
-    return false;
+    return file.ok() && storage.write(file.bytes(), keepOldFile);
 }
 
 std::string DataStore::sequenceForWindow(SequenceKind kind, WindowHandle window) const {

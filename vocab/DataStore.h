@@ -42,9 +42,10 @@ public:
     bool load(const std::string& path);
     // Writes the whole store to a temporary file that then replaces the data
     // file, so that a complete old or new file exists at every moment; a
-    // data file that cannot be loaded is first kept aside (data.bad). False,
-    // reported to the user, when it could not.
-    bool save(const std::string& path) const;
+    // data file that cannot be loaded, or any when `keepOldFile` is set, is
+    // first kept aside (data.bad, or the next free rescue name). False when
+    // it could not; the caller tells the user, from its own window.
+    bool save(const std::string& path, bool keepOldFile = false) const;
 
     // The key sequence to play into `window`: the first title fragment found
     // in its folded title picks its sequence, else the kind's default.

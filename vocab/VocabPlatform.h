@@ -15,7 +15,8 @@ public:
     virtual ~VocabPlatform() = default;
     // The shell's icon for a path (the icon source "default").
     virtual IconHandle shellIcon(const std::string& path) = 0;
-    // Icon `index` of an executable, library or icon file.
+    // Icon `index` of an executable, library or icon file; none for an
+    // index below 0.
     virtual IconHandle extractIcon(const std::string& file, int index) = 0;
     // The window's title, read whole.
     virtual std::string windowTitle(WindowHandle window) = 0;

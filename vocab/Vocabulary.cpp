@@ -12,6 +12,11 @@ IconHandle Vocabulary::icon() const {
     if (foldText(iconFile.view()) == "default") {
         return vocabPlatform().shellIcon(iconFile.str());
     }
+    // A negative index (from data.dat, or from an icon list that was empty)
+    // names no icon; to the system, -1 would mean "count the icons".
+    if (iconIndex < 0) {
+        return nullptr;
+    }
     return vocabPlatform().extractIcon(iconFile.str(), iconIndex);
 }
 

@@ -1,19 +1,23 @@
-"""Faults and hostile input under Wine: a read-only data.dat on OK, key sequences full of
-unknown names, keyword texts and a window title of 10,000 characters, a document of 8 MB.
-The program says what failed, loses no edit, never crashes and leaves no key pressed."""
+"""Faults and hostile input under Wine: a read-only data.dat on OK, a data.dat held open by
+another program at start-up, key sequences full of unknown names, keyword texts and a window
+title of 10,000 characters, a document of 8 MB. The program says what failed, loses no edit
+and no data file, never crashes and leaves no key pressed."""
 
 import os
 import sys
+import time
 import unittest
 
 import readingdesk as rd
 import zfdata
 import zfhealth
 from zfdata import ANY_WORD, EXACT_PHRASE, Settings, Vocabulary
-from zftabbed import IDC_KEYWORDS_ADD, IDC_KEYWORDS_LIST, IDC_VOCAB_LIST, IDOK, Program
+from zftabbed import (IDC_KEYWORDS_ADD, IDC_KEYWORDS_LIST, IDC_VOCAB_LIST, IDCANCEL, IDOK,
+                      Program)
 from zfwine import WineDesktop
 
 WM_GETTEXTLENGTH = 0x000E
+WM_COMMAND = 0x0111
 LONG = 10_000
 
 DOCUMENT = "Zebras graze at dawn.\nThe kestrel watches\nfrom the fence post.\n"
@@ -38,11 +42,13 @@ def open_tabbed(program):
     return program.wait_tabbed()
 
 
-class ReadOnlyDataFileTest(unittest.TestCase):
-    def test_failed_save_is_told_and_the_edit_stays(self):
+class DataFileFailureTest(unittest.TestCase):
+    def test_failed_save_is_modal_keeps_the_edit_and_the_store(self):
         with WineDesktop("reliability-read-only") as desk:
+            notepad = desk.start_notepad(DOCUMENT, name="fence.txt")
             original = zfdata.data_file(VOCABULARIES)
             program = Program(desk, original)
+            idle = desk.tray_icon_image()
             # Wine shows a file without write permission as read-only, even to root.
             os.chmod(program.data_path, 0o444)
             self.add_keyword(program, "osprey")
@@ -53,19 +59,45 @@ class ReadOnlyDataFileTest(unittest.TestCase):
                                 message="the save failure message")
             texts = [c["text"] for c in desk.probe.children(box)]
             self.assertIn("Data file save failed.", texts)
+            # Modal to the tabbed window: neither a click on its Cancel button nor a Cancel
+            # sent to it (as its close box sends) ends it while the message shows.
+            self.assertEqual(tabbed, desk.probe.window(box)["owner"])
+            self.assertFalse(desk.probe.window(tabbed)["enabled"])
+            cancel = desk.probe.window(program.control(IDCANCEL, tabbed))
+            desk.click(*rd.centre(cancel["rect"]))
+            desk.probe.post(tabbed, WM_COMMAND, IDCANCEL)
+            time.sleep(1)
+            self.assertIsNotNone(desk.probe.window(box), "the message still shows")
             desk.probe.click_id(box, IDOK)
-            desk.wait_for(lambda: not program.tabbed(), message="the tabbed window closing")
+            program.wait_closed(box)
+
+            # The window stays open with the edit, and data.dat is as it was.
+            self.assertEqual(tabbed, program.tabbed())
+            self.assertIn("osprey", self.keyword_texts(program))
             self.assertEqual(original, program.data())
 
-            # The running program kept the edit: it is on the page again, and once the
-            # file may be written, OK saves it.
+            # Cancel now: the program runs on with the store from before the window.
+            program.finish(IDCANCEL)
+            desk.probe.set_foreground(notepad)
+            desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == notepad,
+                          message="the notepad to read in front")
+            self.assertEqual(["fence post", "kestrel", "zebra"],
+                             sorted(zfhealth.read_and_close(desk, notepad, idle)))
+            self.assertTrue(zfhealth.answers_tray(desk))
+            self.assertEqual(original, program.data())
+
+    def test_data_file_held_open_at_start_up_survives_the_first_ok(self):
+        with WineDesktop("reliability-held-data") as desk:
+            original = zfdata.data_file(VOCABULARIES)
+            program = Program(desk, original, hold_data=True)
+            program.release_data()
+            # The program started silently with a new store.
             open_tabbed(program)
-            self.assertIn("osprey", self.keyword_texts(program))
-            os.chmod(program.data_path, 0o644)
+            self.assertEqual([], desk.probe.listview(program.control(IDC_VOCAB_LIST))["items"])
             program.finish(IDOK)
-            animals = Vocabulary("Animals", "shell32.dll", 41,
-                                 VOCABULARIES[0].entries + [("osprey", ANY_WORD)])
-            self.assertEqual(zfdata.data_file([animals, VOCABULARIES[1]]), program.data())
+            # The file it could not read was kept aside before its own was written.
+            self.assertEqual(original, program.data("data.bad"))
+            self.assertEqual(zfdata.data_file(), program.data())
 
     def add_keyword(self, program, text):
         open_tabbed(program)

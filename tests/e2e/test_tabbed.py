@@ -1,5 +1,6 @@
 """The tabbed window as the tray opens it: each page with its tab, busy tray icon, the
-embossed title after being covered, Help, and the Keywords page without vocabularies."""
+embossed title after being covered, Help (button and F1), and the Keywords page without
+vocabularies."""
 
 import time
 import unittest
@@ -12,6 +13,11 @@ from zfwine import WineDesktop
 
 WM_CLOSE = 0x0010
 WM_SYSCOMMAND, SC_MAXIMIZE = 0x0112, 0xF030
+
+
+def help_pages(desk):
+    """How often the help page was opened."""
+    return [page.lower() for page in desk.opened_pages()].count("c:\\zembrafind\\zfhelp.htm")
 
 
 class TabbedWindowTest(unittest.TestCase):
@@ -93,9 +99,13 @@ class TabbedWindowTest(unittest.TestCase):
             tabbed = program.open_from_tray_menu("Vocabularies")
             self.assertEqual([], desk.probe.listview(program.control(IDC_VOCAB_LIST))["items"])
             program.click(IDC_HELP_BUTTON)
-            desk.wait_for(lambda: "c:\\zembrafind\\zfhelp.htm" in
-                          [page.lower() for page in desk.opened_pages()],
-                          message="the help page opening")
+            desk.wait_for(lambda: help_pages(desk) == 1, message="the help page opening")
+            # F1 opens it too.
+            desk.probe.set_foreground(tabbed)
+            desk.wait_for(lambda: (desk.probe.foreground() or {}).get("hwnd") == tabbed,
+                          message="the tabbed window in front")
+            desk.key("F1")
+            desk.wait_for(lambda: help_pages(desk) == 2, message="the help page after F1")
 
             program.show_tab(1)
             box = desk.probe.combo(program.control(IDC_KEYWORDS_VOCABULARY))

@@ -1,15 +1,20 @@
 """The tray program's life: start-up with the quick-start page and the hidden main window,
-the tray icon and its menu, the data file refused when foreign, and "Exit"."""
+the tray icon and its menu, the data file refused when foreign, a second start, and the ways
+out ("Exit", Escape; Enter is none)."""
 
 import os
+import time
 import unittest
 
 import zfdata
+from zftabbed import Program
 from zfwine import WineDesktop
 
 PROGRAM_DIR = "C:\\Zembrafind"
 PROGRAM = PROGRAM_DIR + "\\zfw32.exe"
 DATA = PROGRAM_DIR + "\\data.dat"
+WM_COMMAND = 0x0111
+IDOK, IDCANCEL = 1, 2
 
 
 def start(desk, cwd=PROGRAM_DIR):
@@ -56,6 +61,12 @@ class TrayProgramTest(unittest.TestCase):
             desk.key("Escape")
             desk.wait_gone(menu["hwnd"])
 
+            # Enter on the hidden window, which keeps the keys after its menu, ends nothing.
+            desk.probe.send(main["hwnd"], WM_COMMAND, IDOK)
+            time.sleep(1)
+            self.assertIsNone(program.poll(), "still running after Enter")
+            self.assertTrue(desk.tray_icon_shown())
+
             choose_exit(desk)
             self.assertEqual(0, desk.wait_exit(program))
             desk.wait_for(lambda: not desk.tray_icon_shown(), message="the tray icon removed")
@@ -69,8 +80,11 @@ class TrayProgramTest(unittest.TestCase):
             desk.install_dist()
             desk.write_file("C:\\elsewhere\\zfqsf.htm", "<html>not ours to keep</html>")
             program = start(desk, cwd="C:\\elsewhere")
-            choose_exit(desk)
+            # Escape (cancelling the hidden window) is a way out like "Exit".
+            main = desk.probe.find_window(title="kestrelwin", visible=None)
+            desk.probe.post(main["hwnd"], WM_COMMAND, IDCANCEL)
             self.assertEqual(0, desk.wait_exit(program))
+            desk.wait_for(lambda: not desk.tray_icon_shown(), message="the tray icon removed")
             # Deleted from the current folder, left in the program's folder; and no data file
             # was written by a run that confirmed nothing.
             self.assertFalse(exists(desk, "C:\\elsewhere", "zfqsf.htm"))
@@ -92,6 +106,35 @@ class TrayProgramTest(unittest.TestCase):
             self.assertEqual(0, desk.wait_exit(program))
             # The refused file is still there, untouched: nothing was confirmed.
             self.assertEqual(foreign, desk.read_file(DATA))
+
+
+class SecondStartTest(unittest.TestCase):
+    def test_second_start_shows_the_first_copy_and_ends(self):
+        with WineDesktop("tray-second-start") as desk:
+            data = zfdata.data_file(zfdata.sample_vocabularies())
+            program = Program(desk, data)
+            first = desk.probe.pids_of("zfw32.exe")
+            second = desk.run(PROGRAM, cwd=PROGRAM_DIR)
+            self.assertEqual(0, desk.wait_exit(second))
+            # The first copy shows its Vocabularies page in front, as a click would.
+            tabbed = program.wait_tabbed()
+            desk.wait_for(lambda: (desk.probe.foreground() or {}).get("hwnd") == tabbed,
+                          message="the first copy's tabbed window in front")
+            self.assertEqual(0, program.selected_tab())
+            self.assertEqual(first, desk.probe.pids_of("zfw32.exe"))
+            self.assertFalse(desk.tray_icon_shown(1), "a second tray icon")
+
+            # While the first is busy with its open window, that window comes to the front.
+            notepad = desk.start_notepad("in front of the tabbed window\n", name="front.txt")
+            desk.probe.set_foreground(notepad)
+            desk.wait_for(lambda: (desk.probe.foreground() or {}).get("hwnd") == notepad,
+                          message="notepad in front")
+            third = desk.run(PROGRAM, cwd=PROGRAM_DIR)
+            self.assertEqual(0, desk.wait_exit(third))
+            desk.wait_for(lambda: (desk.probe.foreground() or {}).get("hwnd") == tabbed,
+                          message="the tabbed window in front again")
+            self.assertEqual(first, desk.probe.pids_of("zfw32.exe"))
+            self.assertEqual(data, program.data())
 
 
 def exists(desk, folder, name):

@@ -294,6 +294,14 @@ class Probe:
         USER counts and the handle count read 0."""
         return self.call("resources", pid)
 
+    def hold_file(self, path):
+        """Opens a file (Windows path) without sharing, as another program may, until
+        release_file: nobody else can read, write or move it meanwhile."""
+        return self.call("hold_file", path)["done"]
+
+    def release_file(self, path):
+        return self.call("release_file", path)["done"]
+
     # -- clipboard --------------------------------------------------------------------
 
     def clip_set(self, *pairs):

@@ -10,6 +10,7 @@ import zfdata
 from zfwine import build_dir
 
 PROGRAM = "C:\\Zembrafind\\zfw32.exe"
+DATA_FILE = "C:\\Zembrafind\\data.dat"
 MAIN_TITLE = "kestrelwin"
 TABBED_TITLE = "Zembrafind"
 
@@ -41,22 +42,30 @@ def screenshot_dir():
 class Program:
     """zfw32 running in a WineDesktop with the data file it was given."""
 
-    def __init__(self, desk, data=None):
+    def __init__(self, desk, data=None, hold_data=False):
+        """hold_data: the data file is held open without sharing (as another program may)
+        while the program starts, until the test releases it (release_data)."""
         self.desk = desk
         self.probe = desk.probe
         self.folder = desk.install_dist()
         self.data_path = os.path.join(self.folder, "data.dat")
         with open(self.data_path, "wb") as out:
             out.write(zfdata.data_file() if data is None else data)
-        desk.run(PROGRAM, cwd=self.folder)
+        if hold_data:
+            self.probe.hold_file(DATA_FILE)
+        self.process = desk.run(PROGRAM, cwd=self.folder)
         self.main = desk.wait_for(
             lambda: desk.probe.find_window(title=MAIN_TITLE, visible=None),
             message="the hidden main window")["hwnd"]
         desk.wait_for(desk.tray_icon_shown, message="the tray icon")
 
-    def data(self):
-        with open(self.data_path, "rb") as source:
+    def data(self, name="data.dat"):
+        """The bytes of data.dat, or of another file of the program's folder."""
+        with open(os.path.join(self.folder, name), "rb") as source:
             return source.read()
+
+    def release_data(self):
+        self.probe.release_file(DATA_FILE)
 
     # -- the tabbed window --------------------------------------------------------------
 

@@ -143,6 +143,16 @@ TEST(Vocabulary, IconFollowsTheDefaultWordInAnyCaseOnly) {
                                         "extract shell32.dll 0"}));
 }
 
+TEST(Vocabulary, NegativeIconIndexIsNoIconAndNeverAsked) {
+    FakeVocabPlatform platform;
+    Vocabulary vocabulary;
+    for (int32_t index : {-1, -2, INT32_MIN}) {
+        vocabulary.setIcon("shell32.dll", index);
+        EXPECT_EQ(vocabulary.icon(), nullptr) << index;
+    }
+    EXPECT_TRUE(platform.iconCalls.empty());
+}
+
 TEST(DataStore, CloneIsCompleteAndIndependent) {
     auto source = makeRichStore();
     source->reservedWord = 99;

@@ -1,9 +1,10 @@
-"""Read and start-up figures of zfw32.exe under Wine, printed by `make bench`: the time from
-dropping the tray icon on notepad to the "Keywords found" window for documents of 4 KB, 1 MB
-and 8 MB, against the read's fixed delays; the program's and notepad's CPU time during the
-read; the time from starting zfw32.exe to its tray icon against notepad's to its window; the
-sizes of the three programs; the keyword-line paste figures (paste_bench.py). Uses the
-end-to-end harness of tests/e2e."""
+"""Read, editing and start-up figures of zfw32.exe under Wine, printed by `make bench`: the
+time from dropping the tray icon on notepad to the "Keywords found" window for documents of
+4 KB, 1 MB and 8 MB, against the read's fixed delays; the program's and notepad's CPU time
+during the read; the time from starting zfw32.exe to its tray icon against notepad's to its
+window; the editing windows at the sizes users keep (tools/bench/editing_bench.py); pasting and
+dropping keyword lines (tools/bench/paste_bench.py); the sizes of the three programs.
+Uses the end-to-end harness of tests/e2e."""
 
 import os
 import random
@@ -12,6 +13,7 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
 
+import editing_bench  # noqa: E402
 import paste_bench  # noqa: E402
 import readingdesk as rd  # noqa: E402
 import zfdata  # noqa: E402
@@ -134,6 +136,18 @@ def start_up(desk):
     return program, program_seconds, watch.seconds()
 
 
+def read_once(pool, desk, name):
+    """(wall, zfw32 CPU) seconds of one read of a 4 KB document with every vocabulary of the
+    running program, whose tray icon is idle."""
+    notepad = open_notepad(desk, document(pool, 4 << 10), name)
+    figures = timed_read(desk, notepad, name, desk.tray_icon_image(), READ_TIMEOUT)
+    desk.probe.post(notepad, WM_CLOSE)
+    desk.wait_gone(notepad)
+    if figures is None:
+        raise AssertionError(f"no read result within {READ_TIMEOUT} s")
+    return figures[0], figures[1]
+
+
 def read_figures(pool, count, entries_each, sizes):
     """Start-up and read figures with `count` vocabularies of `entries_each` entries."""
     with WineDesktop("bench-read") as desk:
@@ -170,6 +184,7 @@ def main():
           f"{FIXED_DELAYS_MS} ms", flush=True)
     read_figures(pool, 8, 25, SIZES)
     read_figures(pool, 64, 300, SIZES[:1])
+    editing_bench.editing_figures(pool, vocabularies, lambda desk, name: read_once(pool, desk, name))
     paste_bench.paste_figures(pool)
     sizes = ", ".join(f"{name} {os.path.getsize(os.path.join(dist_dir(), name)) // 1024} KB"
                       for name in ("zfw32.exe", "install.exe", "uninstzfw.exe")

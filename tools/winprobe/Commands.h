@@ -51,11 +51,13 @@ void cmdListView(const Args& args, JsonObject& answer);
 void cmdListViewSetState(const Args& args, JsonObject& answer);
 void cmdListViewItemRect(const Args& args, JsonObject& answer);
 
-// Processes and the clipboard (SystemCommands.cpp).
+// Processes, held files and the clipboard (SystemCommands.cpp).
 void cmdProcesses(const Args& args, JsonObject& answer);
 void cmdAlive(const Args& args, JsonObject& answer);
 void cmdKill(const Args& args, JsonObject& answer);
 void cmdResources(const Args& args, JsonObject& answer);
+void cmdHoldFile(const Args& args, JsonObject& answer);
+void cmdReleaseFile(const Args& args, JsonObject& answer);
 void cmdClipSet(const Args& args, JsonObject& answer);
 void cmdClipText(const Args& args, JsonObject& answer);
 void cmdClipData(const Args& args, JsonObject& answer);

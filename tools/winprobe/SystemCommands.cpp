@@ -1,13 +1,21 @@
-// Commands on processes (list, liveness, resources) and on the system clipboard.
+// Commands on processes (list, liveness, resources), on files held open as another
+// program would, and on the system clipboard.
 #include "Commands.h"
 #include "Handles.h"
 
 #include <psapi.h>
 #include <tlhelp32.h>
 
+#include <map>
 #include <vector>
 
 namespace {
+
+// Files the probe holds open without sharing, by path, until released.
+std::map<std::string, HANDLE>& heldFiles() {
+    static std::map<std::string, HANDLE> files;
+    return files;
+}
 
 struct FormatName {
     UINT format;
@@ -117,6 +125,27 @@ void cmdResources(const Args& args, JsonObject& answer) {
     DWORD handles = 0;
     GetProcessHandleCount(process.get(), &handles);
     answer.addInt("handles", handles);
+}
+
+// Opens a file without sharing, so that no other program can read, write or move it,
+// and keeps it open until release_file.
+void cmdHoldFile(const Args& args, JsonObject& answer) {
+    HANDLE file = CreateFileW(fromUtf8(args.text(0)).c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        throw ProbeError("cannot open the file");
+    heldFiles()[args.text(0)] = file;
+    answer.addBool("done", true);
+}
+
+void cmdReleaseFile(const Args& args, JsonObject& answer) {
+    auto held = heldFiles().find(args.text(0));
+    bool found = held != heldFiles().end();
+    if (found) {
+        CloseHandle(held->second);
+        heldFiles().erase(held);
+    }
+    answer.addBool("done", found);
 }
 
 // Arguments: pairs of format and value; replaces the whole clipboard.

@@ -93,8 +93,8 @@ void cmdWindows(const Args&, JsonObject& answer) {
 
 void cmdWindow(const Args& args, JsonObject& answer) {
     HWND window = args.window(0);
-    // Asked once: a window that closes between two questions would otherwise
-    // "exist" without a record.
+    // Asked once: a window going away between two questions would answer "exists"
+    // without its record.
     const bool exists = IsWindow(window) != FALSE;
     answer.addBool("exists", exists);
     if (exists)

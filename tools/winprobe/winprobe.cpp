@@ -44,6 +44,8 @@ const Command kCommands[] = {
     {"alive", cmdAlive},
     {"kill", cmdKill},
     {"resources", cmdResources},
+    {"hold_file", cmdHoldFile},
+    {"release_file", cmdReleaseFile},
     {"clip_set", cmdClipSet},
     {"clip_text", cmdClipText},
     {"clip_data", cmdClipData},

@@ -13,6 +13,10 @@ IconHandle Win32VocabPlatform::shellIcon(const std::string& path) {
 }
 
 IconHandle Win32VocabPlatform::extractIcon(const std::string& file, int index) {
+    // ExtractIconA takes -1 as "count the icons" and answers the count.
+    if (index < 0) {
+        return nullptr;
+    }
     HICON icon = ExtractIconA(instance_, file.c_str(), static_cast<UINT>(index));
     // ExtractIconA answers 1, not a handle, for a file that holds no icons.
     if (icon == reinterpret_cast<HICON>(1)) {

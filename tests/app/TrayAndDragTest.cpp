@@ -1,0 +1,82 @@
+// The tray icon's click-or-hold decision, the second start, and the drag
+// start from the Vocabularies page after its commit.
+#include "app/logic/PageDrag.h"
+#include "app/logic/TrayClicks.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+TEST(TrayClicks, ReleaseWithinTheHoldIsAClickAndAHeldPressADrag) {
+    TrayClicks clicks;
+    EXPECT_EQ(clicks.onMouse(TrayMouse::LeftDown, false), TrayAction::WaitForHold);
+    // The release arrives during the wait.
+    EXPECT_EQ(clicks.onMouse(TrayMouse::LeftUp, false), TrayAction::OpenVocabularies);
+    EXPECT_EQ(clicks.afterHold(), TrayAction::Nothing);
+
+    EXPECT_EQ(clicks.onMouse(TrayMouse::LeftDown, false), TrayAction::WaitForHold);
+    EXPECT_EQ(clicks.afterHold(), TrayAction::StartDrag);
+    // The release that ends the drag opens nothing.
+    EXPECT_EQ(clicks.onMouse(TrayMouse::LeftUp, false), TrayAction::Nothing);
+
+    EXPECT_EQ(clicks.onMouse(TrayMouse::LeftDown, false), TrayAction::WaitForHold);
+    EXPECT_EQ(clicks.onMouse(TrayMouse::LeftDoubleClick, false), TrayAction::OpenVocabularies);
+    EXPECT_EQ(clicks.afterHold(), TrayAction::Nothing);
+    EXPECT_EQ(clicks.onMouse(TrayMouse::RightDown, false), TrayAction::ShowMenu);
+    EXPECT_EQ(clicks.onMouse(TrayMouse::Other, false), TrayAction::Nothing);
+}
+
+TEST(TrayClicks, WhileBusyAPressOnlyBringsTheProgramForward) {
+    TrayClicks clicks;
+    EXPECT_EQ(clicks.onMouse(TrayMouse::LeftDown, true), TrayAction::BringForward);
+    for (TrayMouse mouse : {TrayMouse::LeftUp, TrayMouse::LeftDoubleClick, TrayMouse::RightDown})
+        EXPECT_EQ(clicks.onMouse(mouse, true), TrayAction::Nothing);
+    EXPECT_EQ(clicks.afterHold(), TrayAction::Nothing);
+}
+
+// A second start shows the running copy's Vocabularies page, or, while that
+// one is busy, what it shows; it never opens a second editing window.
+TEST(TrayClicks, SecondStartActsLikeAClickOrShowsTheBusyWindow) {
+    EXPECT_EQ(TrayClicks::onSecondStart(false), TrayAction::OpenVocabularies);
+    EXPECT_EQ(TrayClicks::onSecondStart(true), TrayAction::ShowOpenWindow);
+}
+
+namespace {
+
+class FakeDrag : public PageDragHost {
+public:
+    bool commits = true;
+    bool buttonDown = true;
+    std::vector<std::string> calls;
+
+    bool commitEdits() override {
+        calls.push_back("commit");
+        return commits;
+    }
+    bool leftButtonDown() override {
+        calls.push_back("button");
+        return buttonDown;
+    }
+    void startDrag(int index) override { calls.push_back("drag " + std::to_string(index)); }
+};
+
+} // namespace
+
+TEST(PageDrag, StartsOnlyAfterASavedCommitWithTheButtonStillDown) {
+    FakeDrag ok;
+    startPageDrag(ok, 2);
+    EXPECT_EQ(ok.calls, (std::vector<std::string>{"commit", "button", "drag 2"}));
+
+    // A failed save: its message box took the release; a drag now would drop
+    // at once and click into the window under the pointer.
+    FakeDrag failed;
+    failed.commits = false;
+    startPageDrag(failed, 2);
+    EXPECT_EQ(failed.calls, std::vector<std::string>{"commit"});
+
+    FakeDrag released;
+    released.buttonDown = false;
+    startPageDrag(released, 0);
+    EXPECT_EQ(released.calls, (std::vector<std::string>{"commit", "button"}));
+}
