@@ -20,6 +20,9 @@
 #define IDC_TITLE_ANCHOR 152
 #define IDC_INIT 153
 #define IDC_HELP_BUTTON 154
+// Ctrl+Tab and Ctrl+Shift+Tab (also Ctrl+PageDown, Ctrl+PageUp): commands only.
+#define IDC_NEXT_TAB 155
+#define IDC_PREVIOUS_TAB 156
 
 // Texts (ids 180-199): the tray tip, the program's name as caption and
 // painted title, the tab titles in page order.

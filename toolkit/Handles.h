@@ -63,6 +63,9 @@ struct KernelTraits {
     static bool empty(HANDLE h) { return h == nullptr || h == INVALID_HANDLE_VALUE; }
     static void close(HANDLE h) { CloseHandle(h); }
 };
+struct HookTraits : NullIsEmpty<HHOOK> {
+    static void close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
 
 using Icon = Handle<IconTraits>;
 using Font = Handle<FontTraits>;
@@ -70,6 +73,7 @@ using Menu = Handle<MenuTraits>;
 using ImageList = Handle<ImageListTraits>;
 using GlobalMemory = Handle<GlobalTraits>;
 using KernelHandle = Handle<KernelTraits>;
+using Hook = Handle<HookTraits>;
 
 // Selects an object into a DC and puts the previous one back.
 class SelectedObject {

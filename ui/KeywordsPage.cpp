@@ -6,8 +6,18 @@
 #include "app/TabbedWindow.h"
 #include "resources/PageIds.h"
 #include "toolkit/RedrawFreeze.h"
+#include "ui/EntryListInput.h"
 #include "ui/KeywordEntryDialog.h"
+#include "ui/KeywordExchange.h"
 #include "ui/Messages.h"
+#include "ui/logic/KeywordImport.h"
+
+const MessageHandler<KeywordsPage> KeywordsPage::kMessages[] = {
+    {WM_DROPFILES, &KeywordsPage::onDropFiles},
+    {WM_DRAWCLIPBOARD, &KeywordsPage::onClipboardChanged},
+    {WM_CHANGECBCHAIN, &KeywordsPage::onClipboardChainChanged},
+    {WM_DESTROY, &KeywordsPage::onDestroy},
+};
 
 const CommandHandler<KeywordsPage> KeywordsPage::kCommands[] = {
     {IDC_KEYWORDS_VOCABULARY, &KeywordsPage::onVocabularyChosen, CBN_SELCHANGE},
@@ -24,9 +34,11 @@ const CommandHandler<KeywordsPage> KeywordsPage::kCommands[] = {
 
 const NotifyHandler<KeywordsPage> KeywordsPage::kNotifications[] = {
     {IDC_KEYWORDS_LIST, NM_DBLCLK, &KeywordsPage::onDoubleClick},
+    {IDC_KEYWORDS_LIST, NM_RETURN, &KeywordsPage::onDoubleClick},
+    {IDC_KEYWORDS_LIST, LVN_KEYDOWN, &KeywordsPage::onListKey},
 };
 
-const MessageMap<KeywordsPage> KeywordsPage::kMap{{}, kCommands, kNotifications};
+const MessageMap<KeywordsPage> KeywordsPage::kMap{kMessages, kCommands, kNotifications};
 
 KeywordsPage::~KeywordsPage() {
     // The clipboard outlives the page; it must not keep pointing at it.
@@ -46,6 +58,8 @@ BOOL KeywordsPage::onInit() {
     rows_.attach(item(IDC_KEYWORDS_LIST));
     picture_.attach(item(IDC_KEYWORDS_PICTURE));
     rows_.setUp();
+    takeEntryListInput(rows_.hwnd());
+    clipboardViewer_.join(hwnd());
     return TRUE;
 }
 
@@ -88,7 +102,9 @@ void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
 
 void KeywordsPage::updatePasteButton() {
     app().keywordClipboard.target = &rows_;
-    enableItem(IDC_KEYWORDS_PASTE, app().keywordClipboard.canPaste());
+    bool otherText = clipboardHoldsOtherText(app().mainWindowHandle, app().keywordCopyMark);
+    enableItem(IDC_KEYWORDS_PASTE,
+               chosenVocabulary() && (app().keywordClipboard.canPaste() || otherText));
 }
 
 Vocabulary* KeywordsPage::chosenVocabulary() const {
@@ -171,18 +187,32 @@ void KeywordsPage::onDown() {
     editRows(moveSelectedRowsDown);
 }
 
+// The rows go to the keyword clipboard, with their exact texts and modes,
+// and as text lines to the system clipboard for other programs.
 void KeywordsPage::onCopy() {
     KeywordClipboard& clipboard = app().keywordClipboard;
     clipboard.target = &rows_;
-    if (clipboard.copy())
-        enableItem(IDC_KEYWORDS_PASTE, true);
+    if (!clipboard.copy())
+        return;
+    enableItem(IDC_KEYWORDS_PASTE, true);
+    putKeywordLines(app().mainWindowHandle, writeKeywordLines(clipboard.texts, clipboard.modes),
+                    app().keywordCopyMark);
 }
 
+// Text another program put on the system clipboard is newer than the
+// keyword clipboard's rows, and wins; the program's own copy does not.
 void KeywordsPage::onPaste() {
     KeywordClipboard& clipboard = app().keywordClipboard;
     clipboard.target = &rows_;
     if (!chosenVocabulary())
         return;
+    std::string text;
+    if (takeOtherClipboardText(app().mainWindowHandle, app().keywordCopyMark, text)) {
+        KeywordImport import;
+        import.addText(text);
+        addImported(import);
+        return;
+    }
     bool pasted = editRows([&clipboard](EditableKeywordRows& rows) {
         clipboard.target = &rows;
         return clipboard.paste();
@@ -190,6 +220,67 @@ void KeywordsPage::onPaste() {
     clipboard.target = &rows_;
     if (pasted)
         rows_.ensureVisible(rows_.rowCount() - 1);
+}
+
+void KeywordsPage::addImported(const KeywordImport& import) {
+    Vocabulary* vocabulary = chosenVocabulary();
+    if (!vocabulary)
+        return;
+    if (!import.lines.empty()) {
+        std::vector<KeywordRow> added;
+        added.reserve(import.lines.size());
+        for (const KeywordLine& line : import.lines)
+            added.push_back({line.text, line.mode});
+        appendRows(added);
+        rows_.ensureVisible(rows_.rowCount() - 1);
+    }
+    std::string report = import.report(vocabulary->name.str());
+    if (!report.empty())
+        showMessageText(hwnd(), report, MB_ICONINFORMATION);
+}
+
+LRESULT KeywordsPage::onListKey(NMHDR* header) {
+    WORD key = reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey;
+    bool control = GetKeyState(VK_CONTROL) < 0;
+    if (control && key == 'A') {
+        ListView_SetItemState(rows_.hwnd(), -1, LVIS_SELECTED, LVIS_SELECTED);
+    } else if (control && key == 'C')
+        onCopy();
+    else if (control && key == 'V')
+        onPaste();
+    else if (!control && key == VK_DELETE)
+        onDelete();
+    return 0;
+}
+
+INT_PTR KeywordsPage::onDropFiles(WPARAM drop, LPARAM) {
+    std::vector<std::string> paths = takeDroppedPaths(reinterpret_cast<HDROP>(drop));
+    if (!chosenVocabulary()) {
+        showMessage(hwnd(), IDS_NO_VOCABULARY, MB_ICONSTOP);
+        return TRUE;
+    }
+    KeywordImport import;
+    Win32TextFiles files;
+    Win32AnsiCodePage codePage;
+    import.addFiles(paths, files, codePage);
+    addImported(import);
+    return TRUE;
+}
+
+INT_PTR KeywordsPage::onClipboardChanged(WPARAM w, LPARAM l) {
+    updatePasteButton();
+    clipboardViewer_.passOnChange(w, l);
+    return TRUE;
+}
+
+INT_PTR KeywordsPage::onClipboardChainChanged(WPARAM removed, LPARAM next) {
+    clipboardViewer_.chainChanged(removed, next);
+    return TRUE;
+}
+
+INT_PTR KeywordsPage::onDestroy(WPARAM, LPARAM) {
+    clipboardViewer_.leave();
+    return FALSE;
 }
 
 void KeywordsPage::onOk() {

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "toolkit/Dialog.h"
+#include "ui/ClipboardViewer.h"
 #include "ui/Icons.h"
 #include "ui/KeywordListView.h"
 
 #include <functional>
 #include <vector>
 
+class KeywordImport;
 class Vocabulary;
 class VocabularyTable;
 
@@ -23,6 +25,7 @@ public:
     static const MessageMap<KeywordsPage> kMap;
 
 private:
+    static const MessageHandler<KeywordsPage> kMessages[];
     static const CommandHandler<KeywordsPage> kCommands[];
     static const NotifyHandler<KeywordsPage> kNotifications[];
 
@@ -38,6 +41,14 @@ private:
     void onOk();
     void onCancel();
     LRESULT onDoubleClick(NMHDR*);
+    // Ctrl+A, Ctrl+C, Ctrl+V and Delete in the entry list.
+    LRESULT onListKey(NMHDR* header);
+    // WM_DROPFILES: wParam the drop.
+    INT_PTR onDropFiles(WPARAM drop, LPARAM);
+    // The clipboard viewer chain: Paste follows what the clipboard holds.
+    INT_PTR onClipboardChanged(WPARAM w, LPARAM l);
+    INT_PTR onClipboardChainChanged(WPARAM removed, LPARAM next);
+    INT_PTR onDestroy(WPARAM, LPARAM);
 
     // The vocabulary whose line is chosen in the box, or none.
     Vocabulary* chosenVocabulary() const;
@@ -51,8 +62,12 @@ private:
     void appendRows(const std::vector<KeywordRow>& added);
     void showIcon(const Vocabulary& vocabulary);
     void updatePasteButton();
+    // Appends the imported entries to the rows, drawing off, and to the
+    // vocabulary; says what was left out, if anything.
+    void addImported(const KeywordImport& import);
     HWND vocabularyBox() const;
 
     KeywordListView rows_;
     Picture picture_;
+    ClipboardViewer clipboardViewer_;
 };

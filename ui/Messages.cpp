@@ -5,6 +5,9 @@
 #include "toolkit/LoadText.h"
 
 void showMessage(HWND owner, UINT textId, UINT iconStyle) {
-    MessageBoxA(owner, loadText(textId).c_str(), loadText(IDS_APP_TITLE).c_str(),
-                MB_OK | iconStyle);
+    showMessageText(owner, loadText(textId), iconStyle);
+}
+
+void showMessageText(HWND owner, const std::string& text, UINT iconStyle) {
+    MessageBoxA(owner, text.c_str(), loadText(IDS_APP_TITLE).c_str(), MB_OK | iconStyle);
 }
