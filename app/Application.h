@@ -4,6 +4,7 @@
 
 #include "app/logic/ProgramData.h"
 #include "vocab/KeywordClipboard.h"
+#include "vocab/win32/Win32FileSystem.h"
 
 #include <windows.h>
 
@@ -43,6 +44,7 @@ public:
 
 private:
     HINSTANCE instance_ = nullptr;
+    Win32FileSystem files_;
     ProgramData data_;
     std::unique_ptr<DocumentWindowTracker> tracker_;
     bool busy_ = false;

@@ -11,6 +11,7 @@
 //   selectall title  sequence             a window-specific select-all pair
 //   goto      title  sequence             a window-specific Find pair
 #include "vocab/DataStore.h"
+#include "vocab/StdioFileSystem.h"
 
 #include <cstdio>
 #include <fstream>
@@ -96,5 +97,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    return store.save(argv[2]) ? 0 : 1;
+    StdioFileSystem files;
+    return store.save(files, argv[2]) ? 0 : 1;
 }
