@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/logic/ProgramData.h"
+#include "ui/logic/ClipboardCopyMark.h"
 #include "vocab/KeywordClipboard.h"
 #include "vocab/win32/Win32FileSystem.h"
 
@@ -38,6 +39,8 @@ public:
     HWND mainWindowHandle = nullptr;
     TabbedWindow* tabbedWindow = nullptr;
     KeywordClipboard keywordClipboard;
+    // What the Keywords page's "&Copy" last put on the system clipboard.
+    ClipboardCopyMark keywordCopyMark;
     DocumentWindowTracker& tracker() { return *tracker_; }
     // The one keywords-found window, or none.
     std::unique_ptr<KeywordsFoundWindow> keywordsFoundWindow;

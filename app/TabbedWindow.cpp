@@ -16,6 +16,17 @@ const CommandHandler<TabbedWindow> TabbedWindow::kCommands[] = {
     {IDCANCEL, &TabbedWindow::onCancel},
     {IDC_HELP_BUTTON, &TabbedWindow::onHelp},
     {IDC_INIT, &TabbedWindow::onInitAgain},
+    {IDC_NEXT_TAB, &TabbedWindow::onNextTab},
+    {IDC_PREVIOUS_TAB, &TabbedWindow::onPreviousTab},
+};
+
+// The tab control never takes the focus, so the tabs are switched by the
+// keys that property sheets use.
+const KeyCommand TabbedWindow::kTabKeys[] = {
+    {VK_TAB, false, IDC_NEXT_TAB},
+    {VK_TAB, true, IDC_PREVIOUS_TAB},
+    {VK_NEXT, false, IDC_NEXT_TAB},
+    {VK_PRIOR, false, IDC_PREVIOUS_TAB},
 };
 
 const NotifyHandler<TabbedWindow> TabbedWindow::kNotifications[] = {
@@ -72,6 +83,7 @@ BOOL TabbedWindow::onInit() {
     pages_[kSettingsPage] = settings_.create(hwnd());
     pages_[kAboutPage] = about_.create(hwnd());
     showPage(initialPage_);
+    tabKeys_ = std::make_unique<KeyCommands>(hwnd(), kTabKeys);
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     PostMessageA(hwnd(), WM_COMMAND, IDC_INIT, 0);
@@ -87,6 +99,14 @@ void TabbedWindow::onInitAgain() {
 void TabbedWindow::showPage(int page) {
     TabCtrl_SetCurSel(item(IDC_TABS), page);
     showSelectedPage();
+}
+
+void TabbedWindow::onNextTab() {
+    showPage((TabCtrl_GetCurSel(item(IDC_TABS)) + 1) % kPageCount);
+}
+
+void TabbedWindow::onPreviousTab() {
+    showPage((TabCtrl_GetCurSel(item(IDC_TABS)) + kPageCount - 1) % kPageCount);
 }
 
 LRESULT TabbedWindow::onTabChanged(NMHDR*) {
@@ -106,8 +126,9 @@ void TabbedWindow::showSelectedPage() {
     ShowWindow(page, SW_SHOW);
     if (selected == kKeywordsPage)
         keywords_.fill(vocabularies_.selectedIndex());
-    if (selected != kAboutPage)
-        SetFocus(page);
+    // Every page takes the focus, About too: the keys must not stay with a
+    // control of the page just hidden.
+    SetFocus(page);
 }
 
 void TabbedWindow::placePage(HWND page) const {

@@ -6,6 +6,7 @@
 
 #include "app/logic/EditingSession.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/KeyCommands.h"
 #include "ui/AboutPage.h"
 #include "ui/KeywordsPage.h"
 #include "ui/SettingsPage.h"
@@ -38,6 +39,7 @@ private:
     static const MessageHandler<TabbedWindow> kMessages[];
     static const CommandHandler<TabbedWindow> kCommands[];
     static const NotifyHandler<TabbedWindow> kNotifications[];
+    static const KeyCommand kTabKeys[];
 
     explicit TabbedWindow(int page);
     BOOL onInit() override;
@@ -47,6 +49,8 @@ private:
     void onCancel();
     void onHelp();
     void onInitAgain();
+    void onNextTab();
+    void onPreviousTab();
     LRESULT onTabChanged(NMHDR*);
 
     void showSelectedPage();
@@ -66,4 +70,5 @@ private:
     SettingsPage settings_;
     AboutPage about_;
     HWND pages_[kPageCount] = {};
+    std::unique_ptr<KeyCommands> tabKeys_;
 };

@@ -1,7 +1,7 @@
 #!/bin/sh
 # make bench: the keyword search benchmark (tools/bench/search_bench.cpp) and,
-# where Wine is installed, the read and start-up figures of zfw32.exe under
-# Wine (tools/bench/wine_bench.py) and its idle memory beside notepad's
+# where Wine is installed, the read, editing and start-up figures of zfw32.exe
+# under Wine (tools/bench/wine_bench.py) and its idle memory beside notepad's
 # (tools/bench/memory_bench.py). Builds the benchmark when it is missing.
 # The last line is the search benchmark's summary:
 #   speedup_vs_naive=<x> ratio_to_grep=<engine time / grep time>

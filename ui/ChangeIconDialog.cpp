@@ -3,6 +3,7 @@
 #include "ui/ChangeIconDialog.h"
 
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/OpenFileDialog.h"
 
 const MessageHandler<ChangeIconDialog> ChangeIconDialog::kMessages[] = {
@@ -66,7 +67,9 @@ INT_PTR ChangeIconDialog::onDrawItem(WPARAM, LPARAM drawItem) {
 
 void ChangeIconDialog::loadIcons() {
     int count = fileIconCount(fileName);
+    RedrawFreeze frozen(iconList());
     releaseIcons();
+    SendMessageA(iconList(), LB_INITSTORAGE, count, 0);
     for (int index = 0; index < count; ++index) {
         icons_.push_back(extractFileIcon(fileName, index));
         SendMessageA(iconList(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(icons_.back().get()));

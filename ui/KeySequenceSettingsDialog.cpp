@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "resources/SettingsIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/WindowSpecificDialog.h"
 
 const CommandHandler<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kCommands[] = {
@@ -41,8 +42,7 @@ HWND KeySequenceSettingsDialog::list() const {
 BOOL KeySequenceSettingsDialog::onInit() {
     addColumns();
     rows_ = readSequencePairs(store_, kind_);
-    for (int i = 0; i < static_cast<int>(rows_.size()); ++i)
-        insertRow(i);
+    fillRows();
     setItemText(IDC_KEYSEQ_DEFAULT, defaultSequence(store_, kind_));
     setTexts();
     return TRUE;
@@ -70,6 +70,14 @@ void KeySequenceSettingsDialog::addColumns() {
         ListView_InsertColumn(list(), i, &column);
     }
     ListView_SetExtendedListViewStyleEx(list(), LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+}
+
+// Drawing off while the rows go in: the list lays out and paints once.
+void KeySequenceSettingsDialog::fillRows() {
+    RedrawFreeze frozen(list());
+    ListView_SetItemCount(list(), static_cast<int>(rows_.size()));
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i)
+        insertRow(i);
 }
 
 void KeySequenceSettingsDialog::insertRow(int index) {

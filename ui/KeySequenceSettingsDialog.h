@@ -30,6 +30,7 @@ private:
 
     void setTexts();
     void addColumns();
+    void fillRows();
     void insertRow(int index);
     void showRow(int index);
     int selectedRow() const;

@@ -33,6 +33,10 @@ void KeywordListView::clear() const {
     ListView_DeleteAllItems(list_);
 }
 
+void KeywordListView::reserveRows(int count) const {
+    ListView_SetItemCount(list_, count);
+}
+
 void KeywordListView::selectAndFocus(int row) const {
     UINT states = LVIS_SELECTED | LVIS_FOCUSED;
     ListView_SetItemState(list_, row, states, states);
@@ -48,6 +52,10 @@ int KeywordListView::rowCount() const {
 
 bool KeywordListView::isSelected(int row) const {
     return ListView_GetItemState(list_, row, LVIS_SELECTED) & LVIS_SELECTED;
+}
+
+int KeywordListView::nextSelectedRow(int row) const {
+    return ListView_GetNextItem(list_, row, LVNI_SELECTED);
 }
 
 std::string KeywordListView::rowText(int row) const {

@@ -16,11 +16,14 @@ public:
     // and full-row selection.
     void setUp() const;
     void clear() const;
+    // Lets the control make room for `count` rows at once before a fill.
+    void reserveRows(int count) const;
     void selectAndFocus(int row) const;
     void ensureVisible(int row) const;
 
     int rowCount() const override;
     bool isSelected(int row) const override;
+    int nextSelectedRow(int row) const override;
     std::string rowText(int row) const override;
     int32_t rowMode(int row) const override;
     void appendRow(const std::string& text, int32_t mode) override;

@@ -5,8 +5,19 @@
 #include "app/Application.h"
 #include "app/TabbedWindow.h"
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
+#include "ui/EntryListInput.h"
 #include "ui/KeywordEntryDialog.h"
+#include "ui/KeywordExchange.h"
 #include "ui/Messages.h"
+#include "ui/logic/KeywordImport.h"
+
+const MessageHandler<KeywordsPage> KeywordsPage::kMessages[] = {
+    {WM_DROPFILES, &KeywordsPage::onDropFiles},
+    {WM_DRAWCLIPBOARD, &KeywordsPage::onClipboardChanged},
+    {WM_CHANGECBCHAIN, &KeywordsPage::onClipboardChainChanged},
+    {WM_DESTROY, &KeywordsPage::onDestroy},
+};
 
 const CommandHandler<KeywordsPage> KeywordsPage::kCommands[] = {
     {IDC_KEYWORDS_VOCABULARY, &KeywordsPage::onVocabularyChosen, CBN_SELCHANGE},
@@ -23,9 +34,11 @@ const CommandHandler<KeywordsPage> KeywordsPage::kCommands[] = {
 
 const NotifyHandler<KeywordsPage> KeywordsPage::kNotifications[] = {
     {IDC_KEYWORDS_LIST, NM_DBLCLK, &KeywordsPage::onDoubleClick},
+    {IDC_KEYWORDS_LIST, NM_RETURN, &KeywordsPage::onDoubleClick},
+    {IDC_KEYWORDS_LIST, LVN_KEYDOWN, &KeywordsPage::onListKey},
 };
 
-const MessageMap<KeywordsPage> KeywordsPage::kMap{{}, kCommands, kNotifications};
+const MessageMap<KeywordsPage> KeywordsPage::kMap{kMessages, kCommands, kNotifications};
 
 KeywordsPage::~KeywordsPage() {
     // The clipboard outlives the page; it must not keep pointing at it.
@@ -45,10 +58,14 @@ BOOL KeywordsPage::onInit() {
     rows_.attach(item(IDC_KEYWORDS_LIST));
     picture_.attach(item(IDC_KEYWORDS_PICTURE));
     rows_.setUp();
+    takeEntryListInput(rows_.hwnd());
+    clipboardViewer_.join(hwnd());
     return TRUE;
 }
 
 void KeywordsPage::fill(int index) {
+    RedrawFreeze frozenBox(vocabularyBox());
+    RedrawFreeze frozenRows(rows_.hwnd());
     SendMessageA(vocabularyBox(), CB_RESETCONTENT, 0, 0);
     rows_.clear();
     DataStore* store = app().store();
@@ -61,16 +78,22 @@ void KeywordsPage::fill(int index) {
     }
     if (index < 0 || index >= table->count())
         index = 0;
-    for (int line = 0; line < table->count(); ++line)
-        SendMessageA(vocabularyBox(), CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(table->at(line)->name.c_str()));
-    SendMessageA(vocabularyBox(), CB_SETCURSEL, index, 0);
+    fillVocabularyBox(*table, index);
     const Vocabulary& vocabulary = *table->at(index);
     showIcon(vocabulary);
+    rows_.reserveRows(vocabulary.keywords.count());
     appendVocabularyRows(vocabulary, rows_);
     if (rows_.rowCount() > 0)
         rows_.selectAndFocus(0);
     updatePasteButton();
+}
+
+void KeywordsPage::fillVocabularyBox(const VocabularyTable& table, int chosen) {
+    HWND box = vocabularyBox();
+    SendMessageA(box, CB_INITSTORAGE, table.count(), table.count() * 32);
+    for (int line = 0; line < table.count(); ++line)
+        SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(table.at(line)->name.c_str()));
+    SendMessageA(box, CB_SETCURSEL, chosen, 0);
 }
 
 void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
@@ -79,7 +102,9 @@ void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
 
 void KeywordsPage::updatePasteButton() {
     app().keywordClipboard.target = &rows_;
-    enableItem(IDC_KEYWORDS_PASTE, app().keywordClipboard.canPaste());
+    bool otherText = clipboardHoldsOtherText(app().mainWindowHandle, app().keywordCopyMark);
+    enableItem(IDC_KEYWORDS_PASTE,
+               chosenVocabulary() && (app().keywordClipboard.canPaste() || otherText));
 }
 
 Vocabulary* KeywordsPage::chosenVocabulary() const {
@@ -90,9 +115,26 @@ Vocabulary* KeywordsPage::chosenVocabulary() const {
     return store->vocabularies.at(static_cast<int>(line));
 }
 
-void KeywordsPage::writeBack() {
-    if (Vocabulary* vocabulary = chosenVocabulary())
-        writeRowsBack(rows_, *vocabulary);
+bool KeywordsPage::editRows(const std::function<bool(EditableKeywordRows&)>& edit) {
+    Vocabulary* vocabulary = chosenVocabulary();
+    RedrawFreeze frozen(rows_.hwnd());
+    if (!vocabulary)
+        return edit(rows_);
+    // Taken before the list changes, selection included: the same edit then
+    // gives the same rows, and no row is read back from the window.
+    KeywordEntryRows entries(*vocabulary, selectedRows(rows_));
+    if (!edit(rows_))
+        return false;
+    edit(entries);
+    entries.writeTo(*vocabulary);
+    return true;
+}
+
+void KeywordsPage::appendRows(const std::vector<KeywordRow>& added) {
+    editRows([&added](EditableKeywordRows& rows) {
+        ::appendRows(rows, added);
+        return !added.empty();
+    });
 }
 
 void KeywordsPage::onVocabularyChosen() {
@@ -109,8 +151,7 @@ void KeywordsPage::onAdd() {
     KeywordEntryDialog dialog;
     if (!dialog.run(hwnd()))
         return;
-    rows_.appendRow(dialog.text, dialog.match);
-    writeBack();
+    appendRows({{dialog.text, dialog.match}});
 }
 
 void KeywordsPage::onEdit() {
@@ -122,8 +163,10 @@ void KeywordsPage::onEdit() {
     dialog.match = rows_.rowMode(row);
     if (!dialog.run(hwnd()))
         return;
-    rows_.setRow(row, dialog.text, dialog.match);
-    writeBack();
+    editRows([&dialog, row](EditableKeywordRows& rows) {
+        rows.setRow(row, dialog.text, dialog.match);
+        return true;
+    });
 }
 
 LRESULT KeywordsPage::onDoubleClick(NMHDR*) {
@@ -132,40 +175,112 @@ LRESULT KeywordsPage::onDoubleClick(NMHDR*) {
 }
 
 void KeywordsPage::onDelete() {
-    if (deleteSelectedRows(rows_) > 0)
-        writeBack();
+    editRows([](EditableKeywordRows& rows) { return deleteSelectedRows(rows) > 0; });
 }
 
-void KeywordsPage::moveRows(bool (*move)(EditableKeywordRows&)) {
-    // One redraw for the whole block move instead of one per row.
-    LockWindowUpdate(rows_.hwnd());
-    if (move(rows_))
-        writeBack();
-    LockWindowUpdate(nullptr);
-}
-
+// Drawing stays frozen for the whole block move: no flicker, one redraw.
 void KeywordsPage::onUp() {
-    moveRows(moveSelectedRowsUp);
+    editRows(moveSelectedRowsUp);
 }
 
 void KeywordsPage::onDown() {
-    moveRows(moveSelectedRowsDown);
+    editRows(moveSelectedRowsDown);
 }
 
+// The rows go to the keyword clipboard, with their exact texts and modes,
+// and as text lines to the system clipboard for other programs.
 void KeywordsPage::onCopy() {
     KeywordClipboard& clipboard = app().keywordClipboard;
     clipboard.target = &rows_;
-    if (clipboard.copy())
-        enableItem(IDC_KEYWORDS_PASTE, true);
+    if (!clipboard.copy())
+        return;
+    enableItem(IDC_KEYWORDS_PASTE, true);
+    putKeywordLines(app().mainWindowHandle, writeKeywordLines(clipboard.texts, clipboard.modes),
+                    app().keywordCopyMark);
 }
 
+// Text another program put on the system clipboard is newer than the
+// keyword clipboard's rows, and wins; the program's own copy does not.
 void KeywordsPage::onPaste() {
     KeywordClipboard& clipboard = app().keywordClipboard;
     clipboard.target = &rows_;
-    if (!chosenVocabulary() || !clipboard.paste())
+    if (!chosenVocabulary())
         return;
-    writeBack();
-    rows_.ensureVisible(rows_.rowCount() - 1);
+    std::string text;
+    if (takeOtherClipboardText(app().mainWindowHandle, app().keywordCopyMark, text)) {
+        KeywordImport import;
+        import.addText(text);
+        addImported(import);
+        return;
+    }
+    bool pasted = editRows([&clipboard](EditableKeywordRows& rows) {
+        clipboard.target = &rows;
+        return clipboard.paste();
+    });
+    clipboard.target = &rows_;
+    if (pasted)
+        rows_.ensureVisible(rows_.rowCount() - 1);
+}
+
+void KeywordsPage::addImported(const KeywordImport& import) {
+    Vocabulary* vocabulary = chosenVocabulary();
+    if (!vocabulary)
+        return;
+    if (!import.lines.empty()) {
+        std::vector<KeywordRow> added;
+        added.reserve(import.lines.size());
+        for (const KeywordLine& line : import.lines)
+            added.push_back({line.text, line.mode});
+        appendRows(added);
+        rows_.ensureVisible(rows_.rowCount() - 1);
+    }
+    std::string report = import.report(vocabulary->name.str());
+    if (!report.empty())
+        showMessageText(hwnd(), report, MB_ICONINFORMATION);
+}
+
+LRESULT KeywordsPage::onListKey(NMHDR* header) {
+    WORD key = reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey;
+    bool control = GetKeyState(VK_CONTROL) < 0;
+    if (control && key == 'A') {
+        ListView_SetItemState(rows_.hwnd(), -1, LVIS_SELECTED, LVIS_SELECTED);
+    } else if (control && key == 'C')
+        onCopy();
+    else if (control && key == 'V')
+        onPaste();
+    else if (!control && key == VK_DELETE)
+        onDelete();
+    return 0;
+}
+
+INT_PTR KeywordsPage::onDropFiles(WPARAM drop, LPARAM) {
+    std::vector<std::string> paths = takeDroppedPaths(reinterpret_cast<HDROP>(drop));
+    if (!chosenVocabulary()) {
+        showMessage(hwnd(), IDS_NO_VOCABULARY, MB_ICONSTOP);
+        return TRUE;
+    }
+    KeywordImport import;
+    Win32TextFiles files;
+    Win32AnsiCodePage codePage;
+    import.addFiles(paths, files, codePage);
+    addImported(import);
+    return TRUE;
+}
+
+INT_PTR KeywordsPage::onClipboardChanged(WPARAM w, LPARAM l) {
+    updatePasteButton();
+    clipboardViewer_.passOnChange(w, l);
+    return TRUE;
+}
+
+INT_PTR KeywordsPage::onClipboardChainChanged(WPARAM removed, LPARAM next) {
+    clipboardViewer_.chainChanged(removed, next);
+    return TRUE;
+}
+
+INT_PTR KeywordsPage::onDestroy(WPARAM, LPARAM) {
+    clipboardViewer_.leave();
+    return FALSE;
 }
 
 void KeywordsPage::onOk() {

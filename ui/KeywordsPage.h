@@ -3,10 +3,16 @@
 #pragma once
 
 #include "toolkit/Dialog.h"
+#include "ui/ClipboardViewer.h"
 #include "ui/Icons.h"
 #include "ui/KeywordListView.h"
 
+#include <functional>
+#include <vector>
+
+class KeywordImport;
 class Vocabulary;
+class VocabularyTable;
 
 class KeywordsPage : public DialogImpl<KeywordsPage> {
 public:
@@ -19,6 +25,7 @@ public:
     static const MessageMap<KeywordsPage> kMap;
 
 private:
+    static const MessageHandler<KeywordsPage> kMessages[];
     static const CommandHandler<KeywordsPage> kCommands[];
     static const NotifyHandler<KeywordsPage> kNotifications[];
 
@@ -34,16 +41,33 @@ private:
     void onOk();
     void onCancel();
     LRESULT onDoubleClick(NMHDR*);
+    // Ctrl+A, Ctrl+C, Ctrl+V and Delete in the entry list.
+    LRESULT onListKey(NMHDR* header);
+    // WM_DROPFILES: wParam the drop.
+    INT_PTR onDropFiles(WPARAM drop, LPARAM);
+    // The clipboard viewer chain: Paste follows what the clipboard holds.
+    INT_PTR onClipboardChanged(WPARAM w, LPARAM l);
+    INT_PTR onClipboardChainChanged(WPARAM removed, LPARAM next);
+    INT_PTR onDestroy(WPARAM, LPARAM);
 
     // The vocabulary whose line is chosen in the box, or none.
     Vocabulary* chosenVocabulary() const;
-    void writeBack();
+    void fillVocabularyBox(const VocabularyTable& table, int chosen);
+    // One user action on the rows: `edit` runs on the list with its drawing
+    // frozen and, when it changed something, the same way on the chosen
+    // vocabulary's entries, which are then rebuilt once. Returns its answer.
+    bool editRows(const std::function<bool(EditableKeywordRows&)>& edit);
+    // Appends rows at the end of the list and of the vocabulary in one go
+    // (a bulk insertion: one redraw, one rebuild).
+    void appendRows(const std::vector<KeywordRow>& added);
     void showIcon(const Vocabulary& vocabulary);
     void updatePasteButton();
-    // Runs a block move with the list's drawing frozen.
-    void moveRows(bool (*move)(EditableKeywordRows&));
+    // Appends the imported entries to the rows, drawing off, and to the
+    // vocabulary; says what was left out, if anything.
+    void addImported(const KeywordImport& import);
     HWND vocabularyBox() const;
 
     KeywordListView rows_;
     Picture picture_;
+    ClipboardViewer clipboardViewer_;
 };

@@ -6,7 +6,9 @@
 #include "app/MainWindow.h"
 #include "app/TabbedWindow.h"
 #include "app/logic/PageDrag.h"
+#include "reading/win32/DocumentWindowTracker.h"
 #include "resources/PageIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/VocabularyPropertiesDialog.h"
@@ -20,6 +22,8 @@ const CommandHandler<VocabulariesPage> VocabulariesPage::kCommands[] = {
     {IDC_VOCAB_DOWN, &VocabulariesPage::onMoveDown},
     {IDOK, &VocabulariesPage::onOk},
     {IDCANCEL, &VocabulariesPage::onCancel},
+    {IDC_VOCAB_READ, &VocabulariesPage::onReadSelected},
+    {IDC_VOCAB_READ_ALL, &VocabulariesPage::onReadAll},
 };
 
 const NotifyHandler<VocabulariesPage> VocabulariesPage::kNotifications[] = {
@@ -28,6 +32,11 @@ const NotifyHandler<VocabulariesPage> VocabulariesPage::kNotifications[] = {
 };
 
 const MessageMap<VocabulariesPage> VocabulariesPage::kMap{{}, kCommands, kNotifications};
+
+const KeyCommand VocabulariesPage::kReadKeys[] = {
+    {'R', false, IDC_VOCAB_READ},
+    {'R', true, IDC_VOCAB_READ_ALL},
+};
 
 namespace {
 VocabularyTable* vocabularies() {
@@ -60,9 +69,12 @@ HWND VocabulariesPage::list() const {
 
 BOOL VocabulariesPage::onInit() {
     // The list shares the image list (LVS_SHAREIMAGELISTS): this page owns it.
-    images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1));
+    // Room for a full table at once: growing one image at a time copies
+    // every earlier image again.
+    images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, kMaxVocabularies, 8));
     ListView_SetImageList(list(), images_.get(), LVSIL_NORMAL);
     fill(0);
+    readKeys_ = std::make_unique<KeyCommands>(hwnd(), kReadKeys);
     return TRUE;
 }
 
@@ -73,6 +85,8 @@ int VocabulariesPage::selectedIndex() const {
 void VocabulariesPage::fill(int selected) {
     VocabularyTable* table = vocabularies();
     int count = table ? table->count() : 0;
+    RedrawFreeze frozen(list());
+    ListView_SetItemCount(list(), count);
     for (int index = 0; index < count; ++index) {
         const Vocabulary& vocabulary = *table->at(index);
         // The image list keeps a copy; our handle goes at the end of the turn.
@@ -180,6 +194,34 @@ LRESULT VocabulariesPage::onBeginDrag(NMHDR*) {
     Win32PageDrag drag;
     startPageDrag(drag, selected);
     return 0;
+}
+
+void VocabulariesPage::onReadSelected() {
+    int selected = selectedIndex();
+    if (selected < 0) {
+        showMessage(hwnd(), IDS_NO_VOCABULARY, MB_ICONINFORMATION);
+        return;
+    }
+    readByKey(selected);
+}
+
+void VocabulariesPage::onReadAll() {
+    readByKey(-1);
+}
+
+// Nothing is committed when there is nothing to read: the user stays in the
+// window with every edit. Otherwise the same commit as the drag's (no read
+// when the save failed and the window stays open), then the read, which the
+// main window starts once this window has closed.
+void VocabulariesPage::readByKey(int index) {
+    if (!IsWindow(app().tracker().window())) {
+        showMessage(hwnd(), IDS_NO_DOCUMENT, MB_ICONINFORMATION);
+        return;
+    }
+    if (!TabbedWindow::commitCurrent())
+        return;
+    if (app().mainWindow)
+        app().mainWindow->readByKey(index);
 }
 
 void VocabulariesPage::onOk() {

@@ -1,16 +1,17 @@
 // KeywordClipboard: copy and paste of keyword rows between vocabularies.
 #include "vocab/KeywordClipboard.h"
 
-bool KeywordClipboard::canCopy() const {
-    if (!target) {
-        return false;
-    }
-    for (int row = 0; row < target->rowCount(); ++row) {
-        if (target->isSelected(row)) {
-            return true;
+int KeywordRows::nextSelectedRow(int row) const {
+    for (int next = row + 1; next < rowCount(); ++next) {
+        if (isSelected(next)) {
+            return next;
         }
     }
-    return false;
+    return -1;
+}
+
+bool KeywordClipboard::canCopy() const {
+    return target && target->nextSelectedRow(-1) >= 0;
 }
 
 bool KeywordClipboard::canPaste() const {
@@ -23,11 +24,9 @@ bool KeywordClipboard::copy() {
     if (!target) {
         return false;
     }
-    for (int row = 0; row < target->rowCount(); ++row) {
-        if (target->isSelected(row)) {
-            texts.push_back(target->rowText(row));
-            modes.push_back(static_cast<uint16_t>(target->rowMode(row)));
-        }
+    for (int row = target->nextSelectedRow(-1); row >= 0; row = target->nextSelectedRow(row)) {
+        texts.push_back(target->rowText(row));
+        modes.push_back(static_cast<uint16_t>(target->rowMode(row)));
     }
     return !texts.empty();
 }

@@ -13,6 +13,9 @@ public:
     virtual ~KeywordRows() = default;
     virtual int rowCount() const = 0;
     virtual bool isSelected(int row) const = 0;
+    // The first selected row after `row` (-1 starts at the top), or -1. A list
+    // control finds it itself; asking it row by row costs a message a row.
+    virtual int nextSelectedRow(int row) const;
     virtual std::string rowText(int row) const = 0;
     virtual int32_t rowMode(int row) const = 0;
     // Appends a row: text, the mode's display text, the mode as item data.

@@ -7,7 +7,9 @@
 namespace {
 
 constexpr DWORD kMostMs = 1000;
-constexpr DWORD kSettleMs = 50;
+// The switch arrives asynchronously under Wine; a short poll notices it
+// (and the idle state) within a few milliseconds.
+constexpr DWORD kPollMs = 1;
 
 // Waits until the window's process has worked through its pending input,
 // its activation among it.
@@ -18,16 +20,17 @@ void AwaitInputIdle(HWND window, DWORD start) {
     if (!process)
         return;
     while (WaitForInputIdle(process.get(), 0) == WAIT_TIMEOUT && GetTickCount() - start < kMostMs)
-        PumpingWait(10);
+        PumpingWait(kPollMs);
 }
 
 } // namespace
 
-void BringToFront(HWND window) {
+void BringToFront(HWND window, DWORD settleMs) {
     SetForegroundWindow(window);
     DWORD start = GetTickCount();
     while (GetForegroundWindow() != window && GetTickCount() - start < kMostMs)
-        PumpingWait(10);
+        PumpingWait(kPollMs);
     AwaitInputIdle(window, start);
-    PumpingWait(kSettleMs);
+    if (settleMs != 0)
+        PumpingWait(settleMs);
 }

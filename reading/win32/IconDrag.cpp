@@ -8,10 +8,15 @@
 #include "reading/win32/Reads.h"
 #include "reading/win32/Win32Input.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kHalfIcon = 16;
-constexpr UINT kDragPeriodMs = 60;
+constexpr int kIconSize = 32;
+// Short enough that a release is noticed about a frame after it happens;
+// the image is moved only when the pointer has moved.
+constexpr UINT kDragPeriodMs = 15;
 constexpr DWORD kAfterStartMs = 50;
 constexpr DWORD kAfterDropClickMs = 100;
 
@@ -46,10 +51,15 @@ void IconDrag::start(HICON icon, int vocabularyIndex) {
     ImageList_ReplaceIcon(images_.get(), -1, icon);
     ImageList_DragShowNolock(TRUE);
     position_ = {hot.x - kHalfIcon, hot.y - kHalfIcon};
+    hotSpot_ = position_;
+    crossed_.clear();
+    crossedWindows_.clear();
     ImageList_BeginDrag(images_.get(), 0, position_.x, position_.y);
     ImageList_DragEnter(nullptr, position_.x, position_.y);
+    noteCrossed({0, 0, kIconSize, kIconSize});
     SetCursorPos(pointer.x, pointer.y);
-    ImageList_DragMove(pointer.x - kHalfIcon, pointer.y - kHalfIcon);
+    position_ = {pointer.x - kHalfIcon, pointer.y - kHalfIcon};
+    moveImage();
     PumpingWait(kAfterStartMs);
     // A tick of timer 1 during the wait may already have dropped the icon.
     if (active_)
@@ -64,8 +74,11 @@ void IconDrag::step() {
     if (IsDown(VK_LBUTTON)) {
         POINT pointer{};
         GetCursorPos(&pointer);
-        position_ = {pointer.x - kHalfIcon, pointer.y - kHalfIcon};
-        ImageList_DragMove(position_.x, position_.y);
+        POINT position{pointer.x - kHalfIcon, pointer.y - kHalfIcon};
+        if (active_ && (position.x != position_.x || position.y != position_.y)) {
+            position_ = position;
+            moveImage();
+        }
         return;
     }
     bool wasActive = active_;
@@ -82,10 +95,48 @@ void IconDrag::end() {
     ImageList_DragLeave(nullptr);
     ImageList_EndDrag();
     ImageList_Remove(images_.get(), 0);
-    // Wine cannot read other programs' windows back through the desktop's
-    // DC, so the drag "restores" black where it went; everything repaints.
-    RedrawWindow(nullptr, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    repaintCrossed();
+}
+
+// Wine cannot read other programs' windows back through the desktop's DC:
+// every window the image went over is left black. Those windows repaint,
+// and the desktop where the image was; a repaint of the whole screen made
+// every window flicker on Windows.
+void IconDrag::repaintCrossed() {
+    const UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME;
+    for (HWND window : crossedWindows_) {
+        if (IsWindow(window))
+            RedrawWindow(window, nullptr, nullptr, flags | RDW_ALLCHILDREN);
+    }
+    for (const RECT& area : crossed_)
+        RedrawWindow(GetDesktopWindow(), &area, nullptr, flags);
+    crossed_.clear();
+    crossedWindows_.clear();
+}
+
+// The image's corners and middle tell the windows it covers.
+void IconDrag::noteCrossed(const RECT& area) {
+    crossed_.push_back(area);
+    const POINT points[] = {{area.left, area.top},
+                            {area.right - 1, area.top},
+                            {area.left, area.bottom - 1},
+                            {area.right - 1, area.bottom - 1},
+                            {(area.left + area.right) / 2, (area.top + area.bottom) / 2}};
+    for (POINT point : points) {
+        HWND window = TopLevelWindowAt(point);
+        if (window && window != GetDesktopWindow() &&
+            std::find(crossedWindows_.begin(), crossedWindows_.end(), window) ==
+                crossedWindows_.end())
+            crossedWindows_.push_back(window);
+    }
+}
+
+// The image's top-left corner is the position less the hot spot.
+void IconDrag::moveImage() {
+    ImageList_DragMove(position_.x, position_.y);
+    int left = position_.x - hotSpot_.x;
+    int top = position_.y - hotSpot_.y;
+    noteCrossed({left, top, left + kIconSize, top + kIconSize});
 }
 
 // The window under the pointer comes to the front and gets a click at the

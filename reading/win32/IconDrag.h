@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 class IconDrag {
 public:
     explicit IconDrag(HWND mainWindow);
@@ -19,10 +21,19 @@ public:
 private:
     void end();
     void drop();
+    // Moves the image to `position_` and notes what it covers there.
+    void moveImage();
+    void noteCrossed(const RECT& area);
+    void repaintCrossed();
 
     HWND mainWindow_;
     ImageList images_;
     bool active_ = false;
     int vocabularyIndex_ = -1;
     POINT position_{};
+    POINT hotSpot_{};
+    // Where the image was drawn during this drag, and the windows it went
+    // over, to repaint at its end.
+    std::vector<RECT> crossed_;
+    std::vector<HWND> crossedWindows_;
 };

@@ -6,6 +6,7 @@
 #include "reading/win32/Foreground.h"
 #include "reading/win32/Win32Input.h"
 #include "resources/ReadingIds.h"
+#include "toolkit/RedrawFreeze.h"
 #include "toolkit/WindowText.h"
 #include "vocab/DataStore.h"
 
@@ -70,18 +71,17 @@ BOOL KeywordsFoundWindow::onInit() {
 // again for each vocabulary that follows.
 void KeywordsFoundWindow::addFound(const KeywordList& hits) {
     HWND list = item(IDC_FOUND_LIST);
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    RedrawFreeze frozen(list);
     for (const KeywordEntry& hit : hits) {
         found_.append(hit.text().view(), hit.matchMode);
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(hit.text().c_str()));
     }
     SendMessageA(list, LB_SETCURSEL, 0, 0);
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
 }
 
 void KeywordsFoundWindow::fillList() {
     HWND list = item(IDC_FOUND_LIST);
+    RedrawFreeze frozen(list);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     for (const KeywordEntry& entry : found_)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.text().c_str()));

@@ -5,7 +5,7 @@
 #include <vector>
 
 bool TextCapture::captureDocumentText(const DataStore& store, ClipboardKeeper& keeper) {
-    return CaptureDocumentText(*this, store, target_, keeper, text_);
+    return CaptureDocumentText(*this, store, target_, keeper, text_, clearing_);
 }
 
 ScreenPoint TextCapture::cursorPos() {
@@ -19,6 +19,17 @@ std::string TextCapture::windowTitle(WindowHandle window) {
     std::vector<char> title(GetWindowTextLengthA(handle) + 2);
     int length = GetWindowTextA(handle, title.data(), static_cast<int>(title.size()));
     return std::string(title.data(), length > 0 ? length : 0);
+}
+
+std::string TextCapture::windowClass(WindowHandle window) {
+    char name[256] = "";
+    int length = GetClassNameA(static_cast<HWND>(window), name, sizeof name);
+    return std::string(name, length > 0 ? length : 0);
+}
+
+DoubleClickRule TextCapture::doubleClickRule() {
+    return {GetDoubleClickTime(), GetSystemMetrics(SM_CXDOUBLECLK),
+            GetSystemMetrics(SM_CYDOUBLECLK)};
 }
 
 // The focus of another thread is visible only with its input attached.

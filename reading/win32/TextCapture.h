@@ -12,6 +12,7 @@ public:
     explicit TextCapture(ClipboardAccess& clipboard) : clipboard_(clipboard) {}
 
     void setTarget(HWND target) { target_ = target; }
+    void setClearing(SelectionClearing clearing) { clearing_ = clearing; }
     // Captures the target's text into text(); see CaptureDocumentText.
     bool captureDocumentText(const DataStore& store, ClipboardKeeper& keeper);
     const std::string& text() const { return text_; }
@@ -20,9 +21,17 @@ public:
     ClipboardAccess& clipboard() override { return clipboard_; }
     ScreenPoint cursorPos() override;
     void setCursorPos(ScreenPoint point) override { SetCursorPos(point.x, point.y); }
+    void leftClickAt(ScreenPoint point) override { SendLeftClickAt(point); }
     void showCursor(bool show) override { ShowCursor(show); }
     WindowHandle foregroundWindow() override { return GetForegroundWindow(); }
     std::string windowTitle(WindowHandle window) override;
+    std::string windowClass(WindowHandle window) override;
+    WindowHandle windowAt(ScreenPoint point) override {
+        return WindowFromPoint({point.x, point.y});
+    }
+    uint32_t tickCount() override { return GetTickCount(); }
+    DoubleClickRule doubleClickRule() override;
+    SentClick lastClick() override { return LastLeftClickSent(); }
     WindowHandle focusedControlOf(WindowHandle window) override;
     void redrawNow(WindowHandle window) override;
     std::string pasteText() override;
@@ -31,5 +40,6 @@ private:
     Win32Input input_;
     ClipboardAccess& clipboard_;
     HWND target_ = nullptr;
+    SelectionClearing clearing_ = SelectionClearing::ClickAtStartPoint;
     std::string text_;
 };

@@ -2,6 +2,7 @@
 // that the key player and the capture use on Windows.
 #pragma once
 
+#include "reading/DocumentCapture.h"
 #include "reading/InputSink.h"
 
 #include <windows.h>
@@ -10,6 +11,10 @@
 void SendKey(BYTE virtualKey, bool up);
 // One button event at the pointer's current position.
 void SendMouseButton(MouseButton button, bool up);
+// A left click (press and release) whose events carry `at` themselves.
+void SendLeftClickAt(ScreenPoint at);
+// The last left-button press these functions made.
+SentClick LastLeftClickSent();
 
 class Win32Input : public InputSink {
 public:

@@ -5,13 +5,18 @@ import os
 import time
 
 import zfdata
+import zfids
 
 PROGRAM_FOLDER = "C:\\Zembrafind"
+WORDPAD = "C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe"
 FOUND_TITLE = "Keywords found"
 EM_GETSEL = 0x00B0
+EM_GETMODIFY = 0x00B8
+EM_CHARFROMPOS = 0x00D7
+WM_GETTEXTLENGTH = 0x000E
 LB_GETITEMHEIGHT = 0x01A1
 WS_EX_TOPMOST = 0x0008
-GO_TO_ID = 202
+GO_TO_ID = zfids.IDC_FOUND_GO_TO
 
 
 def start_reader(desk, vocabularies, settings=None):
@@ -35,6 +40,20 @@ def document_point(desk, notepad):
     edit = desk.probe.control(notepad, cls="Edit")
     left, top, right, bottom = edit["rect"]
     return (left + right) // 2, top + (bottom - top) * 2 // 3
+
+
+def open_wordpad(desk, path, length, timeout=120):
+    """Opens the document in WordPad; returns (window, rich edit control) records once the
+    control holds `length` characters (WM_GETTEXT counts a line break as two)."""
+    desk.run(WORDPAD, args=[path])
+
+    def loaded():
+        for window in desk.probe.find_windows(cls="WORDPADTOP"):
+            edit = desk.probe.control(window["hwnd"], cls="RichEdit20W")
+            if edit and desk.probe.send(edit["hwnd"], WM_GETTEXTLENGTH) >= length:
+                return window, edit
+        return None
+    return desk.wait_for(loaded, timeout=timeout, message=f"WordPad showing {path}")
 
 
 def foreground(desk):
@@ -100,9 +119,22 @@ def read_by_drop(desk, point, idle_image):
 
 def edit_selection(desk, notepad):
     """(start, end) of the selection in notepad's edit control."""
-    edit = desk.probe.control(notepad, cls="Edit")
-    result = desk.probe.send(edit["hwnd"], EM_GETSEL) & 0xFFFFFFFF
+    return selection(desk, desk.probe.control(notepad, cls="Edit")["hwnd"])
+
+
+def selection(desk, control):
+    """(start, end) of an edit or rich edit control's selection (documents below 64 KB)."""
+    result = desk.probe.send(control, EM_GETSEL) & 0xFFFFFFFF
     return result & 0xFFFF, result >> 16
+
+
+def notepad_char_at(desk, notepad, point):
+    """The index of the character of notepad's text nearest to a screen point."""
+    edit = desk.probe.control(notepad, cls="Edit")
+    left, top, _, _ = edit["rect"]
+    border = 2  # the client edge
+    x, y = point[0] - left - border, point[1] - top - border
+    return desk.probe.send(edit["hwnd"], EM_CHARFROMPOS, 0, (y << 16) | x) & 0xFFFF
 
 
 def expected_selection(document, keyword):

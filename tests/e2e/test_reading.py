@@ -45,6 +45,12 @@ class ReadAllTest(unittest.TestCase):
             self.assertEqual(idle, desk.tray_icon_image())
             self.assertEqual("my own words", desk.probe.clip_text())
             self.assertEqual(b"\x07\x00\x09", desk.probe.clip_data("ZfUserMark"))
+            # The drop's click and the clearing click made no double click: nothing is
+            # selected, and the caret is within a character of the drop point.
+            start, end = rd.edit_selection(desk, notepad)
+            self.assertEqual(start, end)
+            dropped_at = rd.notepad_char_at(desk, notepad, rd.document_point(desk, notepad))
+            self.assertLessEqual(abs(start - dropped_at), 1)
             print(f"\nread all: drop to finished read {seconds:.2f} s, "
                   f"program CPU {cpu * 1000:.0f} ms", file=sys.stderr)
             desk.screenshot(os.path.join(build_dir(), "e2e-artifacts", "reading-found.png"))

@@ -15,9 +15,10 @@ namespace {
 WindowHandle const kDocument = reinterpret_cast<WindowHandle>(0x100);
 WindowHandle const kEditor = reinterpret_cast<WindowHandle>(0x101);
 
-// The window in front: an application that answers Ctrl+Insert from its
-// `copyOnAttempt`-th copy on, putting `content` on the clipboard once
-// `pastesUntilCopy` pastes have looked for it.
+// The window in front: an application that answers its copy keys (Insert 45,
+// C 67, with Ctrl) from its `copyOnAttempt`-th copy on,
+// putting `content` on the clipboard once `pastesUntilCopy` pastes have
+// looked for it.
 class FakeDesktop : public CapturePlatform {
 public:
     FakeDesktop() {
@@ -30,9 +31,24 @@ public:
         pointer = p;
         log("move " + std::to_string(p.x) + "," + std::to_string(p.y));
     }
+    void leftClickAt(ScreenPoint p) override {
+        log("click " + std::to_string(p.x) + "," + std::to_string(p.y));
+        input_.mouseButton(MouseButton::Left, false);
+        input_.mouseButton(MouseButton::Left, true);
+    }
     void showCursor(bool show) override { log(show ? "show" : "hide"); }
     WindowHandle foregroundWindow() override { return kDocument; }
     std::string windowTitle(WindowHandle) override { return title; }
+    std::string windowClass(WindowHandle window) override {
+        return window == kDocument ? windowClassName : "Other";
+    }
+    // The document spans x 100 to 499.
+    WindowHandle windowAt(ScreenPoint p) override {
+        return p.x >= 100 && p.x < 500 ? kEditor : nullptr;
+    }
+    uint32_t tickCount() override { return now; }
+    DoubleClickRule doubleClickRule() override { return {500, 4, 4}; }
+    SentClick lastClick() override { return dropClick; }
     WindowHandle focusedControlOf(WindowHandle window) override {
         log(window == kDocument ? "focus of document" : "focus of other");
         return kEditor;
@@ -51,6 +67,10 @@ public:
     FakeClipboard clipboard_;
     ScreenPoint pointer{300, 200};
     std::string title = "notes.txt - Notepad";
+    std::string windowClassName = "Notepad";
+    std::vector<int> copyKeys{45};
+    SentClick dropClick;
+    uint32_t now = 10000;
     int copyOnAttempt = 1;
     int pastesUntilCopy = 1;
     std::vector<std::pair<uint32_t, std::string>> content{{FakeClipboard::kText, "the document"}};
@@ -66,7 +86,9 @@ private:
 void FakeDesktop::onEvent(const std::string& event) {
     if (event == "+17" || event == "-17")
         ctrlDown_ = event[0] == '+';
-    if (event == "+45" && ctrlDown_ && ++copies >= copyOnAttempt && pendingPastes < 0)
+    bool copyKey = std::any_of(copyKeys.begin(), copyKeys.end(),
+                               [&](int key) { return event == "+" + std::to_string(key); });
+    if (copyKey && ctrlDown_ && ++copies >= copyOnAttempt && pendingPastes < 0)
         pendingPastes = pastesUntilCopy;
 }
 
@@ -83,7 +105,9 @@ struct Capture {
     ClipboardKeeper keeper{desktop.clipboard_};
     std::string text = "stale";
 
-    bool run() { return CaptureDocumentText(desktop, store, kDocument, keeper, text); }
+    bool run(SelectionClearing clearing = SelectionClearing::ClickAtStartPoint) {
+        return CaptureDocumentText(desktop, store, kDocument, keeper, text, clearing);
+    }
 };
 
 } // namespace
@@ -101,10 +125,13 @@ TEST(CaptureDocumentText, TakesTheTextOnceAfterThePastesItNeeded) {
 TEST(CaptureDocumentText, GivesUpAfterSixAttemptsOfFiftyPastes) {
     Capture c;
     c.desktop.copyOnAttempt = 99;
+    c.desktop.copyKeys = {45, 67};
     c.desktop.clipboard_.put({{FakeClipboard::kText, "user's text"}});
     EXPECT_FALSE(c.run());
     EXPECT_EQ(c.text, "");
     EXPECT_EQ(c.desktop.copies, 6);
+    EXPECT_EQ(c.desktop.count("+45"), 1);
+    EXPECT_EQ(c.desktop.count("+67"), 5);
     EXPECT_EQ(c.desktop.pastes, 300);
     EXPECT_EQ(c.desktop.count("+65"), 6);
     EXPECT_EQ(c.desktop.count("w50"), 6);
@@ -116,6 +143,7 @@ TEST(CaptureDocumentText, GivesUpAfterSixAttemptsOfFiftyPastes) {
 TEST(CaptureDocumentText, RetriesSelectAllUntilTheApplicationCopies) {
     Capture c;
     c.desktop.copyOnAttempt = 3;
+    c.desktop.copyKeys = {45, 67};
     ASSERT_TRUE(c.run());
     EXPECT_EQ(c.text, "the document");
     EXPECT_EQ(c.desktop.count("+65"), 3);
@@ -130,6 +158,54 @@ TEST(CaptureDocumentText, DataWithoutTextEndsTheCaptureWithAnEmptyText) {
     EXPECT_EQ(c.desktop.copies, 1);
     EXPECT_EQ(c.desktop.pastes, 50);
     EXPECT_EQ(c.desktop.count("L+"), 1);
+    EXPECT_EQ(c.desktop.count("+67"), 0); // data arrived: no second copy key
+}
+
+TEST(CaptureDocumentText, AnApplicationCopyingOnCtrlInsertGetsExactlyTheKeysItAlwaysGot) {
+    Capture c;
+    ASSERT_TRUE(c.run());
+    EXPECT_EQ(c.desktop.input_.events, (std::vector<std::string>{"+17",  "w1",
+                                                                 "+65",  "w1",
+                                                                 "-65",  "w1",
+                                                                 "-17",  "w50",
+                                                                 "+17",  "+45",
+                                                                 "-45",  "-17",
+                                                                 "w5",   "focus of document",
+                                                                 "hide", "move 300,200",
+                                                                 "w1",   "click 300,200",
+                                                                 "L+",   "L-",
+                                                                 "w1",   "move 300,200",
+                                                                 "show", "redraw editor",
+                                                                 "w50"}));
+}
+
+TEST(CaptureDocumentText, AnAttemptWithNoDataMakesTheNextOnesCopyWithCtrlC) {
+    Capture c;
+    c.desktop.copyKeys = {67};
+    ASSERT_TRUE(c.run());
+    EXPECT_EQ(c.text, "the document");
+    EXPECT_EQ(c.desktop.count("+65"), 2);
+    EXPECT_EQ(c.desktop.pastes, 51);
+    const auto& events = c.desktop.input_.events;
+    // The first attempt's Ctrl+Insert, then Ctrl+C in the same shape, no waits inside.
+    auto insert = std::find(events.begin(), events.end(), "+45");
+    auto letter = std::find(events.begin(), events.end(), "+67");
+    ASSERT_NE(insert, events.end());
+    ASSERT_NE(letter, events.end());
+    EXPECT_LT(insert, letter);
+    EXPECT_EQ(std::vector<std::string>(letter - 1, letter + 3),
+              (std::vector<std::string>{"+17", "+67", "-67", "-17"}));
+}
+
+TEST(CaptureDocumentText, AConsoleNeverGetsCtrlC) {
+    Capture c;
+    c.desktop.windowClassName = kConsoleWindowClass;
+    c.desktop.copyOnAttempt = 99;
+    c.desktop.copyKeys = {45, 67};
+    EXPECT_FALSE(c.run());
+    EXPECT_EQ(c.desktop.count("+45"), 6);
+    EXPECT_EQ(c.desktop.count("+67"), 0);
+    EXPECT_EQ(c.desktop.pastes, 300);
 }
 
 TEST(CaptureDocumentText, AClipboardThatWillNotOpenTypesNothing) {
@@ -166,10 +242,75 @@ TEST(CaptureDocumentText, ClicksAtTheStartPointAndPutsThePointerBack) {
     auto click = std::find(events.begin(), events.end(), "focus of document");
     ASSERT_NE(click, events.end());
     std::vector<std::string> tail(click, events.end());
-    EXPECT_EQ(tail,
-              (std::vector<std::string>{"focus of document", "hide", "move 300,200", "w1", "L+",
-                                        "L-", "w1", "move 10,20", "show", "redraw editor", "w50"}));
+    EXPECT_EQ(tail, (std::vector<std::string>{"focus of document", "hide", "move 300,200", "w1",
+                                              "click 300,200", "L+", "L-", "w1", "move 10,20",
+                                              "show", "redraw editor", "w50"}));
     EXPECT_EQ(c.desktop.pointer.x, 10);
+}
+
+// A keyboard read: after the copy, Ctrl+Home collapses the selection; the
+// pointer is neither moved, hidden nor clicked.
+TEST(CaptureDocumentText, AKeyboardCaptureCollapsesTheSelectionByKeyAndNeverClicks) {
+    Capture c;
+    ASSERT_TRUE(c.run(SelectionClearing::CollapseByKey));
+    EXPECT_EQ(c.text, "the document");
+    const auto& events = c.desktop.input_.events;
+    auto copy = std::find(events.begin(), events.end(), "-45");
+    ASSERT_NE(copy, events.end());
+    auto paste = std::find(copy, events.end(), "w5");
+    ASSERT_NE(paste, events.end());
+    std::vector<std::string> tail(paste + 1, events.end());
+    std::vector<std::string> keys;
+    for (const std::string& event : tail)
+        if (event[0] == '+' || event[0] == '-')
+            keys.push_back(event);
+    EXPECT_EQ(keys, (std::vector<std::string>{"+17", "+36", "-36", "-17"}));
+    EXPECT_EQ(tail.back(), "w50");
+    for (const std::string& event : events) {
+        EXPECT_NE(event[0], 'L') << "a click";
+        EXPECT_NE(event.rfind("move", 0), 0u) << event;
+        EXPECT_NE(event, "hide");
+    }
+}
+
+TEST(PlanClearingClick, KeepsTheClickFromPairingWithTheDropClick) {
+    const DoubleClickRule rule{500, 4, 4};
+    auto inDocument = [](ScreenPoint p) { return p.x >= 100 && p.x < 500; };
+    struct Case {
+        const char* what;
+        SentClick previous;
+        ScreenPoint at;
+        int x;
+        unsigned waitMs;
+    };
+    const Case cases[] = {
+        {"no click before", {}, {300, 200}, 300, 0},
+        {"drop click 250 ms before: beside it", {true, {300, 200}, 9750}, {300, 200}, 303, 0},
+        {"one pixel away", {true, {301, 199}, 9750}, {300, 200}, 304, 0},
+        {"right side outside: left", {true, {498, 200}, 9750}, {498, 200}, 495, 0},
+        {"neither side: wait", {true, {300, 200}, 9750}, {300, 200}, 300, 250},
+        {"double-click time over", {true, {300, 200}, 9500}, {300, 200}, 300, 0},
+        {"outside the rectangle", {true, {303, 200}, 9900}, {300, 200}, 300, 0},
+        {"clock wrapped", {true, {300, 200}, 0xFFFFFF00u}, {300, 200}, 300, 0},
+    };
+    for (const Case& k : cases) {
+        bool narrow = std::string(k.what) == "neither side: wait";
+        ClickPlan plan = PlanClearingClick(k.at, k.previous, 10000, rule,
+                                           [&](ScreenPoint p) { return !narrow && inDocument(p); });
+        EXPECT_EQ(plan.at.x, k.x) << k.what;
+        EXPECT_EQ(plan.at.y, k.at.y) << k.what;
+        EXPECT_EQ(plan.waitMs, k.waitMs) << k.what;
+    }
+}
+
+TEST(CaptureDocumentText, ClearsBesideTheDropClickWithoutWaiting) {
+    Capture c;
+    c.desktop.dropClick = {true, {300, 200}, 9700};
+    ASSERT_TRUE(c.run());
+    EXPECT_EQ(c.desktop.count("move 303,200"), 1);
+    EXPECT_EQ(c.desktop.count("click 303,200"), 1);
+    EXPECT_EQ(c.desktop.count("move 300,200"), 1); // the pointer back
+    EXPECT_EQ(c.desktop.input_.waitedMs, 50u + 3 + 50 + 5 + 2);
 }
 
 TEST(ClipboardKeeper, PutsTheUsersClipboardBackAndMarksIt) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 namespace {
@@ -181,6 +182,139 @@ TEST(KeywordClipboardRows, CopiedRowsPasteIntoAnotherVocabularyWithTheirModes) {
     clipboard.target = &target;
     EXPECT_FALSE(clipboard.paste());
     EXPECT_EQ(target.rowCount(), 5);
+}
+
+// A list control that counts what the program asks of it, one message each,
+// and finds the next selected row itself as the control does.
+class CountingRows : public EditableKeywordRows {
+public:
+    std::vector<std::string> texts;
+    std::set<int> selected;
+    mutable int operations = 0;
+
+    explicit CountingRows(int count) {
+        for (int i = 0; i < count; ++i)
+            texts.push_back("r" + std::to_string(i));
+    }
+    int rowCount() const override { return count(static_cast<int>(texts.size())); }
+    bool isSelected(int row) const override { return count(selected.count(row) > 0); }
+    int nextSelectedRow(int row) const override {
+        auto next = selected.upper_bound(row);
+        return count(next == selected.end() ? -1 : *next);
+    }
+    std::string rowText(int row) const override { return count(texts.at(row)); }
+    int32_t rowMode(int) const override { return count(AnyWord); }
+    void appendRow(const std::string& text, int32_t) override {
+        ++operations;
+        texts.push_back(text);
+    }
+    void insertRow(int row, const std::string& text, int32_t) override {
+        ++operations;
+        texts.insert(texts.begin() + row, text);
+        shiftSelection(row, +1);
+    }
+    void setRow(int row, const std::string& text, int32_t) override {
+        ++operations;
+        texts.at(row) = text;
+    }
+    void deleteRow(int row) override {
+        ++operations;
+        selected.erase(row);
+        texts.erase(texts.begin() + row);
+        shiftSelection(row, -1);
+    }
+    void setSelected(int row, bool on) override {
+        ++operations;
+        if (on)
+            selected.insert(row);
+        else
+            selected.erase(row);
+    }
+
+private:
+    template <class T> T count(T value) const {
+        ++operations;
+        return value;
+    }
+    // The control keeps each row's state when rows above it come or go.
+    void shiftSelection(int from, int by) {
+        std::set<int> shifted;
+        for (int row : selected)
+            shifted.insert(row >= from ? row + by : row);
+        selected = shifted;
+    }
+};
+
+// A block of 3 rows, 100 scattered rows and a copy of 3 in a list of 2,000:
+// what each costs in messages follows the block, whatever the list's length.
+TEST(KeywordRowCost, BlockEditsTouchOnlyTheirRows) {
+    CountingRows rows(2000);
+    rows.selected = {1000, 1001, 1002};
+    ASSERT_TRUE(moveSelectedRowsUp(rows));
+    EXPECT_EQ(rows.texts[999], "r1000");
+    EXPECT_EQ(rows.texts[1002], "r999");
+    EXPECT_EQ(rows.selected, (std::set<int>{999, 1000, 1001}));
+    EXPECT_LE(rows.operations, 4 + 3 * 5);
+
+    rows.operations = 0;
+    ASSERT_TRUE(moveSelectedRowsDown(rows));
+    EXPECT_EQ(rows.texts[999], "r999");
+    EXPECT_LE(rows.operations, 5 + 3 * 5);
+
+    rows.operations = 0;
+    KeywordClipboard clipboard;
+    clipboard.target = &rows;
+    ASSERT_TRUE(clipboard.copy());
+    EXPECT_EQ(clipboard.texts, (std::vector<std::string>{"r1000", "r1001", "r1002"}));
+    ASSERT_TRUE(clipboard.paste());
+    EXPECT_EQ(rows.texts.back(), "r1002");
+    EXPECT_LE(rows.operations, 4 + 3 * 3 + 3);
+
+    rows.operations = 0;
+    rows.selected.clear();
+    for (int row = 5; row < 2000; row += 20)
+        rows.selected.insert(row);
+    EXPECT_EQ(deleteSelectedRows(rows), 100);
+    EXPECT_EQ(rows.texts.size(), 1903u);
+    EXPECT_EQ(rows.texts[5], "r6");
+    EXPECT_TRUE(rows.selected.empty());
+    EXPECT_LE(rows.operations, 101 + 100);
+}
+
+// The page edits the list and, the same way, the vocabulary's entries in
+// memory: after each action the vocabulary holds exactly the rows.
+TEST(KeywordEntryRowsTwin, TheSameEditKeepsTheVocabularyEqualToTheRows) {
+    Vocabulary vocabulary;
+    FakeRows shown = FakeRows::numbered(7, {});
+    writeRowsBack(shown, vocabulary);
+    auto editBoth = [&](std::vector<int> selection, bool (*edit)(EditableKeywordRows&)) {
+        for (Row& row : shown.rows)
+            row.selected = false;
+        for (int row : selection)
+            shown.setSelected(row, true);
+        KeywordEntryRows twin(vocabulary, selectedRows(shown));
+        bool changed = edit(shown);
+        EXPECT_EQ(edit(twin), changed);
+        twin.writeTo(vocabulary);
+        Vocabulary fromRows;
+        writeRowsBack(shown, fromRows);
+        EXPECT_EQ(entries(vocabulary), entries(fromRows));
+        return changed;
+    };
+    auto deleteRows = [](EditableKeywordRows& rows) { return deleteSelectedRows(rows) > 0; };
+    EXPECT_TRUE(editBoth({2, 3, 6}, deleteRows));
+    EXPECT_TRUE(editBoth({1, 2}, moveSelectedRowsUp));
+    EXPECT_TRUE(editBoth({0, 2}, moveSelectedRowsDown));
+    EXPECT_FALSE(editBoth({0, 2}, moveSelectedRowsUp));
+    EXPECT_FALSE(editBoth({1, 3}, moveSelectedRowsDown));
+    using Entries = std::vector<std::pair<std::string, int32_t>>;
+    EXPECT_EQ(entries(vocabulary), (Entries{{"r4", 1}, {"r1", 1}, {"r5", 2}, {"r0", 0}}));
+
+    KeywordEntryRows appended(vocabulary, {});
+    appendRows(appended, {{"new", ExactPhrase}, {"", AllWords}});
+    appended.writeTo(vocabulary);
+    EXPECT_EQ(vocabulary.keywords.count(), 6);
+    EXPECT_EQ(entries(vocabulary).back(), (std::pair<std::string, int32_t>{"", AllWords}));
 }
 
 } // namespace

@@ -1,8 +1,10 @@
-"""Read and start-up figures of zfw32.exe under Wine, printed by `make bench`: the time from
-dropping the tray icon on notepad to the "Keywords found" window for documents of 4 KB, 1 MB
-and 8 MB, against the read's fixed delays; the program's and notepad's CPU time during the
-read; the time from starting zfw32.exe to its tray icon against notepad's to its window; the
-sizes of the three programs. Uses the end-to-end harness of tests/e2e."""
+"""Read, editing and start-up figures of zfw32.exe under Wine, printed by `make bench`: the
+time from dropping the tray icon on notepad and on WordPad to the "Keywords found" window for
+documents of 4 KB, 1 MB and 8 MB, against the read's fixed delays; the program's and the
+document program's CPU time during the read; the time from starting zfw32.exe to its tray
+icon against notepad's to its window; the editing windows at the sizes users keep
+(tools/bench/editing_bench.py); pasting and dropping keyword lines (tools/bench/paste_bench.py);
+the sizes of the three programs. Uses the end-to-end harness of tests/e2e."""
 
 import os
 import random
@@ -11,6 +13,8 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
 
+import editing_bench  # noqa: E402
+import paste_bench  # noqa: E402
 import readingdesk as rd  # noqa: E402
 import zfdata  # noqa: E402
 from zfwine import WineDesktop, dist_dir  # noqa: E402
@@ -19,9 +23,13 @@ from zfwine import WineDesktop, dist_dir  # noqa: E402
 # the select-all keys (three 1 ms waits), after select-all, the first paste poll, the
 # clearing click (two 1 ms waits), after the click, and before the results.
 FIXED_DELAYS_MS = 100 + 50 + 3 + 50 + 5 + 2 + 50 + 500
+# WordPad ignores Ctrl+Insert: a first attempt of select-all, its wait and 50 polls of 5 ms
+# comes before the one with Ctrl+C.
+WORDPAD_DELAYS_MS = FIXED_DELAYS_MS + 3 + 50 + 50 * 5
 SIZES = [("4 KB", 4 << 10), ("1 MB", 1 << 20), ("8 MB", 8 << 20)]
 # A read that takes longer is reported as such, and the larger documents are not read.
 READ_TIMEOUT = 240
+WORDPAD_LOAD_TIMEOUT = 90
 WM_CLOSE = 0x0010
 WM_GETTEXTLENGTH = 0x000E
 
@@ -90,21 +98,39 @@ def found_with_hits(desk):
     return None
 
 
-def timed_read(desk, notepad, name, idle, timeout):
-    """Drops the tray icon on notepad: seconds from the release to the end of the read (the
+def open_wordpad(desk, text, name):
+    """Opens the text in WordPad; returns its window and the drop point on its text, or
+    None when it has not shown the whole text within WORDPAD_LOAD_TIMEOUT (Wine's rich edit
+    lays out a 1 MB document of short lines in minutes on a loaded machine)."""
+    path = f"C:\\zfdocs\\{name}"
+    data = text.replace("\n", "\r\n").encode("cp1252")
+    desk.write_file(path, data)
+    try:
+        window, edit = rd.open_wordpad(desk, path, len(data), timeout=WORDPAD_LOAD_TIMEOUT)
+    except AssertionError:
+        for process in desk.probe.find_windows(cls="WORDPADTOP"):
+            desk.probe.kill(process["pid"])
+        return None
+    return window["hwnd"], rd.centre(edit["rect"])
+
+
+def timed_read(desk, point, name, idle, timeout):
+    """Drops the tray icon at the point in a document: seconds from the release to the end of the read (the
     idle tray icon, right after the Keywords found window is brought to the front with its
     hits; a read of all vocabularies shows the window, empty, from its start), and the CPU
-    seconds of zfw32 and of notepad meanwhile; None when the read takes longer than
+    seconds of zfw32 and of the document's program meanwhile; None when the read takes longer than
     `timeout` seconds."""
     old = rd.found_window(desk)
     if old:
         desk.probe.post(old["hwnd"], WM_CLOSE)
         desk.wait_gone(old["hwnd"])
     rd.put_desktop_in_front(desk)
-    rd.drag_tray_icon(desk, rd.document_point(desk, notepad))
-    watch = rd.Stopwatch()
+    # The CPU times are taken first: scanning /proc after the release would delay seeing
+    # the end of the read on a loaded machine.
     program_before = process_cpu_seconds(desk, "zfw32.exe")
-    notepad_before = process_cpu_seconds(desk, name)
+    document_before = process_cpu_seconds(desk, name)
+    rd.drag_tray_icon(desk, point)
+    watch = rd.Stopwatch()
     try:
         rd.wait_busy(desk, timeout=timeout)
         desk.wait_for(lambda: desk.tray_icon_image() == idle, timeout=timeout, interval=0.01,
@@ -112,10 +138,8 @@ def timed_read(desk, notepad, name, idle, timeout):
     except AssertionError:
         return None
     seconds = watch.seconds()
-    if not found_with_hits(desk):
-        raise AssertionError("the read ended without the Keywords found window")
     return (seconds, process_cpu_seconds(desk, "zfw32.exe") - program_before,
-            process_cpu_seconds(desk, name) - notepad_before)
+            process_cpu_seconds(desk, name) - document_before)
 
 
 def start_up(desk):
@@ -132,8 +156,22 @@ def start_up(desk):
     return program, program_seconds, watch.seconds()
 
 
-def read_figures(pool, count, entries_each, sizes):
-    """Start-up and read figures with `count` vocabularies of `entries_each` entries."""
+def read_once(pool, desk, name):
+    """(wall, zfw32 CPU) seconds of one read of a 4 KB document with every vocabulary of the
+    running program, whose tray icon is idle."""
+    notepad = open_notepad(desk, document(pool, 4 << 10), name)
+    figures = timed_read(desk, rd.document_point(desk, notepad), name, desk.tray_icon_image(),
+                         READ_TIMEOUT)
+    desk.probe.post(notepad, WM_CLOSE)
+    desk.wait_gone(notepad)
+    if figures is None:
+        raise AssertionError(f"no read result within {READ_TIMEOUT} s")
+    return figures[0], figures[1]
+
+
+def read_figures(pool, count, entries_each, sizes, programs):
+    """Start-up and read figures with `count` vocabularies of `entries_each` entries, in
+    each of the programs ("notepad", "wordpad")."""
     with WineDesktop("bench-read") as desk:
         desk.install_dist(rd.PROGRAM_FOLDER)
         desk.write_file(rd.PROGRAM_FOLDER + "\\data.dat",
@@ -143,31 +181,61 @@ def read_figures(pool, count, entries_each, sizes):
         print(f"{count} vocabularies x {entries_each} entries: zfw32.exe to its tray icon "
               f"{program_seconds * 1000:.0f} ms, notepad to its window "
               f"{notepad_seconds * 1000:.0f} ms")
-        print(f"  {'document':8} {'hits':>5} {'drop to results':>15} {'beyond delays':>13} "
-              f"{'zfw32 CPU':>9} {'notepad CPU':>11}")
+        print(f"  {'program':8} {'document':8} {'hits':>5} {'drop to results':>15} "
+              f"{'beyond delays':>13} {'zfw32 CPU':>9} {'its CPU':>8}")
         for label, size in sizes:
-            name = f"doc{size}.txt"
-            notepad = open_notepad(desk, document(pool, size), name)
-            figures = timed_read(desk, notepad, name, idle, READ_TIMEOUT)
-            if figures is None:
-                print(f"  {label:8} no result within {READ_TIMEOUT} s: larger documents "
-                      "skipped", flush=True)
-                return
-            seconds, program_cpu, notepad_cpu = figures
-            hits = len(rd.found_list(desk, rd.found_window(desk))[0]["items"])
-            print(f"  {label:8} {hits:5} {seconds * 1000:12.0f} ms "
-                  f"{seconds * 1000 - FIXED_DELAYS_MS:10.0f} ms {program_cpu * 1000:6.0f} ms "
-                  f"{notepad_cpu * 1000:8.0f} ms", flush=True)
-            desk.probe.post(notepad, WM_CLOSE)
-            desk.wait_gone(notepad)
+            for program in list(programs):
+                if not timed_program_read(desk, pool, program, label, size, idle):
+                    programs.remove(program)
+
+
+def timed_program_read(desk, pool, program, label, size, idle):
+    """One read of a document of `size` bytes in notepad or WordPad, printed; False when
+    it took too long (the larger documents are then skipped in that program)."""
+    name = f"doc{size}-{program}.txt"
+    if program == "notepad":
+        window = open_notepad(desk, document(pool, size), name)
+        point, delays = rd.document_point(desk, window), FIXED_DELAYS_MS
+    else:
+        opened = open_wordpad(desk, document(pool, size), name)
+        if opened is None:
+            print(f"  {program:8} {label:8} not shown by WordPad within {WORDPAD_LOAD_TIMEOUT} s "
+                  "(Wine's rich edit): larger documents skipped", flush=True)
+            return False
+        (window, point), delays = opened, WORDPAD_DELAYS_MS
+    figures = timed_read(desk, point, name, idle, READ_TIMEOUT)
+    if figures is None:
+        print(f"  {program:8} {label:8} no result within {READ_TIMEOUT} s: larger documents "
+              "skipped", flush=True)
+        return False
+    seconds, program_cpu, document_cpu = figures
+    if not found_with_hits(desk):
+        if program == "notepad":
+            raise AssertionError("the read ended without the Keywords found window")
+        # WordPad under Wine may not copy a large document within the capture's six
+        # attempts; the program is ended, since it may still be working on the keys.
+        print(f"  {program:8} {label:8} read ended after {seconds * 1000:.0f} ms without "
+              "hits (no text copied): larger documents skipped", flush=True)
+        desk.probe.kill(desk.probe.window(window)["pid"])
+        return False
+    hits = len(rd.found_list(desk, rd.found_window(desk))[0]["items"])
+    print(f"  {program:8} {label:8} {hits:5} {seconds * 1000:12.0f} ms "
+          f"{seconds * 1000 - delays:10.0f} ms {program_cpu * 1000:6.0f} ms "
+          f"{document_cpu * 1000:5.0f} ms", flush=True)
+    desk.probe.post(window, WM_CLOSE)
+    desk.wait_gone(window)
+    return True
 
 
 def main():
     pool = dictionary()
     print(f"reads with all vocabularies under Wine; the read's fixed delays are "
-          f"{FIXED_DELAYS_MS} ms", flush=True)
-    read_figures(pool, 8, 25, SIZES)
-    read_figures(pool, 64, 300, SIZES[:1])
+          f"{FIXED_DELAYS_MS} ms ({WORDPAD_DELAYS_MS} ms in WordPad, which copies only on "
+          "the second attempt's Ctrl+C)", flush=True)
+    read_figures(pool, 8, 25, SIZES, ["notepad", "wordpad"])
+    read_figures(pool, 64, 300, SIZES[:1], ["notepad"])
+    editing_bench.editing_figures(pool, vocabularies, lambda desk, name: read_once(pool, desk, name))
+    paste_bench.paste_figures(pool)
     sizes = ", ".join(f"{name} {os.path.getsize(os.path.join(dist_dir(), name)) // 1024} KB"
                       for name in ("zfw32.exe", "install.exe", "uninstzfw.exe")
                       if os.path.exists(os.path.join(dist_dir(), name)))

@@ -18,47 +18,43 @@ void moveRow(EditableKeywordRows& rows, int from, int to) {
 } // namespace
 
 int firstSelectedRow(const KeywordRows& rows) {
-    for (int row = 0; row < rows.rowCount(); ++row)
-        if (rows.isSelected(row))
-            return row;
-    return -1;
+    return rows.nextSelectedRow(-1);
 }
 
+std::vector<int> selectedRows(const KeywordRows& rows) {
+    std::vector<int> selected;
+    for (int row = rows.nextSelectedRow(-1); row >= 0; row = rows.nextSelectedRow(row))
+        selected.push_back(row);
+    return selected;
+}
+
+// Moving row r to r - 1 only swaps it with the unselected row above, so the
+// selected rows below keep their places: they can be listed beforehand.
 bool moveSelectedRowsUp(EditableKeywordRows& rows) {
-    bool moved = false;
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        if (!rows.isSelected(row))
-            continue;
-        // A selected first row can only be met before anything has moved.
-        if (row == 0)
-            break;
+    std::vector<int> selected = selectedRows(rows);
+    // A selected first row holds every other selected row in place.
+    if (selected.empty() || selected.front() == 0)
+        return false;
+    for (int row : selected)
         moveRow(rows, row, row - 1);
-        moved = true;
-    }
-    return moved;
+    return true;
 }
 
 bool moveSelectedRowsDown(EditableKeywordRows& rows) {
-    bool moved = false;
-    int last = rows.rowCount() - 1;
-    for (int row = last; row >= 0; --row) {
-        if (!rows.isSelected(row))
-            continue;
-        if (row == last)
-            break;
-        moveRow(rows, row, row + 1);
-        moved = true;
-    }
-    return moved;
+    std::vector<int> selected = selectedRows(rows);
+    if (selected.empty() || selected.back() == rows.rowCount() - 1)
+        return false;
+    for (auto row = selected.rbegin(); row != selected.rend(); ++row)
+        moveRow(rows, *row, *row + 1);
+    return true;
 }
 
+// From the last to the first: the rows above a deleted one keep their places.
 int deleteSelectedRows(EditableKeywordRows& rows) {
-    int deleted = 0;
-    for (int row = firstSelectedRow(rows); row >= 0; row = firstSelectedRow(rows)) {
-        rows.deleteRow(row);
-        ++deleted;
-    }
-    return deleted;
+    std::vector<int> selected = selectedRows(rows);
+    for (auto row = selected.rbegin(); row != selected.rend(); ++row)
+        rows.deleteRow(*row);
+    return static_cast<int>(selected.size());
 }
 
 void writeRowsBack(const KeywordRows& rows, Vocabulary& vocabulary) {
@@ -70,4 +66,36 @@ void writeRowsBack(const KeywordRows& rows, Vocabulary& vocabulary) {
 void appendVocabularyRows(const Vocabulary& vocabulary, KeywordRows& rows) {
     for (const KeywordEntry& entry : vocabulary.keywords)
         rows.appendRow(entry.text().str(), entry.matchMode);
+}
+
+void appendRows(KeywordRows& rows, const std::vector<KeywordRow>& added) {
+    for (const KeywordRow& row : added)
+        rows.appendRow(row.text, row.mode);
+}
+
+KeywordEntryRows::KeywordEntryRows(const Vocabulary& vocabulary, const std::vector<int>& selected) {
+    for (const KeywordEntry& entry : vocabulary.keywords)
+        rows_.push_back({entry.text().str(), entry.matchMode});
+    selected_.assign(rows_.size(), false);
+    for (int row : selected)
+        if (row >= 0 && row < rowCount())
+            selected_[row] = true;
+}
+
+void KeywordEntryRows::appendRow(const std::string& text, int32_t mode) {
+    insertRow(rowCount(), text, mode);
+}
+
+void KeywordEntryRows::insertRow(int row, const std::string& text, int32_t mode) {
+    rows_.insert(rows_.begin() + row, {text, mode});
+    selected_.insert(selected_.begin() + row, false);
+}
+
+void KeywordEntryRows::setRow(int row, const std::string& text, int32_t mode) {
+    rows_[row] = {text, mode};
+}
+
+void KeywordEntryRows::deleteRow(int row) {
+    rows_.erase(rows_.begin() + row);
+    selected_.erase(selected_.begin() + row);
 }

@@ -1,0 +1,49 @@
+"""Reading a rich-edit document (WordPad) with the default settings: its program copies
+on Ctrl+C only, so the capture falls back to it; "Go to" drives its Find dialog; the read
+leaves the document as it was."""
+
+import unittest
+
+import readingdesk as rd
+from test_reading import ALL_HITS, DOCUMENT, VOCABULARIES
+from zfwine import WineDesktop
+
+PATH = "C:\\zfdocs\\zebras.txt"
+FIRST_LINE = DOCUMENT.split("\n")[0]
+
+
+class WordPadReadTest(unittest.TestCase):
+    def test_drop_on_wordpad_reads_and_goes_to_an_entry(self):
+        with WineDesktop("reading-wordpad") as desk:
+            data = DOCUMENT.replace("\n", "\r\n").encode("cp1252")
+            desk.write_file(PATH, data)
+            window, edit = rd.open_wordpad(desk, PATH, len(data))
+            text_before = desk.probe.text(edit["hwnd"])
+            rd.start_reader(desk, VOCABULARIES)  # a new store's sequences: no window pairs
+            idle = desk.tray_icon_image()
+            rd.put_desktop_in_front(desk)
+
+            # On the first line, right of its end: the caret ends at the line's end.
+            left, top, right, _ = edit["rect"]
+            rd.read_by_drop(desk, ((left + right) // 2, top + 8), idle)
+            found = rd.found_window(desk)
+            listing, box = rd.found_list(desk, found)
+            self.assertEqual(ALL_HITS, listing["items"])
+            self.assertEqual((len(FIRST_LINE), len(FIRST_LINE)), rd.selection(desk, edit["hwnd"]))
+            self.assertEqual(text_before, desk.probe.text(edit["hwnd"]))
+            self.assertEqual(0, desk.probe.send(edit["hwnd"], rd.EM_GETMODIFY))
+
+            # "Go to": the rich edit counts a line break as one character.
+            desk.probe.select_listbox(box["hwnd"], 1)
+            desk.click(*rd.centre(desk.probe.control(found["hwnd"], id=rd.GO_TO_ID)["rect"]))
+            start = DOCUMENT.lower().index("kestrel")
+            desk.wait_for(lambda: rd.selection(desk, edit["hwnd"]) == (start, start + 7),
+                          timeout=15, message="WordPad's selection on 'kestrel'")
+            self.assertEqual(text_before, desk.probe.text(edit["hwnd"]))
+            self.assertEqual(0, desk.probe.send(edit["hwnd"], rd.EM_GETMODIFY))
+            self.assertEqual(data, desk.read_file(PATH))
+            self.assertTrue(desk.probe.window(window["hwnd"]))
+
+
+if __name__ == "__main__":
+    unittest.main()
