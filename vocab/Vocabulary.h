@@ -2,8 +2,8 @@
 // store's at most 64 vocabularies, in the user's order, without gaps).
 #pragma once
 
-#include "vocab/TextList.h"
 #include "vocab/IconSource.h"
+#include "vocab/TextList.h"
 
 #include <array>
 #include <memory>

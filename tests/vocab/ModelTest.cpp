@@ -138,9 +138,8 @@ TEST(Vocabulary, IconFollowsTheDefaultWordInAnyCaseOnly) {
     EXPECT_EQ(vocabulary.icon(icons), &icons.extractedIconHandle);
     vocabulary.setIcon("shell32.dll", 0);
     vocabulary.icon(icons);
-    EXPECT_EQ(icons.calls,
-              (std::vector<std::string>{"shell DeFAULT", "extract default.ico 4",
-                                        "extract shell32.dll 0"}));
+    EXPECT_EQ(icons.calls, (std::vector<std::string>{"shell DeFAULT", "extract default.ico 4",
+                                                     "extract shell32.dll 0"}));
 }
 
 TEST(Vocabulary, NegativeIconIndexIsNoIconAndNeverAsked) {
