@@ -8,7 +8,7 @@
 #include <shellapi.h>
 
 Application::Application()
-    : data_(dataFilePath()), tracker_(std::make_unique<DocumentWindowTracker>()) {}
+    : data_(files_, dataFilePath()), tracker_(std::make_unique<DocumentWindowTracker>()) {}
 
 Application::~Application() = default;
 

@@ -5,6 +5,7 @@
 #include "app/logic/ProgramData.h"
 #include "ui/logic/ClipboardCopyMark.h"
 #include "vocab/KeywordClipboard.h"
+#include "vocab/win32/Win32FileSystem.h"
 
 #include <windows.h>
 
@@ -46,6 +47,7 @@ public:
 
 private:
     HINSTANCE instance_ = nullptr;
+    Win32FileSystem files_;
     ProgramData data_;
     std::unique_ptr<DocumentWindowTracker> tracker_;
     bool busy_ = false;

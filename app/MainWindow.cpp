@@ -76,7 +76,9 @@ BOOL MainWindow::onInit() {
     app().mainWindow = this;
     app().mainWindowHandle = hwnd();
 
-    app().data().load();
+    // Unowned: the main window is hidden and never comes to the front.
+    if (app().data().load() == LoadOutcome::Refused)
+        MessageBoxA(nullptr, "Data file load failed.", "Zembrafind", MB_OK | MB_ICONSTOP);
 
     SetTimer(hwnd(), kTrackerTimer, kTrackerPeriodMs, nullptr);
     tray_ = std::make_unique<TrayIcon>(hwnd());

@@ -2,7 +2,6 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/RunningCopy.h"
-#include "vocab/win32/Win32VocabPlatform.h"
 
 #include <commctrl.h>
 
@@ -17,8 +16,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app().setInstance(instance);
     // The plain form: its Ex sibling needs a comctl32 newer than Windows 95's.
     InitCommonControls();
-    Win32VocabPlatform platform(instance);
-    setVocabPlatform(&platform);
 
     OpenProgramFolderPage("zfqsf.htm");
     {
@@ -28,6 +25,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // The quick-start page is opened from the program's folder but deleted
     // from the current one: installed copies keep it only until first exit.
     DeleteFileA("zfqsf.htm");
-    setVocabPlatform(nullptr);
     return 0;
 }

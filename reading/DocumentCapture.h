@@ -6,7 +6,7 @@
 
 #include "reading/ClipboardKeeper.h"
 #include "reading/InputSink.h"
-#include "vocab/VocabPlatform.h"
+#include "reading/WindowHandle.h"
 
 #include <cstdint>
 #include <functional>

@@ -3,7 +3,7 @@
 // steps run over ReadPlatform so that they are tested without windows.
 #pragma once
 
-#include "vocab/VocabPlatform.h"
+#include "reading/WindowHandle.h"
 
 #include <string>
 

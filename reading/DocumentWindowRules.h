@@ -3,7 +3,7 @@
 // that the rules are tested without a window system.
 #pragma once
 
-#include "vocab/VocabPlatform.h"
+#include "reading/WindowHandle.h"
 
 #include <cstdint>
 #include <string>

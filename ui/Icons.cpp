@@ -3,11 +3,13 @@
 
 #include "app/Application.h"
 #include "vocab/Vocabulary.h"
+#include "vocab/win32/Win32IconSource.h"
 
 #include <shellapi.h>
 
 Icon vocabularyIcon(const Vocabulary& vocabulary) {
-    Icon icon(static_cast<HICON>(vocabulary.icon()));
+    Win32IconSource icons;
+    Icon icon(static_cast<HICON>(vocabulary.icon(icons)));
     if (icon)
         return icon;
     // LoadImage without LR_SHARED gives a copy of our own to destroy.
@@ -16,7 +18,7 @@ Icon vocabularyIcon(const Vocabulary& vocabulary) {
 }
 
 Icon extractFileIcon(const std::string& file, int index) {
-    return Icon(static_cast<HICON>(vocabPlatform().extractIcon(file, index)));
+    return Icon(static_cast<HICON>(Win32IconSource().extractIcon(file, index)));
 }
 
 int fileIconCount(const std::string& file) {

@@ -1,4 +1,4 @@
-// DataStore: deep copy, loading and saving, and the key sequence for a window.
+// DataStore: deep copy, loading and saving, and the key sequence for a title.
 #include "vocab/DataStore.h"
 
 #include "vocab/DataFile.h"
@@ -23,36 +23,27 @@ std::unique_ptr<DataStore> DataStore::clone() const {
     return copy;
 }
 
-bool DataStore::load(const std::string& path) {
-    DataFileStorage storage(vocabPlatform().files(), path, isLoadableDataFile);
+LoadOutcome DataStore::load(FileSystem& files, const std::string& path) {
+    DataFileStorage storage(files, path, isLoadableDataFile);
     std::string bytes;
     if (!storage.read(bytes)) {
-        return false;
+        return LoadOutcome::Unread;
     }
     // Read into a store of its own, so that a file refused halfway through
     // leaves this one exactly as new.
     DataStore loaded;
     if (!decodeDataFile(bytes, loaded)) {
-        vocabPlatform().reportError("Data file load failed.");
-        return false;
+        return LoadOutcome::Refused;
     }
     *this = std::move(loaded);
-    return true;
+    return LoadOutcome::Loaded;
 }
 
-bool DataStore::save(const std::string& path, bool keepOldFile) const {
+bool DataStore::save(FileSystem& files, const std::string& path, bool keepOldFile) const {
     DataWriter file;
     encodeDataFile(*this, file);
-    DataFileStorage storage(vocabPlatform().files(), path, isLoadableDataFile);
+    DataFileStorage storage(files, path, isLoadableDataFile);
     return file.ok() && storage.write(file.bytes(), keepOldFile);
-}
-
-std::string DataStore::sequenceForWindow(SequenceKind kind, WindowHandle window) const {
-    const TextList& titles = kind == SequenceKind::GoTo ? findWindowTitles : selectAllWindowTitles;
-    if (!titles.present()) {
-        return sequenceForTitle(kind, {});
-    }
-    return sequenceForTitle(kind, vocabPlatform().windowTitle(window));
 }
 
 std::string DataStore::sequenceForTitle(SequenceKind kind, std::string_view title) const {

@@ -2,6 +2,7 @@
 // and the reserved values the data file carries unchanged.
 #pragma once
 
+#include "vocab/FileSystem.h"
 #include "vocab/Vocabulary.h"
 
 #include <array>
@@ -10,6 +11,13 @@
 enum class SequenceKind : int32_t {
     GoTo = 1,       // the Find sequence, played by "Go to"
     SelectText = 2, // the select-all sequence, played before a copy
+};
+
+// How a load went; the caller tells the user of a refused file.
+enum class LoadOutcome {
+    Loaded,  // the store holds what the file holds
+    Unread,  // no file, or none that could be read: nothing to tell
+    Refused, // a damaged or foreign file ("Data file load failed.")
 };
 
 class DataStore {
@@ -35,21 +43,19 @@ public:
 
     std::unique_ptr<DataStore> clone() const;
 
-    // Fills this new store from the data file (or, when it is missing, from
-    // what an interrupted save left beside it); false when there is no file
-    // or it was refused: damaged or foreign files are reported to the user
-    // and leave the store as new.
-    bool load(const std::string& path);
+    // Fills this new store from the data file in `files` (or, when it is
+    // missing, from what an interrupted save left beside it). A file that is
+    // missing, unreadable or refused leaves the store as new.
+    LoadOutcome load(FileSystem& files, const std::string& path);
     // Writes the whole store to a temporary file that then replaces the data
     // file, so that a complete old or new file exists at every moment; a
     // data file that cannot be loaded, or any when `keepOldFile` is set, is
     // first kept aside (data.bad, or the next free rescue name). False when
     // it could not; the caller tells the user, from its own window.
-    bool save(const std::string& path, bool keepOldFile = false) const;
+    bool save(FileSystem& files, const std::string& path, bool keepOldFile = false) const;
 
-    // The key sequence to play into `window`: the first title fragment found
-    // in its folded title picks its sequence, else the kind's default.
-    std::string sequenceForWindow(SequenceKind kind, WindowHandle window) const;
-    // The same rule on a title already read.
+    // The key sequence to play into the window titled `title`: the first
+    // title fragment found in the folded title picks its sequence, else the
+    // kind's default.
     std::string sequenceForTitle(SequenceKind kind, std::string_view title) const;
 };

@@ -6,18 +6,18 @@ void Vocabulary::setIcon(std::string_view file, int32_t index) {
     iconIndex = index;
 }
 
-IconHandle Vocabulary::icon() const {
+IconHandle Vocabulary::icon(IconSource& icons) const {
     // Only the whole word "default", in any case, means the shell's icon; a
     // file that merely begins with it is an icon file like any other.
     if (foldText(iconFile.view()) == "default") {
-        return vocabPlatform().shellIcon(iconFile.str());
+        return icons.shellIcon(iconFile.str());
     }
     // A negative index (from data.dat, or from an icon list that was empty)
     // names no icon; to the system, -1 would mean "count the icons".
     if (iconIndex < 0) {
         return nullptr;
     }
-    return vocabPlatform().extractIcon(iconFile.str(), iconIndex);
+    return icons.extractIcon(iconFile.str(), iconIndex);
 }
 
 KeywordEntry* Vocabulary::addKeyword(std::string_view text, int32_t mode) {

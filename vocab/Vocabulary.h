@@ -2,8 +2,8 @@
 // store's at most 64 vocabularies, in the user's order, without gaps).
 #pragma once
 
+#include "vocab/IconSource.h"
 #include "vocab/TextList.h"
-#include "vocab/VocabPlatform.h"
 
 #include <array>
 #include <memory>
@@ -16,8 +16,9 @@ public:
     KeywordList keywords;
 
     void setIcon(std::string_view file, int32_t index);
-    // The caller owns the handle; none when the lookup fails.
-    IconHandle icon() const;
+    // The icon looked up in `icons`; the caller owns the handle; none when
+    // the lookup fails.
+    IconHandle icon(IconSource& icons) const;
     KeywordEntry* addKeyword(std::string_view text, int32_t mode);
     void clearKeywords() { keywords.clear(); }
     std::unique_ptr<Vocabulary> clone() const;

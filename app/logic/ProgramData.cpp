@@ -1,11 +1,8 @@
 // ProgramData: the current store, its load at start-up and its saves.
 #include "app/logic/ProgramData.h"
 
-#include "vocab/FileSystem.h"
-#include "vocab/VocabPlatform.h"
-
-ProgramData::ProgramData(std::string path)
-    : path_(std::move(path)), store_(std::make_unique<DataStore>()) {}
+ProgramData::ProgramData(FileSystem& files, std::string path)
+    : files_(files), path_(std::move(path)), store_(std::make_unique<DataStore>()) {}
 
 std::unique_ptr<DataStore> ProgramData::exchange(std::unique_ptr<DataStore> store) {
     if (!store) {
@@ -15,15 +12,15 @@ std::unique_ptr<DataStore> ProgramData::exchange(std::unique_ptr<DataStore> stor
     return store;
 }
 
-bool ProgramData::load() {
-    const bool found = vocabPlatform().files().exists(path_);
-    const bool loaded = store_->load(path_);
-    keepOldFile_ = found && !loaded;
-    return loaded;
+LoadOutcome ProgramData::load() {
+    const bool found = files_.exists(path_);
+    const LoadOutcome outcome = store_->load(files_, path_);
+    keepOldFile_ = found && outcome != LoadOutcome::Loaded;
+    return outcome;
 }
 
 bool ProgramData::save() {
-    if (!store_->save(path_, keepOldFile_)) {
+    if (!store_->save(files_, path_, keepOldFile_)) {
         return false;
     }
     keepOldFile_ = false;

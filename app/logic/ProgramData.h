@@ -10,7 +10,8 @@
 
 class ProgramData {
 public:
-    explicit ProgramData(std::string path);
+    // The data file is `path` in `files`.
+    ProgramData(FileSystem& files, std::string path);
     ProgramData(const ProgramData&) = delete;
     ProgramData& operator=(const ProgramData&) = delete;
 
@@ -23,12 +24,14 @@ public:
     // exists but could not be read (another program holds it open, a slow
     // network drive) or was refused is kept aside by the first save, even
     // if it has become readable by then: the store the program runs with
-    // does not hold what that file holds.
-    bool load();
+    // does not hold what that file holds. A refused file is the caller's
+    // to tell the user of.
+    LoadOutcome load();
     // Writes the current store to the data file; false when it could not.
     bool save();
 
 private:
+    FileSystem& files_;
     std::string path_;
     std::unique_ptr<DataStore> store_;
     bool keepOldFile_ = false;

@@ -7,6 +7,7 @@
 #include "reading/win32/Win32Input.h"
 #include "resources/ReadingIds.h"
 #include "toolkit/RedrawFreeze.h"
+#include "toolkit/WindowText.h"
 #include "vocab/DataStore.h"
 
 #include <vector>
@@ -109,7 +110,8 @@ void KeywordsFoundWindow::onGoTo() {
     HWND document = document_;
     onClose();
     BringToFront(document);
-    std::string findSequence = app().store()->sequenceForWindow(SequenceKind::GoTo, document);
+    std::string findSequence =
+        app().store()->sequenceForTitle(SequenceKind::GoTo, WindowText(document));
     Win32Input input;
     PlayGoToKeyword(input, findSequence, text.data());
 }

@@ -2,7 +2,7 @@
 // store, a failed save keeps every edit and lets nothing else end the session
 // while it is told, and a commit ends busy at once.
 #include "app/logic/EditingSession.h"
-#include "../vocab/FakeVocabPlatform.h"
+#include "../vocab/MemoryFileSystem.h"
 #include "../vocab/StoreSamples.h"
 #include "vocab/DataFile.h"
 
@@ -43,11 +43,10 @@ protected:
 
     std::string current() const { return describeStore(data.store()); }
 
-    FakeVocabPlatform platform;
-    MemoryFileSystem& disk = platform.memoryFiles;
+    MemoryFileSystem disk;
     const std::string original = encode(*makeRichStore());
     const std::string originalStore = describeStore(*makeRichStore());
-    ProgramData data{"data.dat"};
+    ProgramData data{disk, "data.dat"};
     FakeHost host;
 };
 
@@ -121,7 +120,8 @@ TEST_F(EditingSessionTest, WindowClosedByTheSystemDiscardsTheCopy) {
 }
 
 TEST(ProgramDataStore, IsNeverLeftWithoutAStore) {
-    ProgramData data("data.dat");
+    MemoryFileSystem disk;
+    ProgramData data(disk, "data.dat");
     DataStore* before = &data.store();
     EXPECT_EQ(data.exchange(nullptr), nullptr);
     EXPECT_EQ(&data.store(), before);

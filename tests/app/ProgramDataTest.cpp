@@ -2,7 +2,7 @@
 // read (held open by another program) is kept aside by the first save, and
 // no rescued file is ever overwritten.
 #include "app/logic/ProgramData.h"
-#include "../vocab/FakeVocabPlatform.h"
+#include "../vocab/MemoryFileSystem.h"
 #include "../vocab/StoreSamples.h"
 #include "vocab/DataFile.h"
 
@@ -46,18 +46,14 @@ std::string encode(const DataStore& store) {
 
 class ProgramDataTest : public ::testing::Test {
 protected:
-    ProgramDataTest() { platform.fileSystem = &disk; }
-
     // Starts with data.dat held open, then lets it go.
     void startWhileLocked(ProgramData& data) {
         disk.locked = {"data.dat"};
-        EXPECT_FALSE(data.load());
+        EXPECT_EQ(data.load(), LoadOutcome::Unread); // silent, as for a missing file
         EXPECT_EQ(describeStore(data.store()), describeStore(DataStore()));
-        EXPECT_TRUE(platform.errors.empty()); // silent, as for a missing file
         disk.locked.clear();
     }
 
-    FakeVocabPlatform platform;
     LockingFileSystem disk;
     const std::string original = encode(*makeRichStore());
 };
@@ -66,7 +62,7 @@ protected:
 
 TEST_F(ProgramDataTest, FileUnreadableAtStartUpIsKeptAsideByTheFirstSave) {
     disk.files = {{"data.dat", original}};
-    ProgramData data("data.dat");
+    ProgramData data(disk, "data.dat");
     startWhileLocked(data);
     data.store().vocabularies.add()->name = "typed after start-up";
     ASSERT_TRUE(data.save());
@@ -80,7 +76,7 @@ TEST_F(ProgramDataTest, FileUnreadableAtStartUpIsKeptAsideByTheFirstSave) {
 
 TEST_F(ProgramDataTest, SaveWhileStillLockedFailsAndTheNextOneStillKeepsTheFile) {
     disk.files = {{"data.dat", original}};
-    ProgramData data("data.dat");
+    ProgramData data(disk, "data.dat");
     disk.locked = {"data.dat"};
     data.load();
     EXPECT_FALSE(data.save());
@@ -92,7 +88,7 @@ TEST_F(ProgramDataTest, SaveWhileStillLockedFailsAndTheNextOneStillKeepsTheFile)
 
 TEST_F(ProgramDataTest, AnEarlierRescueStaysAndTheFileTakesTheNextFreeName) {
     disk.files = {{"data.dat", original}, {"data.bad", "rescued last week"}, {"data1.bad", "x"}};
-    ProgramData data("data.dat");
+    ProgramData data(disk, "data.dat");
     startWhileLocked(data);
     ASSERT_TRUE(data.save());
     EXPECT_EQ(disk.files["data.bad"], "rescued last week");
@@ -102,16 +98,16 @@ TEST_F(ProgramDataTest, AnEarlierRescueStaysAndTheFileTakesTheNextFreeName) {
 
 TEST_F(ProgramDataTest, FileReadAtStartUpIsSimplyReplaced) {
     disk.files = {{"data.dat", original}};
-    ProgramData data("data.dat");
-    ASSERT_TRUE(data.load());
+    ProgramData data(disk, "data.dat");
+    ASSERT_EQ(data.load(), LoadOutcome::Loaded);
     data.store().vocabularies.remove(0);
     ASSERT_TRUE(data.save());
     EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{"data.dat", encode(data.store())}}));
 }
 
 TEST_F(ProgramDataTest, NoFileAtStartUpLeavesNothingToKeep) {
-    ProgramData data("data.dat");
-    EXPECT_FALSE(data.load());
+    ProgramData data(disk, "data.dat");
+    EXPECT_EQ(data.load(), LoadOutcome::Unread);
     ASSERT_TRUE(data.save());
     EXPECT_EQ(disk.files.size(), 1u);
 }

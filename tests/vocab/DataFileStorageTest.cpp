@@ -2,7 +2,6 @@
 // data.bad (or the next free rescue name), and a save stopped or failing at
 // any point.
 #include "vocab/DataFileStorage.h"
-#include "FakeVocabPlatform.h"
 #include "FaultyFileSystem.h"
 #include "StoreSamples.h"
 #include "vocab/DataFile.h"
@@ -32,16 +31,14 @@ std::unique_ptr<DataStore> makeNewerStore() {
 class DataFileStorageTest : public ::testing::Test {
 protected:
     // A fresh start-up: a new store loaded from `disk`.
-    std::string startUp(MemoryFileSystem& disk) {
-        platform.fileSystem = &disk;
-        platform.errors.clear();
+    std::string startUp(MemoryFileSystem& files) {
         DataStore store;
-        store.load("data.dat");
+        lastLoad = store.load(files, "data.dat");
         return describeStore(store);
     }
 
-    FakeVocabPlatform platform;
-    MemoryFileSystem& disk = platform.memoryFiles;
+    MemoryFileSystem disk;
+    LoadOutcome lastLoad = LoadOutcome::Loaded;
     const std::string oldDescription = describeStore(*makeRichStore());
     const std::string newDescription = describeStore(*makeNewerStore());
     const std::string newStoreDescription = describeStore(DataStore());
@@ -64,35 +61,34 @@ TEST_F(DataFileStorageTest, SaveLeavesOnlyTheNewFileOnBothReplacePaths) {
         SCOPED_TRACE(canReplace ? "replace in one step" : "Windows 95/98 renames");
         disk.files = {{"data.dat", encode(*makeRichStore())}};
         disk.canReplace = canReplace;
-        EXPECT_TRUE(makeNewerStore()->save("data.dat"));
+        EXPECT_TRUE(makeNewerStore()->save(disk, "data.dat"));
         EXPECT_EQ(disk.files.size(), 1u);
         EXPECT_EQ(disk.files["data.dat"], encode(*makeNewerStore()));
-        EXPECT_TRUE(platform.errors.empty());
     }
 }
 
 TEST_F(DataFileStorageTest, RefusedFileIsKeptAsDataBadWhenFirstOverwritten) {
     disk.files = {{"data.dat", kGarbage}};
     DataStore store;
-    EXPECT_FALSE(store.load("data.dat"));
+    EXPECT_EQ(store.load(disk, "data.dat"), LoadOutcome::Refused);
     EXPECT_EQ(disk.files["data.dat"], kGarbage); // loading alone changes nothing
     // The tabbed window saves its working copy, not the loaded store.
     auto edited = store.clone();
     edited->vocabularies.add()->name = "fresh";
-    ASSERT_TRUE(edited->save("data.dat"));
+    ASSERT_TRUE(edited->save(disk, "data.dat"));
     EXPECT_EQ(disk.files["data.bad"], kGarbage);
-    ASSERT_TRUE(edited->save("data.dat"));
+    ASSERT_TRUE(edited->save(disk, "data.dat"));
     EXPECT_EQ(disk.files["data.bad"], kGarbage); // a good file is never set aside
     EXPECT_EQ(disk.files.size(), 2u);
 }
 
 TEST_F(DataFileStorageTest, RescuedFilesAreNeverOverwritten) {
     disk.files = {{"data.dat", kGarbage}, {"data.bad", "an earlier rescue"}};
-    ASSERT_TRUE(makeRichStore()->save("data.dat"));
+    ASSERT_TRUE(makeRichStore()->save(disk, "data.dat"));
     EXPECT_EQ(disk.files["data.bad"], "an earlier rescue");
     EXPECT_EQ(disk.files["data1.bad"], kGarbage);
     disk.files["data.dat"] = "damaged again";
-    ASSERT_TRUE(makeRichStore()->save("data.dat"));
+    ASSERT_TRUE(makeRichStore()->save(disk, "data.dat"));
     EXPECT_EQ(disk.files["data1.bad"], kGarbage);
     EXPECT_EQ(disk.files["data2.bad"], "damaged again");
     EXPECT_EQ(DataFilePaths::derivedFrom("C:\\Z\\data.dat").rescued(12), "C:\\Z\\data12.bad");
@@ -101,21 +97,19 @@ TEST_F(DataFileStorageTest, RescuedFilesAreNeverOverwritten) {
 TEST_F(DataFileStorageTest, KeepingTheOldFileSetsAsideEvenASoundOne) {
     const std::string old = encode(*makeRichStore());
     disk.files = {{"data.dat", old}};
-    ASSERT_TRUE(makeNewerStore()->save("data.dat", true));
+    ASSERT_TRUE(makeNewerStore()->save(disk, "data.dat", true));
     EXPECT_EQ(disk.files["data.bad"], old);
     EXPECT_EQ(disk.files["data.dat"], encode(*makeNewerStore()));
 }
 
 // The model only answers false: the window that saved tells the user.
-TEST_F(DataFileStorageTest, FailedSaveKeepsTheOldFileAndReportsNothingItself) {
+TEST_F(DataFileStorageTest, FailedSaveKeepsTheOldFile) {
     const std::string old = encode(*makeRichStore());
     disk.files = {{"data.dat", old}};
     FaultyFileSystem faulty(disk);
     faulty.failAt = 1;
     faulty.failForGood = true;
-    platform.fileSystem = &faulty;
-    EXPECT_FALSE(makeNewerStore()->save("data.dat"));
-    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_FALSE(makeNewerStore()->save(faulty, "data.dat"));
     EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{"data.dat", old}}));
 }
 
@@ -125,7 +119,7 @@ TEST_F(DataFileStorageTest, ReadOnlyDataFileIsNeitherReplacedNorRenamed) {
         disk.files = {{"data.dat", old}};
         disk.readOnly = {"data.dat"};
         disk.canReplace = canReplace;
-        EXPECT_FALSE(makeNewerStore()->save("data.dat"));
+        EXPECT_FALSE(makeNewerStore()->save(disk, "data.dat"));
         EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{"data.dat", old}}));
     }
 }
@@ -144,7 +138,7 @@ TEST_F(DataFileStorageTest, StartUpRecoversFromAnInterruptedSwap) {
     // A first save stopped while writing leaves nothing to load, silently.
     disk.files = {{"data.tmp", fresh.substr(0, 50)}};
     EXPECT_EQ(startUp(disk), newStoreDescription);
-    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(lastLoad, LoadOutcome::Unread);
 
     // Left-overs beside a data.dat are ignored.
     disk.files = {{"data.dat", old}, {"data.tmp", fresh}, {"data.old", fresh}};
@@ -189,7 +183,7 @@ protected:
             EXPECT_EQ(loaded, newDescription);
         }
         EXPECT_EQ(startUp(after), loaded); // recovery is stable
-        ASSERT_TRUE(makeNewerStore()->save("data.dat"));
+        ASSERT_TRUE(makeNewerStore()->save(after, "data.dat"));
         EXPECT_EQ(startUp(after), newDescription);
     }
 };
@@ -207,10 +201,9 @@ TEST_P(SaveFaults, EveryFailureAndStopLeavesACompleteOldOrNewFile) {
             } else {
                 faulty.crashAfter = k - 1;
             }
-            platform.fileSystem = &faulty;
             bool saved = false;
             try {
-                saved = newStore->save("data.dat");
+                saved = newStore->save(faulty, "data.dat");
             } catch (const Crash&) {
             }
             checkAfterFault(after, saved);

@@ -1,7 +1,7 @@
 // The data file's layout: golden bytes, round trips, and damaged files that
 // must be refused without harm.
 #include "vocab/DataFile.h"
-#include "FakeVocabPlatform.h"
+#include "MemoryFileSystem.h"
 #include "StoreSamples.h"
 
 #include <gtest/gtest.h>
@@ -56,21 +56,22 @@ void patch(std::string& bytes, size_t offset, int32_t value) {
 
 class DataFileLoad : public ::testing::Test {
 protected:
-    // Loads `bytes` as data.dat into a new store.
+    // Loads `bytes` as data.dat into a new store; true when it was loaded.
     bool load(const std::string& bytes) {
-        platform.memoryFiles.files["data.dat"] = bytes;
-        platform.errors.clear();
+        disk.files["data.dat"] = bytes;
         store = std::make_unique<DataStore>();
-        return store->load("data.dat");
+        outcome = store->load(disk, "data.dat");
+        return outcome == LoadOutcome::Loaded;
     }
     void expectRefused(const std::string& bytes, const std::string& what) {
         SCOPED_TRACE(what);
-        EXPECT_FALSE(load(bytes));
-        EXPECT_EQ(platform.errors, std::vector<std::string>{"Data file load failed."});
+        load(bytes);
+        EXPECT_EQ(outcome, LoadOutcome::Refused);
         EXPECT_EQ(describeStore(*store), describeStore(DataStore()));
     }
 
-    FakeVocabPlatform platform;
+    MemoryFileSystem disk;
+    LoadOutcome outcome = LoadOutcome::Unread;
     std::unique_ptr<DataStore> store;
     const std::string rich = encode(*makeRichStore());
 };
@@ -121,7 +122,6 @@ TEST(DataFileLayout, TextListItemsPutTheTagAfterTheText) {
 TEST_F(DataFileLoad, NewStoreFileLoadsAsANewStore) {
     ASSERT_TRUE(load(encode(DataStore())));
     EXPECT_EQ(describeStore(*store), describeStore(DataStore()));
-    EXPECT_TRUE(platform.errors.empty());
 }
 
 TEST_F(DataFileLoad, RichStoreRoundTripsEveryField) {
@@ -143,8 +143,7 @@ TEST_F(DataFileLoad, ReservedWordComesBackAsZeroAndTrailingBytesAreIgnored) {
 
 TEST_F(DataFileLoad, MissingFileIsSilent) {
     store = std::make_unique<DataStore>();
-    EXPECT_FALSE(store->load("data.dat"));
-    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(store->load(disk, "data.dat"), LoadOutcome::Unread);
     EXPECT_EQ(describeStore(*store), describeStore(DataStore()));
 }
 
@@ -203,15 +202,14 @@ TEST_F(DataFileLoad, AFullTableOfSixtyFourSavesAndReloadsByteForByte) {
         vocabulary->name = "Vocabulary " + std::to_string(i);
         vocabulary->addKeyword("word" + std::to_string(i), i % 3);
     }
-    ASSERT_TRUE(full.save("data.dat"));
-    const std::string saved = platform.memoryFiles.files["data.dat"];
+    ASSERT_TRUE(full.save(disk, "data.dat"));
+    const std::string saved = disk.files["data.dat"];
     EXPECT_EQ(saved.substr(20, 4), le32(64));
 
     store = std::make_unique<DataStore>();
-    ASSERT_TRUE(store->load("data.dat"));
-    EXPECT_TRUE(platform.errors.empty());
+    ASSERT_EQ(store->load(disk, "data.dat"), LoadOutcome::Loaded);
     EXPECT_EQ(describeStore(*store), describeStore(full));
     EXPECT_EQ(describeStore(*store->clone()), describeStore(full)); // as the editing window does
-    ASSERT_TRUE(store->save("data.dat"));
-    EXPECT_EQ(platform.memoryFiles.files["data.dat"], saved);
+    ASSERT_TRUE(store->save(disk, "data.dat"));
+    EXPECT_EQ(disk.files["data.dat"], saved);
 }

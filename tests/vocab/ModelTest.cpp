@@ -1,6 +1,6 @@
 // The data model: text lists, the vocabulary table, icons, deep copies and
 // the key sequence chosen for a window.
-#include "FakeVocabPlatform.h"
+#include "FakeIconSource.h"
 #include "StoreSamples.h"
 
 #include <gtest/gtest.h>
@@ -130,27 +130,26 @@ TEST(VocabularyTable, MovesSwapNeighboursAndRefuseTheEnds) {
 }
 
 TEST(Vocabulary, IconFollowsTheDefaultWordInAnyCaseOnly) {
-    FakeVocabPlatform platform;
+    FakeIconSource icons;
     Vocabulary vocabulary;
     vocabulary.setIcon("DeFAULT", 4);
-    EXPECT_EQ(vocabulary.icon(), &platform.shellIconHandle);
+    EXPECT_EQ(vocabulary.icon(icons), &icons.shellIconHandle);
     vocabulary.setIcon("default.ico", 4);
-    EXPECT_EQ(vocabulary.icon(), &platform.extractedIconHandle);
+    EXPECT_EQ(vocabulary.icon(icons), &icons.extractedIconHandle);
     vocabulary.setIcon("shell32.dll", 0);
-    vocabulary.icon();
-    EXPECT_EQ(platform.iconCalls,
-              (std::vector<std::string>{"shell DeFAULT", "extract default.ico 4",
-                                        "extract shell32.dll 0"}));
+    vocabulary.icon(icons);
+    EXPECT_EQ(icons.calls, (std::vector<std::string>{"shell DeFAULT", "extract default.ico 4",
+                                                     "extract shell32.dll 0"}));
 }
 
 TEST(Vocabulary, NegativeIconIndexIsNoIconAndNeverAsked) {
-    FakeVocabPlatform platform;
+    FakeIconSource icons;
     Vocabulary vocabulary;
     for (int32_t index : {-1, -2, INT32_MIN}) {
         vocabulary.setIcon("shell32.dll", index);
-        EXPECT_EQ(vocabulary.icon(), nullptr) << index;
+        EXPECT_EQ(vocabulary.icon(icons), nullptr) << index;
     }
-    EXPECT_TRUE(platform.iconCalls.empty());
+    EXPECT_TRUE(icons.calls.empty());
 }
 
 TEST(DataStore, CloneIsCompleteAndIndependent) {
@@ -172,15 +171,11 @@ TEST(DataStore, CloneIsCompleteAndIndependent) {
     EXPECT_NE(copy->vocabularies.at(1), source->vocabularies.at(1));
 }
 
-TEST(DataStore, SequenceForWindowPicksTheFirstFragmentInTheFoldedTitle) {
-    FakeVocabPlatform platform;
-    int window = 0;
-    platform.titles[&window] = "Report.TXT - NOTEPAD";
+TEST(DataStore, SequenceForTitlePicksTheFirstFragmentInTheFoldedTitle) {
+    const std::string title = "Report.TXT - NOTEPAD";
     DataStore store;
-    // Without window-specific lists the title is not even read.
-    EXPECT_EQ(store.sequenceForWindow(SequenceKind::GoTo, &window), "<ctrl>f<ctrl>");
-    EXPECT_EQ(store.sequenceForWindow(SequenceKind::SelectText, &window), "<ctrl>a<ctrl>");
-    EXPECT_EQ(platform.titleReads, 0);
+    EXPECT_EQ(store.sequenceForTitle(SequenceKind::GoTo, title), "<ctrl>f<ctrl>");
+    EXPECT_EQ(store.sequenceForTitle(SequenceKind::SelectText, title), "<ctrl>a<ctrl>");
 
     store.findWindowTitles.append("write");
     store.findSequences.append("<f1>");
@@ -188,8 +183,8 @@ TEST(DataStore, SequenceForWindowPicksTheFirstFragmentInTheFoldedTitle) {
     store.findSequences.append("<f2>");
     store.findWindowTitles.append("report");
     store.findSequences.append("<f3>");
-    EXPECT_EQ(store.sequenceForWindow(SequenceKind::GoTo, &window), "<f2>");
-    EXPECT_EQ(store.sequenceForWindow(SequenceKind::SelectText, &window), "<ctrl>a<ctrl>");
+    EXPECT_EQ(store.sequenceForTitle(SequenceKind::GoTo, title), "<f2>");
+    EXPECT_EQ(store.sequenceForTitle(SequenceKind::SelectText, title), "<ctrl>a<ctrl>");
     EXPECT_EQ(store.sequenceForTitle(SequenceKind::GoTo, "WordPad"), "<ctrl>f<ctrl>");
 
     // Any kind other than GoTo takes the select-all lists.
@@ -212,16 +207,14 @@ TEST(DataStore, SequenceForTitleReadsLongTitlesWholeAndSurvivesUnequalPairs) {
 }
 
 TEST(DataStore, TitlesOf255And256CharactersAreMatchedUpToTheirLastCharacter) {
-    FakeVocabPlatform platform;
-    int window = 0;
     for (size_t length : {255u, 256u}) {
         const std::string title = std::string(length - 1, 'x') + "Q";
         DataStore store;
         store.findWindowTitles.append(std::string(length - 1, 'x') + "q");
         store.findSequences.append("<f2>");
-        platform.titles[&window] = title;
-        EXPECT_EQ(store.sequenceForWindow(SequenceKind::GoTo, &window), "<f2>") << length;
-        platform.titles[&window] = title.substr(0, length - 1);
-        EXPECT_EQ(store.sequenceForWindow(SequenceKind::GoTo, &window), "<ctrl>f<ctrl>") << length;
+        EXPECT_EQ(store.sequenceForTitle(SequenceKind::GoTo, title), "<f2>") << length;
+        EXPECT_EQ(store.sequenceForTitle(SequenceKind::GoTo, title.substr(0, length - 1)),
+                  "<ctrl>f<ctrl>")
+            << length;
     }
 }
