@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "toolkit/Handles.h"
+#include "toolkit/LoadText.h"
 
 #include <shellapi.h>
 #include "app/TabbedWindow.h"
@@ -78,7 +79,8 @@ BOOL MainWindow::onInit() {
 
     // Unowned: the main window is hidden and never comes to the front.
     if (app().data().load() == LoadOutcome::Refused)
-        MessageBoxA(nullptr, "Data file load failed.", "Zembrafind", MB_OK | MB_ICONSTOP);
+        MessageBoxA(nullptr, loadText(IDS_LOAD_FAILED).c_str(), loadText(IDS_APP_TITLE).c_str(),
+                    MB_OK | MB_ICONSTOP);
 
     SetTimer(hwnd(), kTrackerTimer, kTrackerPeriodMs, nullptr);
     tray_ = std::make_unique<TrayIcon>(hwnd());
