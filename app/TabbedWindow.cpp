@@ -3,12 +3,16 @@
 #include "app/TabbedWindow.h"
 
 #include "app/Application.h"
+#include "app/MainWindow.h"
 #include "toolkit/Handles.h"
 #include "resources/AppIds.h"
+#include "ui/Icons.h"
+#include "ui/PageRequests.h"
 
 const MessageHandler<TabbedWindow> TabbedWindow::kMessages[] = {
     {WM_PAINT, &TabbedWindow::onPaint},
     {WM_HELP, &TabbedWindow::onHelpKey},
+    {kDragVocabularyMessage, &TabbedWindow::onDragVocabulary},
 };
 
 const CommandHandler<TabbedWindow> TabbedWindow::kCommands[] = {
@@ -16,6 +20,7 @@ const CommandHandler<TabbedWindow> TabbedWindow::kCommands[] = {
     {IDCANCEL, &TabbedWindow::onCancel},
     {IDC_HELP_BUTTON, &TabbedWindow::onHelp},
     {IDC_INIT, &TabbedWindow::onInitAgain},
+    {kShowKeywordsPageCommand, &TabbedWindow::onShowKeywords},
 };
 
 const NotifyHandler<TabbedWindow> TabbedWindow::kNotifications[] = {
@@ -38,16 +43,6 @@ void TabbedWindow::open(int page) {
     window.runModal(app().mainWindowHandle, IDD_TABBED);
 }
 
-void TabbedWindow::sendToCurrent(int command) {
-    if (TabbedWindow* window = app().tabbedWindow)
-        SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
-}
-
-bool TabbedWindow::commitCurrent() {
-    TabbedWindow* window = app().tabbedWindow;
-    return !window || window->commit();
-}
-
 // The session's store goes to the program before the window: the session
 // sets busy on here and off when it ends.
 TabbedWindow::TabbedWindow(int page) : initialPage_(page), session_(app().data(), *this) {
@@ -67,9 +62,11 @@ BOOL TabbedWindow::onInit() {
         tab.pszText = const_cast<char*>(kTabTitles[page]);
         SendMessageA(tabs, TCM_INSERTITEMA, page, reinterpret_cast<LPARAM>(&tab));
     }
-    pages_[kKeywordsPage] = keywords_.create(hwnd());
-    pages_[kVocabulariesPage] = vocabularies_.create(hwnd());
-    pages_[kSettingsPage] = settings_.create(hwnd());
+    // The session's working copy: current until the window ends.
+    DataStore& store = *app().store();
+    pages_[kKeywordsPage] = keywords_.create(hwnd(), store, app().keywordClipboard);
+    pages_[kVocabulariesPage] = vocabularies_.create(hwnd(), store);
+    pages_[kSettingsPage] = settings_.create(hwnd(), store);
     pages_[kAboutPage] = about_.create(hwnd());
     showPage(initialPage_);
     ShowWindow(hwnd(), SW_SHOW);
@@ -87,6 +84,10 @@ void TabbedWindow::onInitAgain() {
 void TabbedWindow::showPage(int page) {
     TabCtrl_SetCurSel(item(IDC_TABS), page);
     showSelectedPage();
+}
+
+void TabbedWindow::onShowKeywords() {
+    showPage(kKeywordsPage);
 }
 
 LRESULT TabbedWindow::onTabChanged(NMHDR*) {
@@ -128,6 +129,25 @@ bool TabbedWindow::commit() {
     forgetWhenEnded();
     end(IDOK);
     return true;
+}
+
+// A drag from the Vocabularies page.
+INT_PTR TabbedWindow::onDragVocabulary(WPARAM index, LPARAM) {
+    startPageDrag(*this, static_cast<int>(index));
+    return TRUE;
+}
+
+bool TabbedWindow::leftButtonDown() {
+    return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+}
+
+// After the commit the working copy is the program's store.
+void TabbedWindow::startDrag(int index) {
+    Vocabulary* vocabulary = app().store()->vocabularies.at(index);
+    if (!vocabulary || !app().mainWindow)
+        return;
+    Icon icon = vocabularyIcon(*vocabulary);
+    app().mainWindow->startIconDrag(icon.get(), index);
 }
 
 void TabbedWindow::onCancel() {

@@ -2,7 +2,6 @@
 // sequence, and the list of window-specific pairs that replaces the store's.
 #include "ui/KeySequenceSettingsDialog.h"
 
-#include "app/Application.h"
 #include "resources/SettingsIds.h"
 #include "toolkit/RedrawFreeze.h"
 #include "ui/WindowSpecificDialog.h"
@@ -25,7 +24,7 @@ namespace {
 
 std::string loadText(UINT id) {
     char buffer[256] = "";
-    LoadStringA(app().instance(), id, buffer, sizeof buffer);
+    LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof buffer);
     return buffer;
 }
 

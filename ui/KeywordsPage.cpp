@@ -2,12 +2,13 @@
 // buttons that edit, reorder, copy and paste entries.
 #include "ui/KeywordsPage.h"
 
-#include "app/Application.h"
-#include "app/TabbedWindow.h"
 #include "resources/PageIds.h"
 #include "toolkit/RedrawFreeze.h"
 #include "ui/KeywordEntryDialog.h"
 #include "ui/Messages.h"
+#include "ui/PageRequests.h"
+#include "vocab/DataStore.h"
+#include "vocab/KeywordClipboard.h"
 
 const CommandHandler<KeywordsPage> KeywordsPage::kCommands[] = {
     {IDC_KEYWORDS_VOCABULARY, &KeywordsPage::onVocabularyChosen, CBN_SELCHANGE},
@@ -30,11 +31,13 @@ const MessageMap<KeywordsPage> KeywordsPage::kMap{{}, kCommands, kNotifications}
 
 KeywordsPage::~KeywordsPage() {
     // The clipboard outlives the page; it must not keep pointing at it.
-    if (app().keywordClipboard.target == &rows_)
-        app().keywordClipboard.target = nullptr;
+    if (clipboard_ && clipboard_->target == &rows_)
+        clipboard_->target = nullptr;
 }
 
-HWND KeywordsPage::create(HWND tabbedWindow) {
+HWND KeywordsPage::create(HWND tabbedWindow, DataStore& store, KeywordClipboard& clipboard) {
+    store_ = &store;
+    clipboard_ = &clipboard;
     return createModeless(tabbedWindow, IDD_KEYWORDS_PAGE);
 }
 
@@ -54,7 +57,7 @@ void KeywordsPage::fill(int index) {
     RedrawFreeze frozenRows(rows_.hwnd());
     SendMessageA(vocabularyBox(), CB_RESETCONTENT, 0, 0);
     rows_.clear();
-    DataStore* store = app().store();
+    DataStore* store = store_;
     const VocabularyTable* table = store ? &store->vocabularies : nullptr;
     if (!table || table->count() == 0) {
         // Nothing to paste into: rows without a vocabulary would be lost.
@@ -87,13 +90,13 @@ void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
 }
 
 void KeywordsPage::updatePasteButton() {
-    app().keywordClipboard.target = &rows_;
-    enableItem(IDC_KEYWORDS_PASTE, app().keywordClipboard.canPaste());
+    clipboard_->target = &rows_;
+    enableItem(IDC_KEYWORDS_PASTE, clipboard_->canPaste());
 }
 
 Vocabulary* KeywordsPage::chosenVocabulary() const {
     auto line = SendMessageA(vocabularyBox(), CB_GETCURSEL, 0, 0);
-    DataStore* store = app().store();
+    DataStore* store = store_;
     if (line == CB_ERR || !store)
         return nullptr;
     return store->vocabularies.at(static_cast<int>(line));
@@ -172,14 +175,14 @@ void KeywordsPage::onDown() {
 }
 
 void KeywordsPage::onCopy() {
-    KeywordClipboard& clipboard = app().keywordClipboard;
+    KeywordClipboard& clipboard = *clipboard_;
     clipboard.target = &rows_;
     if (clipboard.copy())
         enableItem(IDC_KEYWORDS_PASTE, true);
 }
 
 void KeywordsPage::onPaste() {
-    KeywordClipboard& clipboard = app().keywordClipboard;
+    KeywordClipboard& clipboard = *clipboard_;
     clipboard.target = &rows_;
     if (!chosenVocabulary())
         return;
@@ -193,9 +196,9 @@ void KeywordsPage::onPaste() {
 }
 
 void KeywordsPage::onOk() {
-    TabbedWindow::sendToCurrent(IDOK);
+    askTabbedWindow(hwnd(), IDOK);
 }
 
 void KeywordsPage::onCancel() {
-    TabbedWindow::sendToCurrent(IDCANCEL);
+    askTabbedWindow(hwnd(), IDCANCEL);
 }

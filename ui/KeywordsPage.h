@@ -9,14 +9,18 @@
 #include <functional>
 #include <vector>
 
+class DataStore;
+class KeywordClipboard;
 class Vocabulary;
 class VocabularyTable;
 
 class KeywordsPage : public DialogImpl<KeywordsPage> {
 public:
     ~KeywordsPage() override;
-    // Creates the page as a hidden child of the tabbed window.
-    HWND create(HWND tabbedWindow);
+    // Creates the page as a hidden child of the tabbed window, editing
+    // `store`; the keyword clipboard is the program's, shared by every
+    // opening of the window.
+    HWND create(HWND tabbedWindow, DataStore& store, KeywordClipboard& clipboard);
     // Shows vocabulary `index` (0 when below 0) and its entries.
     void fill(int index);
 
@@ -55,4 +59,6 @@ private:
 
     KeywordListView rows_;
     Picture picture_;
+    DataStore* store_ = nullptr;
+    KeywordClipboard* clipboard_ = nullptr;
 };

@@ -1,10 +1,8 @@
 // Message boxes of the pages.
 #include "ui/Messages.h"
 
-#include "app/Application.h"
-
 void showMessage(HWND owner, UINT textId, UINT iconStyle) {
     char text[256] = {};
-    LoadStringA(app().instance(), textId, text, sizeof text);
+    LoadStringA(GetModuleHandleA(nullptr), textId, text, sizeof text);
     MessageBoxA(owner, text, "Zembrafind", MB_OK | iconStyle);
 }

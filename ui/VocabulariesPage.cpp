@@ -2,15 +2,13 @@
 // rebuilds the whole list from the store.
 #include "ui/VocabulariesPage.h"
 
-#include "app/Application.h"
-#include "app/MainWindow.h"
-#include "app/TabbedWindow.h"
-#include "app/logic/PageDrag.h"
 #include "resources/PageIds.h"
 #include "toolkit/RedrawFreeze.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/PageRequests.h"
 #include "ui/VocabularyPropertiesDialog.h"
+#include "vocab/DataStore.h"
 
 const CommandHandler<VocabulariesPage> VocabulariesPage::kCommands[] = {
     {IDC_VOCAB_KEYWORDS, &VocabulariesPage::onKeywords},
@@ -30,33 +28,17 @@ const NotifyHandler<VocabulariesPage> VocabulariesPage::kNotifications[] = {
 
 const MessageMap<VocabulariesPage> VocabulariesPage::kMap{{}, kCommands, kNotifications};
 
-namespace {
-VocabularyTable* vocabularies() {
-    DataStore* store = app().store();
-    return store ? &store->vocabularies : nullptr;
-}
-
-class Win32PageDrag : public PageDragHost {
-public:
-    bool commitEdits() override { return TabbedWindow::commitCurrent(); }
-    bool leftButtonDown() override { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
-    // After the commit the working copy is the program's store.
-    void startDrag(int index) override {
-        Vocabulary* vocabulary = app().store()->vocabularies.at(index);
-        if (!vocabulary || !app().mainWindow)
-            return;
-        Icon icon = vocabularyIcon(*vocabulary);
-        app().mainWindow->startIconDrag(icon.get(), index);
-    }
-};
-} // namespace
-
-HWND VocabulariesPage::create(HWND tabbedWindow) {
+HWND VocabulariesPage::create(HWND tabbedWindow, DataStore& store) {
+    store_ = &store;
     return createModeless(tabbedWindow, IDD_VOCABULARIES_PAGE);
 }
 
 HWND VocabulariesPage::list() const {
     return item(IDC_VOCAB_LIST);
+}
+
+VocabularyTable* VocabulariesPage::vocabularies() const {
+    return store_ ? &store_->vocabularies : nullptr;
 }
 
 BOOL VocabulariesPage::onInit() {
@@ -100,8 +82,7 @@ void VocabulariesPage::clear() {
 }
 
 void VocabulariesPage::onKeywords() {
-    if (app().tabbedWindow)
-        app().tabbedWindow->showPage(TabbedWindow::kKeywordsPage);
+    askTabbedWindow(hwnd(), kShowKeywordsPageCommand);
 }
 
 LRESULT VocabulariesPage::onDoubleClick(NMHDR*) {
@@ -176,21 +157,20 @@ void VocabulariesPage::onMoveDown() {
 }
 
 // Dragging a vocabulary out commits every edit first: the read that follows
-// the drop must see what the user sees here.
+// the drop must see what the user sees here. The tabbed window does both.
 LRESULT VocabulariesPage::onBeginDrag(NMHDR*) {
     int selected = selectedIndex();
     VocabularyTable* table = vocabularies();
     if (selected < 0 || !table)
         return 0;
-    Win32PageDrag drag;
-    startPageDrag(drag, selected);
+    SendMessageA(GetParent(hwnd()), kDragVocabularyMessage, selected, 0);
     return 0;
 }
 
 void VocabulariesPage::onOk() {
-    TabbedWindow::sendToCurrent(IDOK);
+    askTabbedWindow(hwnd(), IDOK);
 }
 
 void VocabulariesPage::onCancel() {
-    TabbedWindow::sendToCurrent(IDCANCEL);
+    askTabbedWindow(hwnd(), IDCANCEL);
 }

@@ -6,10 +6,14 @@
 #include "toolkit/Dialog.h"
 #include "toolkit/Handles.h"
 
+class DataStore;
+class VocabularyTable;
+
 class VocabulariesPage : public DialogImpl<VocabulariesPage> {
 public:
-    // Creates the page as a hidden child of the tabbed window.
-    HWND create(HWND tabbedWindow);
+    // Creates the page as a hidden child of the tabbed window, editing
+    // `store`.
+    HWND create(HWND tabbedWindow, DataStore& store);
     // The item both selected and focused, or -1.
     int selectedIndex() const;
 
@@ -35,6 +39,8 @@ private:
     void fill(int selected);
     void clear();
     HWND list() const;
+    VocabularyTable* vocabularies() const;
 
     ImageList images_;
+    DataStore* store_ = nullptr;
 };

@@ -1,7 +1,6 @@
 // KeywordsFoundWindow: the found entries, "Go to" and "Close".
 #include "reading/win32/KeywordsFoundWindow.h"
 
-#include "app/Application.h"
 #include "reading/GoToKeyword.h"
 #include "reading/win32/Foreground.h"
 #include "reading/win32/Win32Input.h"
@@ -41,8 +40,9 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM removal, LPARAM data) {
 
 } // namespace
 
-KeywordsFoundWindow::KeywordsFoundWindow(HWND document) : document_(document) {
-    createModeless(app().mainWindowHandle, IDD_KEYWORDS_FOUND);
+KeywordsFoundWindow::KeywordsFoundWindow(HWND owner, HWND document, CurrentStore currentStore)
+    : document_(document), currentStore_(currentStore) {
+    createModeless(owner, IDD_KEYWORDS_FOUND);
     gKeyboardDialog = hwnd();
     keyboardHook_ = SetWindowsHookExA(WH_GETMESSAGE, KeyboardHook, nullptr, GetCurrentThreadId());
 }
@@ -109,7 +109,7 @@ void KeywordsFoundWindow::onGoTo() {
     HWND document = document_;
     onClose();
     BringToFront(document);
-    std::string findSequence = app().store()->sequenceForWindow(SequenceKind::GoTo, document);
+    std::string findSequence = currentStore_().sequenceForWindow(SequenceKind::GoTo, document);
     Win32Input input;
     PlayGoToKeyword(input, findSequence, text.data());
 }

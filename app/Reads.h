@@ -5,3 +5,6 @@
 
 void ReadVocabulary(int index);
 void ReadAllVocabularies();
+// The read of an icon dropped on a document: one vocabulary, or all of them
+// when the index is -1.
+void ReadDropped(int vocabularyIndex);
