@@ -4,6 +4,7 @@
 
 #include "app/logic/ProgramData.h"
 #include "toolkit/ProgramFolder.h"
+#include "ui/logic/ClipboardCopyMark.h"
 #include "vocab/KeywordClipboard.h"
 
 #include <windows.h>
@@ -38,6 +39,8 @@ public:
     HWND mainWindowHandle = nullptr;
     TabbedWindow* tabbedWindow = nullptr;
     KeywordClipboard keywordClipboard;
+    // What the Keywords page's "&Copy" last put on the system clipboard.
+    ClipboardCopyMark keywordCopyMark;
     DocumentWindowTracker& tracker() { return *tracker_; }
     // The one keywords-found window, or none.
     std::unique_ptr<KeywordsFoundWindow> keywordsFoundWindow;

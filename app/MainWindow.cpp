@@ -14,6 +14,7 @@
 const MessageHandler<MainWindow> MainWindow::kMessages[] = {
     {WM_TIMER, &MainWindow::onTimer},
     {TrayIcon::kCallbackMessage, &MainWindow::onTrayMessage},
+    {kReadByKeyMessage, &MainWindow::onReadByKey},
     {kSecondStartMessage, &MainWindow::onSecondStart},
     {WM_WINDOWPOSCHANGING, &MainWindow::onWindowPosChanging},
 };
@@ -36,12 +37,30 @@ const MessageMap<MainWindow> MainWindow::kMap{kMessages, kCommands, {}};
 namespace {
 constexpr UINT kTrackerPeriodMs = 250;
 
+// Keyboard notifications of the notification area. A shell sends them only to
+// icons that declared a later record version; for this icon's 88-byte record
+// it imitates the mouse instead (Enter, Space, the menu key and Shift+F10 give
+// button messages). Both forms are answered, so the icon works by keys either
+// way.
+constexpr UINT kSelect = WM_USER;        // NIN_SELECT
+constexpr UINT kKeySelect = WM_USER + 1; // NIN_KEYSELECT
+
+// A right-button message while the button is up came from a key.
+bool RightButtonUp() {
+    return GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_LBUTTON : VK_RBUTTON) >= 0;
+}
+
+// The keyboard's forms ask for what the mouse's do: the menu, and the page
+// that a double click opens.
 TrayMouse trayMouse(LPARAM message) {
     switch (message) {
     case WM_LBUTTONDOWN: return TrayMouse::LeftDown;
     case WM_LBUTTONUP: return TrayMouse::LeftUp;
     case WM_LBUTTONDBLCLK: return TrayMouse::LeftDoubleClick;
-    case WM_RBUTTONDOWN: return TrayMouse::RightDown;
+    case WM_RBUTTONDOWN:
+    case WM_CONTEXTMENU: return TrayMouse::RightDown;
+    case kSelect:
+    case kKeySelect: return TrayMouse::LeftDoubleClick;
     default: return TrayMouse::Other;
     }
 }
@@ -76,6 +95,19 @@ void MainWindow::startIconDrag(HICON icon, int vocabularyIndex) {
     drag_->start(icon, vocabularyIndex);
 }
 
+void MainWindow::readByKey(int vocabularyIndex) {
+    PostMessageA(hwnd(), kReadByKeyMessage, static_cast<WPARAM>(vocabularyIndex), 0);
+}
+
+INT_PTR MainWindow::onReadByKey(WPARAM vocabularyIndex, LPARAM) {
+    int index = static_cast<int>(vocabularyIndex);
+    if (index < 0)
+        ReadAllVocabularies(SelectionClearing::CollapseByKey);
+    else
+        ReadVocabulary(index, SelectionClearing::CollapseByKey);
+    return TRUE;
+}
+
 INT_PTR MainWindow::onTimer(WPARAM timer, LPARAM) {
     if (timer == kTrackerTimer)
         app().tracker().update();
@@ -85,6 +117,11 @@ INT_PTR MainWindow::onTimer(WPARAM timer, LPARAM) {
 }
 
 INT_PTR MainWindow::onTrayMessage(WPARAM, LPARAM mouseMessage) {
+    // The document the user just left is remembered at once, not at the next
+    // tick: a quick click from it to the icon and Ctrl+R must still find it.
+    app().tracker().update();
+    trayMenuByKey_ = mouseMessage == WM_CONTEXTMENU ||
+                     (mouseMessage == WM_RBUTTONDOWN && RightButtonUp());
     TrayAction action = clicks_.onMouse(trayMouse(mouseMessage), app().busy());
     perform(action);
     return action != TrayAction::Nothing;
@@ -107,7 +144,7 @@ void MainWindow::perform(TrayAction action) {
     case TrayAction::StartDrag:
         startIconDrag(LoadIconA(app().instance(), "GENERIC_READING"), -1);
         break;
-    case TrayAction::ShowMenu: showTrayMenu(); break;
+    case TrayAction::ShowMenu: showTrayMenu(trayMenuByKey_); break;
     case TrayAction::BringForward: bringForward(); break;
     case TrayAction::ShowOpenWindow: showOpenWindow(); break;
     }
@@ -127,7 +164,7 @@ void MainWindow::showOpenWindow() {
         SetForegroundWindow(shown);
 }
 
-void MainWindow::showTrayMenu() {
+void MainWindow::showTrayMenu(bool byKey) {
     // The menu's owner must be able to take the keyboard: Wine gives a hidden
     // window the foreground but not the keys, so the zero-sized window is
     // shown (it has no frame, so nothing of it can be seen) while the menu
@@ -135,12 +172,25 @@ void MainWindow::showTrayMenu() {
     hidden_ = false;
     ShowWindow(hwnd(), SW_SHOWNA);
     SetForegroundWindow(hwnd());
-    POINT pointer{};
-    GetCursorPos(&pointer);
+    POINT at{};
+    GetCursorPos(&at);
+    at.x -= 8;
+    at.y -= 6;
+    UINT align = TPM_LEFTALIGN;
+    RECT taskbar{};
+    HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
+    if (byKey && tray && GetWindowRect(tray, &taskbar)) {
+        // The notification area sits at the taskbar's right end.
+        at = {taskbar.right, taskbar.top};
+        align = TPM_RIGHTALIGN | TPM_BOTTOMALIGN;
+    }
+    // The menu loop takes this Down key first: the first item is selected.
+    if (byKey)
+        PostMessageA(hwnd(), WM_KEYDOWN, VK_DOWN, 0);
     Menu menu(LoadMenuA(app().instance(), "TRAY"));
     if (menu)
-        TrackPopupMenu(GetSubMenu(menu.get(), 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pointer.x - 8,
-                       pointer.y - 6, 0, hwnd(), nullptr);
+        TrackPopupMenu(GetSubMenu(menu.get(), 0), align | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(),
+                       nullptr);
     // The menu closes properly only when the owner gets a message afterwards.
     PostMessageA(hwnd(), WM_NULL, 0, 0);
     onHide();
@@ -150,7 +200,7 @@ void MainWindow::onVocabularies() { TabbedWindow::open(TabbedWindow::kVocabulari
 void MainWindow::onSettings() { TabbedWindow::open(TabbedWindow::kSettingsPage); }
 void MainWindow::onAbout() { TabbedWindow::open(TabbedWindow::kAboutPage); }
 void MainWindow::onHelp() { OpenProgramFolderPage("zfhelp.htm"); }
-void MainWindow::onMenu() { showTrayMenu(); }
+void MainWindow::onMenu() { showTrayMenu(false); }
 void MainWindow::onHide() {
     hidden_ = true;
     ShowWindow(hwnd(), SW_HIDE);

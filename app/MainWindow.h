@@ -16,6 +16,7 @@ public:
     // Posted by a second start of the program (a private message: it
     // carries nothing and needs no registration).
     static constexpr UINT kSecondStartMessage = WM_APP + 1;
+    static constexpr UINT kReadByKeyMessage = WM_APP + 2;
     static constexpr char kCaption[] = "kestrelwin";
 
     // Runs the program: returns when "Exit" closed the window.
@@ -25,6 +26,10 @@ public:
     void showBusy(bool busy);
     // Starts dragging `icon` (all vocabularies when index is -1).
     void startIconDrag(HICON icon, int vocabularyIndex);
+    // A read asked for by a key (all vocabularies when index is -1). It runs
+    // from this window's own loop, once the tabbed window that asked for it
+    // has closed and the program is no longer busy with it.
+    void readByKey(int vocabularyIndex);
 
     static const MessageMap<MainWindow> kMap;
 
@@ -36,11 +41,14 @@ private:
     INT_PTR onTimer(WPARAM timer, LPARAM);
     INT_PTR onTrayMessage(WPARAM, LPARAM mouseMessage);
     INT_PTR onSecondStart(WPARAM, LPARAM);
+    INT_PTR onReadByKey(WPARAM vocabularyIndex, LPARAM);
     INT_PTR onWindowPosChanging(WPARAM, LPARAM position);
     void perform(TrayAction action);
     void bringForward();
     void showOpenWindow();
-    void showTrayMenu();
+    // `byKey`: opened from the keyboard, so placed at the notification area
+    // with its first item selected, rather than at the pointer.
+    void showTrayMenu(bool byKey);
 
     void onVocabularies();
     void onSettings();
@@ -56,4 +64,5 @@ private:
     std::unique_ptr<IconDrag> drag_;
     TrayClicks clicks_;
     bool hidden_ = false;
+    bool trayMenuByKey_ = false;
 };

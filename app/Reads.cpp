@@ -20,6 +20,7 @@ const DataStore& CurrentStore() {
 
 class Win32Read : public ReadPlatform {
 public:
+    explicit Win32Read(SelectionClearing clearing) : clearing_(clearing) {}
     void setBusy(bool on) override { app().setBusy(on); }
     // The read's own wait before the capture follows: no second settling.
     void setForeground(WindowHandle window) override { BringToFront(static_cast<HWND>(window), 0); }
@@ -46,6 +47,7 @@ public:
     }
 
 private:
+    SelectionClearing clearing_;
     Win32Clipboard clipboard_{app().mainWindowHandle};
     ClipboardKeeper keeper_{clipboard_};
 };
@@ -53,6 +55,7 @@ private:
 std::string Win32Read::captureText(WindowHandle document) {
     TextCapture capture(clipboard_);
     capture.setTarget(static_cast<HWND>(document));
+    capture.setClearing(clearing_);
     capture.captureDocumentText(*app().store(), keeper_);
     return capture.text();
 }
@@ -68,16 +71,16 @@ HWND DocumentToRead() {
 
 } // namespace
 
-void ReadVocabulary(int index) {
+void ReadVocabulary(int index, SelectionClearing clearing) {
     if (HWND document = DocumentToRead()) {
-        Win32Read read;
+        Win32Read read(clearing);
         ReadDocument(read, *app().store(), document, index);
     }
 }
 
-void ReadAllVocabularies() {
+void ReadAllVocabularies(SelectionClearing clearing) {
     if (HWND document = DocumentToRead()) {
-        Win32Read read;
+        Win32Read read(clearing);
         ReadDocumentWithAll(read, *app().store(), document);
     }
 }

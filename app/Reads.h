@@ -3,8 +3,12 @@
 // document window remembered, does nothing.
 #pragma once
 
-void ReadVocabulary(int index);
-void ReadAllVocabularies();
+#include "reading/DocumentCapture.h"
+
+// A read asked for by a key has no drop point: `clearing` is then
+// CollapseByKey, and nothing is clicked.
+void ReadVocabulary(int index, SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
+void ReadAllVocabularies(SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
 // The read of an icon dropped on a document: one vocabulary, or all of them
 // when the index is -1.
 void ReadDropped(int vocabularyIndex);

@@ -6,13 +6,17 @@
 #include "app/MainWindow.h"
 #include "toolkit/Handles.h"
 #include "resources/AppIds.h"
+#include "reading/win32/DocumentWindowTracker.h"
+#include "resources/PageIds.h"
 #include "ui/Icons.h"
+#include "ui/Messages.h"
 #include "ui/PageRequests.h"
 
 const MessageHandler<TabbedWindow> TabbedWindow::kMessages[] = {
     {WM_PAINT, &TabbedWindow::onPaint},
     {WM_HELP, &TabbedWindow::onHelpKey},
     {kDragVocabularyMessage, &TabbedWindow::onDragVocabulary},
+    {kReadVocabularyMessage, &TabbedWindow::onReadVocabulary},
 };
 
 const CommandHandler<TabbedWindow> TabbedWindow::kCommands[] = {
@@ -21,6 +25,17 @@ const CommandHandler<TabbedWindow> TabbedWindow::kCommands[] = {
     {IDC_HELP_BUTTON, &TabbedWindow::onHelp},
     {IDC_INIT, &TabbedWindow::onInitAgain},
     {kShowKeywordsPageCommand, &TabbedWindow::onShowKeywords},
+    {IDC_NEXT_TAB, &TabbedWindow::onNextTab},
+    {IDC_PREVIOUS_TAB, &TabbedWindow::onPreviousTab},
+};
+
+// The tab control never takes the focus, so the tabs are switched by the
+// keys that property sheets use.
+const KeyCommand TabbedWindow::kTabKeys[] = {
+    {VK_TAB, false, IDC_NEXT_TAB},
+    {VK_TAB, true, IDC_PREVIOUS_TAB},
+    {VK_NEXT, false, IDC_NEXT_TAB},
+    {VK_PRIOR, false, IDC_PREVIOUS_TAB},
 };
 
 const NotifyHandler<TabbedWindow> TabbedWindow::kNotifications[] = {
@@ -64,11 +79,13 @@ BOOL TabbedWindow::onInit() {
     }
     // The session's working copy: current until the window ends.
     DataStore& store = *app().store();
-    pages_[kKeywordsPage] = keywords_.create(hwnd(), store, app().keywordClipboard);
+    pages_[kKeywordsPage] = keywords_.create(hwnd(), store, app().keywordClipboard,
+                                             app().keywordCopyMark, app().mainWindowHandle);
     pages_[kVocabulariesPage] = vocabularies_.create(hwnd(), store);
     pages_[kSettingsPage] = settings_.create(hwnd(), store);
     pages_[kAboutPage] = about_.create(hwnd());
     showPage(initialPage_);
+    tabKeys_ = std::make_unique<KeyCommands>(hwnd(), kTabKeys);
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     PostMessageA(hwnd(), WM_COMMAND, IDC_INIT, 0);
@@ -90,6 +107,14 @@ void TabbedWindow::onShowKeywords() {
     showPage(kKeywordsPage);
 }
 
+void TabbedWindow::onNextTab() {
+    showPage((TabCtrl_GetCurSel(item(IDC_TABS)) + 1) % kPageCount);
+}
+
+void TabbedWindow::onPreviousTab() {
+    showPage((TabCtrl_GetCurSel(item(IDC_TABS)) + kPageCount - 1) % kPageCount);
+}
+
 LRESULT TabbedWindow::onTabChanged(NMHDR*) {
     showSelectedPage();
     return 0;
@@ -107,8 +132,9 @@ void TabbedWindow::showSelectedPage() {
     ShowWindow(page, SW_SHOW);
     if (selected == kKeywordsPage)
         keywords_.fill(vocabularies_.selectedIndex());
-    if (selected != kAboutPage)
-        SetFocus(page);
+    // Every page takes the focus, About too: the keys must not stay with a
+    // control of the page just hidden.
+    SetFocus(page);
 }
 
 void TabbedWindow::placePage(HWND page) const {
@@ -134,6 +160,21 @@ bool TabbedWindow::commit() {
 // A drag from the Vocabularies page.
 INT_PTR TabbedWindow::onDragVocabulary(WPARAM index, LPARAM) {
     startPageDrag(*this, static_cast<int>(index));
+    return TRUE;
+}
+
+// A read by key from the Vocabularies page. Nothing is committed when there
+// is nothing to read: the user stays in the window with every edit.
+// Otherwise the same commit as the drag's (no read when the save failed and
+// the window stays open), then the read, which the main window starts once
+// this window has closed.
+INT_PTR TabbedWindow::onReadVocabulary(WPARAM index, LPARAM) {
+    if (!IsWindow(app().tracker().window())) {
+        showMessage(pages_[kVocabulariesPage], IDS_NO_DOCUMENT, MB_ICONINFORMATION);
+        return TRUE;
+    }
+    if (commit() && app().mainWindow)
+        app().mainWindow->readByKey(static_cast<int>(index));
     return TRUE;
 }
 

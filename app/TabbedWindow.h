@@ -7,6 +7,7 @@
 #include "app/logic/EditingSession.h"
 #include "app/logic/PageDrag.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/KeyCommands.h"
 #include "ui/AboutPage.h"
 #include "ui/KeywordsPage.h"
 #include "ui/SettingsPage.h"
@@ -33,17 +34,21 @@ private:
     static const MessageHandler<TabbedWindow> kMessages[];
     static const CommandHandler<TabbedWindow> kCommands[];
     static const NotifyHandler<TabbedWindow> kNotifications[];
+    static const KeyCommand kTabKeys[];
 
     explicit TabbedWindow(int page);
     BOOL onInit() override;
     INT_PTR onPaint(WPARAM, LPARAM);
     INT_PTR onHelpKey(WPARAM, LPARAM);
     INT_PTR onDragVocabulary(WPARAM index, LPARAM);
+    INT_PTR onReadVocabulary(WPARAM index, LPARAM);
     void onOk();
     void onCancel();
     void onHelp();
     void onInitAgain();
     void onShowKeywords();
+    void onNextTab();
+    void onPreviousTab();
     LRESULT onTabChanged(NMHDR*);
 
     void showSelectedPage();
@@ -67,4 +72,5 @@ private:
     SettingsPage settings_;
     AboutPage about_;
     HWND pages_[kPageCount] = {};
+    std::unique_ptr<KeyCommands> tabKeys_;
 };

@@ -61,7 +61,7 @@ bool Outside(int offset, int extent) {
 } // namespace
 
 bool CaptureDocumentText(CapturePlatform& platform, const DataStore& store, WindowHandle target,
-                         ClipboardKeeper& keeper, std::string& text) {
+                         ClipboardKeeper& keeper, std::string& text, SelectionClearing clearing) {
     text.clear();
     ScreenPoint start = platform.cursorPos();
     if (!keeper.saveAndEmpty())
@@ -78,7 +78,10 @@ bool CaptureDocumentText(CapturePlatform& platform, const DataStore& store, Wind
     keeper.noteCaptureLeft();
     if (!copied)
         return false;
-    ClearSelectionClick(platform, target, start);
+    if (clearing == SelectionClearing::ClickAtStartPoint)
+        ClearSelectionClick(platform, target, start);
+    else
+        PlayKeySequence(platform.input(), kCollapseSelectionSequence, false);
     platform.input().wait(kAfterClickMs);
     return true;
 }

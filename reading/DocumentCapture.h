@@ -63,6 +63,14 @@ public:
 };
 
 constexpr int kCaptureAttempts = 6;
+
+// How a capture undoes its select-all. A mouse read clicks where the icon was
+// dropped; a keyboard read has no such point (the pointer may rest over
+// another program), so it plays a key that moves the caret instead.
+enum class SelectionClearing { ClickAtStartPoint, CollapseByKey };
+
+// The key that collapses the selection: the caret to the document's start.
+constexpr char kCollapseSelectionSequence[] = "<ctrl><home><ctrl>";
 constexpr int kPastesPerAttempt = 50;
 
 // Consoles take Ctrl+C as "interrupt the running program", never as a copy.
@@ -75,7 +83,8 @@ constexpr const char* kConsoleWindowClass = "ConsoleWindowClass";
 // Ctrl+Insert; after an attempt that left no data at all, the remaining
 // attempts copy with Ctrl+C, except in a console.
 bool CaptureDocumentText(CapturePlatform& platform, const DataStore& store, WindowHandle target,
-                         ClipboardKeeper& keeper, std::string& text);
+                         ClipboardKeeper& keeper, std::string& text,
+                         SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
 
 // Where the clearing click goes, and after how long a wait.
 struct ClickPlan {

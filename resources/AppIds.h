@@ -20,5 +20,8 @@
 #define IDC_TITLE_ANCHOR 152
 #define IDC_INIT 153
 #define IDC_HELP_BUTTON 154
+// Ctrl+Tab and Ctrl+Shift+Tab (also Ctrl+PageDown, Ctrl+PageUp): commands only.
+#define IDC_NEXT_TAB 155
+#define IDC_PREVIOUS_TAB 156
 
 #define IDS_TRAY_TIP 180

@@ -12,6 +12,10 @@
 #define IDC_VOCAB_UP 306
 #define IDC_VOCAB_DOWN 307
 #define IDC_VOCAB_HINT 308
+#define IDC_VOCAB_KEYS_HINT 311
+// Ctrl+R and Ctrl+Shift+R: commands only, no controls.
+#define IDC_VOCAB_READ 309
+#define IDC_VOCAB_READ_ALL 310
 
 // Keywords page.
 #define IDD_KEYWORDS_PAGE 320
@@ -48,3 +52,4 @@
 // Message texts.
 #define IDS_NO_VOCABULARY 400
 #define IDS_TABLE_FULL 401
+#define IDS_NO_DOCUMENT 402

@@ -66,6 +66,9 @@ struct KernelTraits {
     static bool empty(HANDLE h) { return h == nullptr || h == INVALID_HANDLE_VALUE; }
     static void close(HANDLE h) { CloseHandle(h); }
 };
+struct HookTraits : NullIsEmpty<HHOOK> {
+    static void close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
 struct WindowTraits : NullIsEmpty<HWND> {
     static void close(HWND h) { DestroyWindow(h); }
 };
@@ -77,6 +80,7 @@ using Menu = Handle<MenuTraits>;
 using ImageList = Handle<ImageListTraits>;
 using GlobalMemory = Handle<GlobalTraits>;
 using KernelHandle = Handle<KernelTraits>;
+using Hook = Handle<HookTraits>;
 // For windows this program creates and must destroy itself (a hidden edit
 // control, say); wrappers of dialogs never own their window this way.
 using OwnedWindow = Handle<WindowTraits>;

@@ -4,11 +4,21 @@
 
 #include "resources/PageIds.h"
 #include "toolkit/RedrawFreeze.h"
+#include "ui/EntryListInput.h"
 #include "ui/KeywordEntryDialog.h"
+#include "ui/KeywordExchange.h"
 #include "ui/Messages.h"
 #include "ui/PageRequests.h"
 #include "vocab/DataStore.h"
 #include "vocab/KeywordClipboard.h"
+#include "ui/logic/KeywordImport.h"
+
+const MessageHandler<KeywordsPage> KeywordsPage::kMessages[] = {
+    {WM_DROPFILES, &KeywordsPage::onDropFiles},
+    {WM_DRAWCLIPBOARD, &KeywordsPage::onClipboardChanged},
+    {WM_CHANGECBCHAIN, &KeywordsPage::onClipboardChainChanged},
+    {WM_DESTROY, &KeywordsPage::onDestroy},
+};
 
 const CommandHandler<KeywordsPage> KeywordsPage::kCommands[] = {
     {IDC_KEYWORDS_VOCABULARY, &KeywordsPage::onVocabularyChosen, CBN_SELCHANGE},
@@ -25,9 +35,11 @@ const CommandHandler<KeywordsPage> KeywordsPage::kCommands[] = {
 
 const NotifyHandler<KeywordsPage> KeywordsPage::kNotifications[] = {
     {IDC_KEYWORDS_LIST, NM_DBLCLK, &KeywordsPage::onDoubleClick},
+    {IDC_KEYWORDS_LIST, NM_RETURN, &KeywordsPage::onDoubleClick},
+    {IDC_KEYWORDS_LIST, LVN_KEYDOWN, &KeywordsPage::onListKey},
 };
 
-const MessageMap<KeywordsPage> KeywordsPage::kMap{{}, kCommands, kNotifications};
+const MessageMap<KeywordsPage> KeywordsPage::kMap{kMessages, kCommands, kNotifications};
 
 KeywordsPage::~KeywordsPage() {
     // The clipboard outlives the page; it must not keep pointing at it.
@@ -35,9 +47,12 @@ KeywordsPage::~KeywordsPage() {
         clipboard_->target = nullptr;
 }
 
-HWND KeywordsPage::create(HWND tabbedWindow, DataStore& store, KeywordClipboard& clipboard) {
+HWND KeywordsPage::create(HWND tabbedWindow, DataStore& store, KeywordClipboard& clipboard,
+                          ClipboardCopyMark& copyMark, HWND clipboardOwner) {
     store_ = &store;
     clipboard_ = &clipboard;
+    copyMark_ = &copyMark;
+    clipboardOwner_ = clipboardOwner;
     return createModeless(tabbedWindow, IDD_KEYWORDS_PAGE);
 }
 
@@ -49,6 +64,8 @@ BOOL KeywordsPage::onInit() {
     rows_.attach(item(IDC_KEYWORDS_LIST));
     picture_.attach(item(IDC_KEYWORDS_PICTURE));
     rows_.setUp();
+    takeEntryListInput(rows_.hwnd());
+    clipboardViewer_.join(hwnd());
     return TRUE;
 }
 
@@ -91,7 +108,8 @@ void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
 
 void KeywordsPage::updatePasteButton() {
     clipboard_->target = &rows_;
-    enableItem(IDC_KEYWORDS_PASTE, clipboard_->canPaste());
+    bool otherText = clipboardHoldsOtherText(clipboardOwner_, *copyMark_);
+    enableItem(IDC_KEYWORDS_PASTE, chosenVocabulary() && (clipboard_->canPaste() || otherText));
 }
 
 Vocabulary* KeywordsPage::chosenVocabulary() const {
@@ -174,18 +192,32 @@ void KeywordsPage::onDown() {
     editRows(moveSelectedRowsDown);
 }
 
+// The rows go to the keyword clipboard, with their exact texts and modes,
+// and as text lines to the system clipboard for other programs.
 void KeywordsPage::onCopy() {
     KeywordClipboard& clipboard = *clipboard_;
     clipboard.target = &rows_;
-    if (clipboard.copy())
-        enableItem(IDC_KEYWORDS_PASTE, true);
+    if (!clipboard.copy())
+        return;
+    enableItem(IDC_KEYWORDS_PASTE, true);
+    putKeywordLines(clipboardOwner_, writeKeywordLines(clipboard.texts, clipboard.modes),
+                    *copyMark_);
 }
 
+// Text another program put on the system clipboard is newer than the
+// keyword clipboard's rows, and wins; the program's own copy does not.
 void KeywordsPage::onPaste() {
     KeywordClipboard& clipboard = *clipboard_;
     clipboard.target = &rows_;
     if (!chosenVocabulary())
         return;
+    std::string text;
+    if (takeOtherClipboardText(clipboardOwner_, *copyMark_, text)) {
+        KeywordImport import;
+        import.addText(text);
+        addImported(import);
+        return;
+    }
     bool pasted = editRows([&clipboard](EditableKeywordRows& rows) {
         clipboard.target = &rows;
         return clipboard.paste();
@@ -193,6 +225,67 @@ void KeywordsPage::onPaste() {
     clipboard.target = &rows_;
     if (pasted)
         rows_.ensureVisible(rows_.rowCount() - 1);
+}
+
+void KeywordsPage::addImported(const KeywordImport& import) {
+    Vocabulary* vocabulary = chosenVocabulary();
+    if (!vocabulary)
+        return;
+    if (!import.lines.empty()) {
+        std::vector<KeywordRow> added;
+        added.reserve(import.lines.size());
+        for (const KeywordLine& line : import.lines)
+            added.push_back({line.text, line.mode});
+        appendRows(added);
+        rows_.ensureVisible(rows_.rowCount() - 1);
+    }
+    std::string report = import.report(vocabulary->name.str());
+    if (!report.empty())
+        showMessageText(hwnd(), report, MB_ICONINFORMATION);
+}
+
+LRESULT KeywordsPage::onListKey(NMHDR* header) {
+    WORD key = reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey;
+    bool control = GetKeyState(VK_CONTROL) < 0;
+    if (control && key == 'A') {
+        ListView_SetItemState(rows_.hwnd(), -1, LVIS_SELECTED, LVIS_SELECTED);
+    } else if (control && key == 'C')
+        onCopy();
+    else if (control && key == 'V')
+        onPaste();
+    else if (!control && key == VK_DELETE)
+        onDelete();
+    return 0;
+}
+
+INT_PTR KeywordsPage::onDropFiles(WPARAM drop, LPARAM) {
+    std::vector<std::string> paths = takeDroppedPaths(reinterpret_cast<HDROP>(drop));
+    if (!chosenVocabulary()) {
+        showMessage(hwnd(), IDS_NO_VOCABULARY, MB_ICONSTOP);
+        return TRUE;
+    }
+    KeywordImport import;
+    Win32TextFiles files;
+    Win32AnsiCodePage codePage;
+    import.addFiles(paths, files, codePage);
+    addImported(import);
+    return TRUE;
+}
+
+INT_PTR KeywordsPage::onClipboardChanged(WPARAM w, LPARAM l) {
+    updatePasteButton();
+    clipboardViewer_.passOnChange(w, l);
+    return TRUE;
+}
+
+INT_PTR KeywordsPage::onClipboardChainChanged(WPARAM removed, LPARAM next) {
+    clipboardViewer_.chainChanged(removed, next);
+    return TRUE;
+}
+
+INT_PTR KeywordsPage::onDestroy(WPARAM, LPARAM) {
+    clipboardViewer_.leave();
+    return FALSE;
 }
 
 void KeywordsPage::onOk() {

@@ -3,14 +3,17 @@
 #pragma once
 
 #include "toolkit/Dialog.h"
+#include "ui/ClipboardViewer.h"
 #include "ui/Icons.h"
 #include "ui/KeywordListView.h"
 
 #include <functional>
 #include <vector>
 
+class ClipboardCopyMark;
 class DataStore;
 class KeywordClipboard;
+class KeywordImport;
 class Vocabulary;
 class VocabularyTable;
 
@@ -18,15 +21,18 @@ class KeywordsPage : public DialogImpl<KeywordsPage> {
 public:
     ~KeywordsPage() override;
     // Creates the page as a hidden child of the tabbed window, editing
-    // `store`; the keyword clipboard is the program's, shared by every
-    // opening of the window.
-    HWND create(HWND tabbedWindow, DataStore& store, KeywordClipboard& clipboard);
+    // `store`. The keyword clipboard and the mark of the program's own text
+    // on the system clipboard are the program's, shared by every opening of
+    // the window; `clipboardOwner` owns the text the page puts there.
+    HWND create(HWND tabbedWindow, DataStore& store, KeywordClipboard& clipboard,
+                ClipboardCopyMark& copyMark, HWND clipboardOwner);
     // Shows vocabulary `index` (0 when below 0) and its entries.
     void fill(int index);
 
     static const MessageMap<KeywordsPage> kMap;
 
 private:
+    static const MessageHandler<KeywordsPage> kMessages[];
     static const CommandHandler<KeywordsPage> kCommands[];
     static const NotifyHandler<KeywordsPage> kNotifications[];
 
@@ -42,6 +48,14 @@ private:
     void onOk();
     void onCancel();
     LRESULT onDoubleClick(NMHDR*);
+    // Ctrl+A, Ctrl+C, Ctrl+V and Delete in the entry list.
+    LRESULT onListKey(NMHDR* header);
+    // WM_DROPFILES: wParam the drop.
+    INT_PTR onDropFiles(WPARAM drop, LPARAM);
+    // The clipboard viewer chain: Paste follows what the clipboard holds.
+    INT_PTR onClipboardChanged(WPARAM w, LPARAM l);
+    INT_PTR onClipboardChainChanged(WPARAM removed, LPARAM next);
+    INT_PTR onDestroy(WPARAM, LPARAM);
 
     // The vocabulary whose line is chosen in the box, or none.
     Vocabulary* chosenVocabulary() const;
@@ -55,10 +69,16 @@ private:
     void appendRows(const std::vector<KeywordRow>& added);
     void showIcon(const Vocabulary& vocabulary);
     void updatePasteButton();
+    // Appends the imported entries to the rows, drawing off, and to the
+    // vocabulary; says what was left out, if anything.
+    void addImported(const KeywordImport& import);
     HWND vocabularyBox() const;
 
     KeywordListView rows_;
     Picture picture_;
+    ClipboardViewer clipboardViewer_;
     DataStore* store_ = nullptr;
     KeywordClipboard* clipboard_ = nullptr;
+    ClipboardCopyMark* copyMark_ = nullptr;
+    HWND clipboardOwner_ = nullptr;
 };

@@ -4,5 +4,9 @@
 void showMessage(HWND owner, UINT textId, UINT iconStyle) {
     char text[256] = {};
     LoadStringA(GetModuleHandleA(nullptr), textId, text, sizeof text);
-    MessageBoxA(owner, text, "Zembrafind", MB_OK | iconStyle);
+    showMessageText(owner, text, iconStyle);
+}
+
+void showMessageText(HWND owner, const std::string& text, UINT iconStyle) {
+    MessageBoxA(owner, text.c_str(), "Zembrafind", MB_OK | iconStyle);
 }

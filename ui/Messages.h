@@ -4,4 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 void showMessage(HWND owner, UINT textId, UINT iconStyle);
+// A text composed at run time, under the same caption.
+void showMessageText(HWND owner, const std::string& text, UINT iconStyle);

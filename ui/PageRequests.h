@@ -13,6 +13,10 @@ constexpr int kShowKeywordsPageCommand = 0x7F01;
 // down, starts the drag of a vocabulary's icon; wParam is its index.
 constexpr UINT kDragVocabularyMessage = WM_APP + 1;
 
+// Commits the edits and reads the remembered document, as a key asks: with
+// the vocabulary whose index is wParam, or with all of them when it is -1.
+constexpr UINT kReadVocabularyMessage = WM_APP + 2;
+
 // Sends `command` to the page's parent, the tabbed window.
 inline void askTabbedWindow(HWND page, int command) {
     SendMessageA(GetParent(page), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);

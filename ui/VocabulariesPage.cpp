@@ -19,6 +19,8 @@ const CommandHandler<VocabulariesPage> VocabulariesPage::kCommands[] = {
     {IDC_VOCAB_DOWN, &VocabulariesPage::onMoveDown},
     {IDOK, &VocabulariesPage::onOk},
     {IDCANCEL, &VocabulariesPage::onCancel},
+    {IDC_VOCAB_READ, &VocabulariesPage::onReadSelected},
+    {IDC_VOCAB_READ_ALL, &VocabulariesPage::onReadAll},
 };
 
 const NotifyHandler<VocabulariesPage> VocabulariesPage::kNotifications[] = {
@@ -27,6 +29,11 @@ const NotifyHandler<VocabulariesPage> VocabulariesPage::kNotifications[] = {
 };
 
 const MessageMap<VocabulariesPage> VocabulariesPage::kMap{{}, kCommands, kNotifications};
+
+const KeyCommand VocabulariesPage::kReadKeys[] = {
+    {'R', false, IDC_VOCAB_READ},
+    {'R', true, IDC_VOCAB_READ_ALL},
+};
 
 HWND VocabulariesPage::create(HWND tabbedWindow, DataStore& store) {
     store_ = &store;
@@ -48,6 +55,7 @@ BOOL VocabulariesPage::onInit() {
     images_.reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, kMaxVocabularies, 8));
     ListView_SetImageList(list(), images_.get(), LVSIL_NORMAL);
     fill(0);
+    readKeys_ = std::make_unique<KeyCommands>(hwnd(), kReadKeys);
     return TRUE;
 }
 
@@ -165,6 +173,24 @@ LRESULT VocabulariesPage::onBeginDrag(NMHDR*) {
         return 0;
     SendMessageA(GetParent(hwnd()), kDragVocabularyMessage, selected, 0);
     return 0;
+}
+
+void VocabulariesPage::onReadSelected() {
+    int selected = selectedIndex();
+    if (selected < 0) {
+        showMessage(hwnd(), IDS_NO_VOCABULARY, MB_ICONINFORMATION);
+        return;
+    }
+    readByKey(selected);
+}
+
+void VocabulariesPage::onReadAll() {
+    readByKey(-1);
+}
+
+// The tabbed window commits the edits and has the read started.
+void VocabulariesPage::readByKey(int index) {
+    SendMessageA(GetParent(hwnd()), kReadVocabularyMessage, index, 0);
 }
 
 void VocabulariesPage::onOk() {

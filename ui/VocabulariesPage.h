@@ -1,10 +1,13 @@
 // VocabulariesPage: the "Vocabularies" tab. Every vocabulary as a large icon
 // with its name; add, rename, re-icon, delete, reorder, and the drag of one
-// vocabulary's icon onto a document.
+// vocabulary's icon onto a document, or its read by Ctrl+R.
 #pragma once
 
 #include "toolkit/Dialog.h"
 #include "toolkit/Handles.h"
+#include "toolkit/KeyCommands.h"
+
+#include <memory>
 
 class DataStore;
 class VocabularyTable;
@@ -22,6 +25,7 @@ public:
 private:
     static const CommandHandler<VocabulariesPage> kCommands[];
     static const NotifyHandler<VocabulariesPage> kNotifications[];
+    static const KeyCommand kReadKeys[];
 
     BOOL onInit() override;
     void onKeywords();
@@ -32,6 +36,11 @@ private:
     void onMoveDown();
     void onOk();
     void onCancel();
+    void onReadSelected();
+    void onReadAll();
+    // The drag's commit, then a read of the remembered document window
+    // without a drop point (index -1: all vocabularies).
+    void readByKey(int index);
     LRESULT onDoubleClick(NMHDR*);
     LRESULT onBeginDrag(NMHDR*);
 
@@ -43,4 +52,5 @@ private:
 
     ImageList images_;
     DataStore* store_ = nullptr;
+    std::unique_ptr<KeyCommands> readKeys_;
 };

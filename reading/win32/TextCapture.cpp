@@ -5,7 +5,7 @@
 #include <vector>
 
 bool TextCapture::captureDocumentText(const DataStore& store, ClipboardKeeper& keeper) {
-    return CaptureDocumentText(*this, store, target_, keeper, text_);
+    return CaptureDocumentText(*this, store, target_, keeper, text_, clearing_);
 }
 
 ScreenPoint TextCapture::cursorPos() {

@@ -12,6 +12,7 @@ public:
     explicit TextCapture(ClipboardAccess& clipboard) : clipboard_(clipboard) {}
 
     void setTarget(HWND target) { target_ = target; }
+    void setClearing(SelectionClearing clearing) { clearing_ = clearing; }
     // Captures the target's text into text(); see CaptureDocumentText.
     bool captureDocumentText(const DataStore& store, ClipboardKeeper& keeper);
     const std::string& text() const { return text_; }
@@ -39,5 +40,6 @@ private:
     Win32Input input_;
     ClipboardAccess& clipboard_;
     HWND target_ = nullptr;
+    SelectionClearing clearing_ = SelectionClearing::ClickAtStartPoint;
     std::string text_;
 };

@@ -5,6 +5,7 @@ import os
 import time
 
 import zfdata
+import zfids
 
 PROGRAM_FOLDER = "C:\\Zembrafind"
 WORDPAD = "C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe"
@@ -15,7 +16,7 @@ EM_CHARFROMPOS = 0x00D7
 WM_GETTEXTLENGTH = 0x000E
 LB_GETITEMHEIGHT = 0x01A1
 WS_EX_TOPMOST = 0x0008
-GO_TO_ID = 202
+GO_TO_ID = zfids.IDC_FOUND_GO_TO
 
 
 def start_reader(desk, vocabularies, settings=None):

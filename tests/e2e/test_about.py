@@ -5,11 +5,10 @@ Cancel from inside the page."""
 import os
 import unittest
 
+from zfids import IDC_ABOUT_MAIL, IDC_ABOUT_OTHER, IDC_ABOUT_WEB
 from zftabbed import IDCANCEL, Program
 from zfwine import WineDesktop
 
-# resources/SettingsIds.h
-IDC_ABOUT_MAIL, IDC_ABOUT_WEB, IDC_ABOUT_OTHER = 702, 703, 704
 WM_COMMAND = 0x0111
 
 MAIL = "mailto:info@zembrafind.example"

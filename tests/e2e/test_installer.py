@@ -3,7 +3,6 @@ the default installation, a second one over it, a typed folder without Startup, 
 missing file, refused folders and the ways to quit."""
 
 import os
-import time
 import unittest
 
 from installer_driver import (CAPTION, DEFAULT_FOLDER, IDC_CONFIRM_FOLDER, IDC_CONFIRM_STARTUP,
@@ -15,9 +14,8 @@ from installer_driver import (CAPTION, DEFAULT_FOLDER, IDC_CONFIRM_FOLDER, IDC_C
 from zfwine import WineDesktop, dist_dir
 
 CANNOT_CREATE = "Cannot create specified directory."
-BAD_ENDING = ("A folder name cannot end in a blank or a dot. Please remove it from the "
-              "destination folder name or choose another folder.")
 WM_CLOSE = 0x0010
+TVM_GETNEXTITEM, TVGN_CARET = 0x110A, 0x0009
 
 
 def dist_bytes(name):
@@ -86,9 +84,8 @@ class InstallerTest(unittest.TestCase):
         desk.write_file(DEFAULT_FOLDER + "\\DATA.DAT", dist_bytes("+data.dat"))
         start_shortcut(desk, link)
         pid = desk.wait_for(lambda: desk.probe.pids_of("zfw32.exe"), message="zfw32 running")[0]
-        time.sleep(3)
-        self.assertIsNone(self.program_message(desk))
-        self.assertTrue(desk.probe.alive(pid))
+        desk.holds_for(lambda: self.program_message(desk) is None and desk.probe.alive(pid), 3,
+                       message="zfw32 running without a message")
         desk.probe.kill(pid)
 
     @staticmethod
@@ -176,8 +173,10 @@ class InstallerTest(unittest.TestCase):
             desk.screenshot(screenshot_path("8-folder-browser.png"))
             # Under the desktop at the top come "/" (drive Z) and the user's Documents.
             tree = desk.probe.control(browser["hwnd"], cls="SysTreeView32")
+            selected = desk.probe.send(tree["hwnd"], TVM_GETNEXTITEM, TVGN_CARET)
             desk.click(tree["rect"][0] + 60, tree["rect"][1] + 40)
-            time.sleep(0.5)
+            desk.wait_for(lambda: desk.probe.send(tree["hwnd"], TVM_GETNEXTITEM, TVGN_CARET)
+                          != selected, message="the clicked folder selected")
             desk.probe.click_id(browser["hwnd"], IDOK)
             desk.wait_for(lambda: inst.window("Browse for Folder") is None, message="closed")
             folder = inst.item_text(destination, IDC_DEST_FOLDER)
@@ -226,15 +225,11 @@ class InstallerTest(unittest.TestCase):
         with WineDesktop("installer-refused") as desk:
             inst = InstallerDriver(desk)
             inst.start()
+            # The rules on the folder's name alone (empty, length, characters, a blank or a
+            # dot at the end) are the installer's unit tests'; here the file system decides.
             refused = [
                 ("C:\\New\\Deeper", CANNOT_CREATE),
-                ("", CANNOT_CREATE),
                 ("C:\\setup\\install.exe", CANNOT_CREATE),
-                ("C:\\" + "x" * 86, "The destination folder name is too long. Please choose a "
-                 "folder name of at most 88 characters."),
-                ("C:\\Zf|1", "The destination folder name contains characters that a folder "
-                 "name cannot hold (such as * ? \" < > |). Please choose another folder."),
-                ("C:\\Zembrafind ", BAD_ENDING),
             ]
             for index, (folder, message) in enumerate(refused):
                 confirmation = inst.choose(folder)
@@ -248,13 +243,11 @@ class InstallerTest(unittest.TestCase):
                 desk.wait_for(lambda: inst.window("Confirmation") is None,
                               message="back to Destination")
             self.assertFalse(os.path.exists(desk.unix_path("C:\\New")))
-            self.assertFalse(os.path.exists(desk.unix_path("C:\\" + "x" * 86)))
-            self.assertFalse(os.path.exists(desk.unix_path("C:\\Zembrafind")))
             self.check_quitting_can_be_declined(desk, inst, refused[-1][0])
 
             destination = inst.window("Destination")
             desk.probe.click_id(destination["hwnd"], IDCANCEL)
-            inst.answer("Do you want to quit installation?", 6)
+            inst.answer("Do you want to quit installation?", IDYES)
             inst.wait_end()
             self.assertFalse(os.path.exists(desk.unix_path(DEFAULT_FOLDER)))
 

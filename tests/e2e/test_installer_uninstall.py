@@ -36,7 +36,7 @@ class UninstallTest(unittest.TestCase):
             self.assertIn("(DATA.DAT) were kept", report)
             self.assertIn('"Zembrafind" was removed', report)
             self.assertIn("UNINSTZFW.EXE will be deleted when Windows next starts", report)
-            inst.answer(report, 1, UNINSTALL_CAPTION)
+            inst.answer(report, IDOK, UNINSTALL_CAPTION)
             inst.wait_end()
 
             self.assertEqual(["DATA.DAT", "MY NOTES.TXT", "UNINSTZFW.EXE"], inst.folder_names())
@@ -55,7 +55,7 @@ class UninstallTest(unittest.TestCase):
             report = inst.wait_message(UNINSTALL_CAPTION)["text"]
             self.assertIn("11 file(s) deleted.", report)
             self.assertIn("UNINSTZFW.EXE and the folder will be deleted", report)
-            inst.answer(report, 1, UNINSTALL_CAPTION)
+            inst.answer(report, IDOK, UNINSTALL_CAPTION)
             inst.wait_end()
             self.assertEqual(["UNINSTZFW.EXE"], inst.folder_names())
             pending = self.pending_removals(desk)

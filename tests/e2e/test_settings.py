@@ -2,20 +2,25 @@
 open-file dialog behind "...", the "Go to" and "Select text" key-sequence settings with
 their window-specific pairs, and what the tabbed window's OK and Cancel leave in data.dat."""
 
-import time
 import unittest
 
-import datafile
 import zfdata
+from zfids import IDC_KEYSEQ_ADD as IDC_ADD
+from zfids import IDC_KEYSEQ_DEFAULT as IDC_DEFAULT
+from zfids import IDC_KEYSEQ_DELETE as IDC_DELETE
+from zfids import IDC_KEYSEQ_EDIT as IDC_EDIT
+from zfids import IDC_KEYSEQ_LIST as IDC_LIST
+from zfids import IDC_KEYSEQ_PROMPT as IDC_PROMPT
+from zfids import IDC_SETTINGS_FOUND as IDC_FOUND
+from zfids import IDC_SETTINGS_GOTO as IDC_GOTO
+from zfids import IDC_SETTINGS_NOT_FOUND as IDC_NOT_FOUND
+from zfids import IDC_SETTINGS_SELECT_ALL as IDC_SELECT_ALL
+from zfids import IDC_SOUND_BROWSE, IDC_SOUND_PATH, IDC_SOUND_PLAY
+from zfids import IDC_WINSPEC_SEQUENCE as IDC_PAIR_SEQUENCE
+from zfids import IDC_WINSPEC_TITLE as IDC_PAIR_TITLE
 from zftabbed import IDCANCEL, IDOK, Program
 from zfwine import WineDesktop
 
-# resources/SettingsIds.h
-IDC_FOUND, IDC_NOT_FOUND, IDC_GOTO, IDC_SELECT_ALL = 602, 603, 604, 605
-IDC_PROMPT, IDC_DEFAULT, IDC_LIST = 621, 622, 623
-IDC_ADD, IDC_EDIT, IDC_DELETE = 624, 625, 626
-IDC_PAIR_TITLE, IDC_PAIR_SEQUENCE = 641, 642
-IDC_SOUND_PATH, IDC_SOUND_BROWSE, IDC_SOUND_PLAY = 661, 662, 663
 # The open-file dialog's file name box and file type box (Windows' dlgs.h).
 CMB_FILE_NAME, CMB_FILE_TYPE = 0x47C, 0x470
 LVM_GETCOLUMNWIDTH = 0x101D
@@ -59,8 +64,8 @@ class SettingsSession:
         self.program.wait_closed(dialog)
 
     def no_dialog_for_a_while(self, title):
-        time.sleep(1.5)
-        self.test.assertIsNone(self.probe.find_window(title=title, cls="#32770"))
+        self.desk.holds_for(lambda: self.probe.find_window(title=title, cls="#32770") is None,
+                            1.5, message=f'no "{title}" dialog')
 
     # -- key sequences ------------------------------------------------------------------
 
@@ -100,7 +105,7 @@ class SettingsPageTest(unittest.TestCase):
             self.edit_select_all_sequences(s)
             program.finish(IDOK)
 
-            vocabularies, settings = datafile.parse(program.data())
+            vocabularies, settings = zfdata.parse(program.data())
             self.assertEqual(["Animals", "Weather", "Places"], [v.name for v in vocabularies])
             self.assertEqual(NEW_SOUND, settings.found_sound)
             self.assertTrue(settings.play_found)
@@ -250,7 +255,7 @@ class SettingsPageTest(unittest.TestCase):
             self.assertEqual(2, len(s.rows(dialog)))
             s.close(dialog, IDCANCEL)
             program.finish(IDOK)
-            _, settings = datafile.parse(program.data())
+            _, settings = zfdata.parse(program.data())
             self.assertEqual([("Notepad", "<ctrl>f<ctrl>"), ("Viewer", "<alt>s<alt>f")],
                              settings.find_sequences)
 
@@ -270,7 +275,7 @@ class SettingsPageTest(unittest.TestCase):
             page = desk.probe.control(s.tabbed, id=IDC_FOUND)["parent"]
             desk.probe.command(page, IDOK)
             desk.wait_for(lambda: program.tabbed() is None, message="confirmed by the page")
-            _, settings = datafile.parse(program.data())
+            _, settings = zfdata.parse(program.data())
             self.assertTrue(settings.play_found)
             self.assertEqual(OLD_SOUND, settings.found_sound)
 

@@ -2,7 +2,6 @@
 embossed title after being covered, Help (button and F1), and the Keywords page without
 vocabularies."""
 
-import time
 import unittest
 
 import zfdata
@@ -31,10 +30,12 @@ class TabbedWindowTest(unittest.TestCase):
                                      ("Vocabularies", 0, "tabbed-vocabularies")):
                 with self.subTest(item=item):
                     tabbed = program.open_from_tray_menu(item)
-                    # The posted "Init" re-selection has run once the window is up.
-                    time.sleep(1)
-                    self.assertEqual(page, program.selected_tab())
-                    self.assertEqual(page, program.visible_page())
+                    # The page stays up after the posted "Init" re-selection, whenever
+                    # it runs.
+                    def page_up():
+                        return (program.selected_tab(), program.visible_page()) == (page, page)
+                    desk.wait_for(page_up, message=f"page {page} up")
+                    desk.holds_for(page_up, 1, message=f"page {page} up")
                     self.assertNotEqual(idle, desk.tray_icon_image(), "busy icon while open")
                     program.window_shot(tabbed, shot)
                     program.finish(IDCANCEL)
@@ -73,12 +74,14 @@ class TabbedWindowTest(unittest.TestCase):
         with WineDesktop("tabbed-title") as desk:
             program = Program(desk)
             tabbed = program.open_from_tray_menu("Vocabularies")
-            time.sleep(1)
             left, top, right, bottom = desk.probe.window(tabbed)["rect"]
             margin = (left + 4, top + 30, left + 30, bottom - 40)
+
+            def title_drawn():
+                region = desk.screen_region(*margin)
+                return len(set(region[i:i + 3] for i in range(0, len(region), 3))) > 2
+            desk.wait_for(title_drawn, message="the margin holding more than the face colour")
             before = desk.screen_region(*margin)
-            self.assertGreater(len(set(before[i:i + 3] for i in range(0, len(before), 3))), 2,
-                               "the margin holds more than the face colour")
             program.window_shot(tabbed, "tabbed-title-before-cover")
 
             notepad = desk.start_notepad("covering the tabbed window\n", name="cover.txt")

@@ -3,8 +3,8 @@ pressed, the tray still answered, its memory, and one whole read of a notepad do
 (drop, "Keywords found", "Close")."""
 
 import readingdesk as rd
+from zfids import IDCANCEL
 
-IDCANCEL = 2
 WM_NULL = 0x0000
 # Every virtual key but the mouse buttons (1, 2, 4, 5, 6) and the lock keys' own codes,
 # which report their toggles on some systems.

@@ -164,6 +164,11 @@ class Probe:
     def post(self, hwnd, message, wparam=0, lparam=0):
         return self.call("post", hwnd, message, wparam, lparam)["done"]
 
+    def drop_files(self, hwnd, *paths):
+        """Drops files (Windows paths) on the window as the file manager does (posted
+        WM_DROPFILES)."""
+        return self.call("drop_files", hwnd, *paths)["done"]
+
     def send(self, hwnd, message, wparam=0, lparam=0):
         """SendMessage with a 10 s timeout; only for messages without pointer parameters."""
         return self.call("send", hwnd, message, wparam, lparam)["result"]

@@ -4,9 +4,17 @@ dialogs, and take screenshots of single windows."""
 
 import os
 import subprocess
-import time
 
 import zfdata
+# The ids of the windows driven here; the tests import them from here too.
+from zfids import (IDC_ABOUT_ICON, IDC_ENTRY_MATCH, IDC_ENTRY_TEXT, IDC_HELP_BUTTON,  # noqa: F401
+                   IDC_ICON_BROWSE, IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS_ADD,
+                   IDC_KEYWORDS_COPY, IDC_KEYWORDS_DELETE, IDC_KEYWORDS_DOWN, IDC_KEYWORDS_EDIT,
+                   IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE, IDC_KEYWORDS_PICTURE, IDC_KEYWORDS_UP,
+                   IDC_KEYWORDS_VOCABULARY, IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON,
+                   IDC_SETTINGS_SOUNDS, IDC_TABS, IDC_VOCAB_ADD, IDC_VOCAB_DELETE,
+                   IDC_VOCAB_DOWN, IDC_VOCAB_KEYWORDS, IDC_VOCAB_LIST, IDC_VOCAB_PROPERTIES,
+                   IDC_VOCAB_UP, IDCANCEL, IDM_ABOUT, IDM_SETTINGS, IDM_VOCABULARIES, IDOK)
 from zfwine import build_dir
 
 PROGRAM = "C:\\Zembrafind\\zfw32.exe"
@@ -14,21 +22,8 @@ DATA_FILE = "C:\\Zembrafind\\data.dat"
 MAIN_TITLE = "kestrelwin"
 TABBED_TITLE = "Zembrafind"
 
-# Control ids (resources/AppIds.h, resources/PageIds.h).
-IDM_VOCABULARIES, IDM_SETTINGS, IDM_ABOUT = 110, 111, 112
-IDC_TABS, IDC_HELP_BUTTON = 151, 154
-IDC_VOCAB_LIST, IDC_VOCAB_KEYWORDS, IDC_VOCAB_ADD = 301, 302, 303
-IDC_VOCAB_PROPERTIES, IDC_VOCAB_DELETE, IDC_VOCAB_UP, IDC_VOCAB_DOWN = 304, 305, 306, 307
-IDC_KEYWORDS_VOCABULARY, IDC_KEYWORDS_PICTURE, IDC_KEYWORDS_LIST = 321, 322, 323
-IDC_KEYWORDS_ADD, IDC_KEYWORDS_EDIT, IDC_KEYWORDS_COPY = 324, 325, 326
-IDC_KEYWORDS_PASTE, IDC_KEYWORDS_DELETE, IDC_KEYWORDS_UP, IDC_KEYWORDS_DOWN = 327, 328, 329, 330
-IDC_ENTRY_TEXT, IDC_ENTRY_MATCH = 341, 342
-IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON = 362, 363
-IDC_ICON_FILE, IDC_ICON_BROWSE, IDC_ICON_LIST = 382, 383, 384
-IDOK, IDCANCEL = 1, 2
-
 # The control that tells which page is up, per tab index.
-PAGE_MARKERS = {0: IDC_VOCAB_LIST, 1: IDC_KEYWORDS_LIST, 2: 601, 3: 701}
+PAGE_MARKERS = {0: IDC_VOCAB_LIST, 1: IDC_KEYWORDS_LIST, 2: IDC_SETTINGS_SOUNDS, 3: IDC_ABOUT_ICON}
 # Down-arrow presses that reach each tray menu item (separators are skipped).
 TRAY_MENU_STEPS = {"Vocabularies": 1, "Settings": 2, "Help": 3, "About": 4}
 
@@ -159,11 +154,19 @@ class Program:
         """Screenshot of one window's rectangle into build/screenshots/ui/<name>.png."""
         # Away from the tray, whose tooltip would cover the window's corner.
         self.desk.move(2, 2)
-        time.sleep(0.3)
+        left, top, right, bottom = self.probe.window(hwnd)["rect"]
+
+        def covers_the_window(tip):
+            tip_left, tip_top, tip_right, tip_bottom = tip["rect"]
+            return tip_left < right and tip_top < bottom and tip_right > left and tip_bottom > top
+
+        def pointer_away_and_no_tooltip_over_the_window():
+            tips = self.probe.find_windows(cls="tooltips_class32")
+            return self.probe.cursor() == (2, 2) and not any(map(covers_the_window, tips))
+        self.desk.wait_for(pointer_away_and_no_tooltip_over_the_window)
         # One whole-screen picture per test process: two tests run at once.
         full = os.path.join(screenshot_dir(), f"_screen-{os.getpid()}.png")
         self.desk.screenshot(full)
-        left, top, right, bottom = self.probe.window(hwnd)["rect"]
         target = os.path.join(screenshot_dir(), name + ".png")
         subprocess.run(["convert", full, "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
                         "+repage", target], check=True, timeout=60)

@@ -62,6 +62,23 @@ def wait_for(predicate, timeout=30, interval=0.2, message=None):
         time.sleep(interval)
 
 
+def holds_for(predicate, seconds, interval=0.1, message=None):
+    """Polls predicate for `seconds` (stretched like every deadline) and fails at its first
+    false value, naming what should have held and when it stopped; returns the last value.
+    For what must not happen: a window that must stay, a list that must not move."""
+    start = time.monotonic()
+    deadline = start + seconds * timeout_scale()
+    while True:
+        value = predicate()
+        if not value:
+            what = message or getattr(predicate, "__name__", "condition")
+            raise AssertionError(f"{what} held only {time.monotonic() - start:.1f} s of "
+                                 f"{seconds * timeout_scale():.1f} s; it became {value!r}")
+        if time.monotonic() >= deadline:
+            return value
+        time.sleep(interval)
+
+
 def _start_xvfb(log):
     """Starts Xvfb on a display number it picks itself (-displayfd), so parallel tests
     never race for a number; returns (process, ":N")."""
@@ -227,6 +244,9 @@ class WineDesktop:
 
     def wait_for(self, predicate, timeout=30, interval=0.2, message=None):
         return wait_for(predicate, timeout, interval, message)
+
+    def holds_for(self, predicate, seconds, interval=0.1, message=None):
+        return holds_for(predicate, seconds, interval, message)
 
     def wait_window(self, timeout=30, **criteria):
         """Waits for a top-level window matching Probe.find_windows criteria (title=,

@@ -105,7 +105,9 @@ struct Capture {
     ClipboardKeeper keeper{desktop.clipboard_};
     std::string text = "stale";
 
-    bool run() { return CaptureDocumentText(desktop, store, kDocument, keeper, text); }
+    bool run(SelectionClearing clearing = SelectionClearing::ClickAtStartPoint) {
+        return CaptureDocumentText(desktop, store, kDocument, keeper, text, clearing);
+    }
 };
 
 } // namespace
@@ -244,6 +246,31 @@ TEST(CaptureDocumentText, ClicksAtTheStartPointAndPutsThePointerBack) {
                                               "click 300,200", "L+", "L-", "w1", "move 10,20",
                                               "show", "redraw editor", "w50"}));
     EXPECT_EQ(c.desktop.pointer.x, 10);
+}
+
+// A keyboard read: after the copy, Ctrl+Home collapses the selection; the
+// pointer is neither moved, hidden nor clicked.
+TEST(CaptureDocumentText, AKeyboardCaptureCollapsesTheSelectionByKeyAndNeverClicks) {
+    Capture c;
+    ASSERT_TRUE(c.run(SelectionClearing::CollapseByKey));
+    EXPECT_EQ(c.text, "the document");
+    const auto& events = c.desktop.input_.events;
+    auto copy = std::find(events.begin(), events.end(), "-45");
+    ASSERT_NE(copy, events.end());
+    auto paste = std::find(copy, events.end(), "w5");
+    ASSERT_NE(paste, events.end());
+    std::vector<std::string> tail(paste + 1, events.end());
+    std::vector<std::string> keys;
+    for (const std::string& event : tail)
+        if (event[0] == '+' || event[0] == '-')
+            keys.push_back(event);
+    EXPECT_EQ(keys, (std::vector<std::string>{"+17", "+36", "-36", "-17"}));
+    EXPECT_EQ(tail.back(), "w50");
+    for (const std::string& event : events) {
+        EXPECT_NE(event[0], 'L') << "a click";
+        EXPECT_NE(event.rfind("move", 0), 0u) << event;
+        EXPECT_NE(event, "hide");
+    }
 }
 
 TEST(PlanClearingClick, KeepsTheClickFromPairingWithTheDropClick) {

@@ -3,8 +3,8 @@ time from dropping the tray icon on notepad and on WordPad to the "Keywords foun
 documents of 4 KB, 1 MB and 8 MB, against the read's fixed delays; the program's and the
 document program's CPU time during the read; the time from starting zfw32.exe to its tray
 icon against notepad's to its window; the editing windows at the sizes users keep
-(tools/bench/editing_bench.py); the sizes of the three programs. Uses the end-to-end harness
-of tests/e2e."""
+(tools/bench/editing_bench.py); pasting and dropping keyword lines (tools/bench/paste_bench.py);
+the sizes of the three programs. Uses the end-to-end harness of tests/e2e."""
 
 import os
 import random
@@ -14,6 +14,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
 
 import editing_bench  # noqa: E402
+import paste_bench  # noqa: E402
 import readingdesk as rd  # noqa: E402
 import zfdata  # noqa: E402
 from zfwine import WineDesktop, dist_dir  # noqa: E402
@@ -234,6 +235,7 @@ def main():
     read_figures(pool, 8, 25, SIZES, ["notepad", "wordpad"])
     read_figures(pool, 64, 300, SIZES[:1], ["notepad"])
     editing_bench.editing_figures(pool, vocabularies, lambda desk, name: read_once(pool, desk, name))
+    paste_bench.paste_figures(pool)
     sizes = ", ".join(f"{name} {os.path.getsize(os.path.join(dist_dir(), name)) // 1024} KB"
                       for name in ("zfw32.exe", "install.exe", "uninstzfw.exe")
                       if os.path.exists(os.path.join(dist_dir(), name)))

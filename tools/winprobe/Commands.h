@@ -27,6 +27,7 @@ void cmdSetForeground(const Args& args, JsonObject& answer);
 void cmdText(const Args& args, JsonObject& answer);
 void cmdSetText(const Args& args, JsonObject& answer);
 void cmdPost(const Args& args, JsonObject& answer);
+void cmdDropFiles(const Args& args, JsonObject& answer);
 void cmdSend(const Args& args, JsonObject& answer);
 void cmdCommand(const Args& args, JsonObject& answer);
 void cmdCheck(const Args& args, JsonObject& answer);

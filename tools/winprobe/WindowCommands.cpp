@@ -1,5 +1,8 @@
 // Commands on windows in general: listing, texts, messages, focus, pointer and keys.
 #include "Commands.h"
+#include "Handles.h"
+
+#include <shlobj.h>
 
 #include <vector>
 
@@ -182,4 +185,33 @@ void cmdKeys(const Args& args, JsonObject& answer) {
     for (size_t i = 0; i < args.size(); ++i)
         down.push_back((GetAsyncKeyState(args.number(i)) & 0x8000) ? "true" : "false");
     answer.addRaw("down", jsonArray(down));
+}
+
+// Arguments: the window, then the paths. Drops the files on the window as the file
+// manager does: WM_DROPFILES with a DROPFILES block of wide paths. The block is
+// written into the window's process (a fixed HGLOBAL is its address there) and left
+// there: the message is posted, and the program's DragFinish releases the drop.
+void cmdDropFiles(const Args& args, JsonObject& answer) {
+    HWND window = args.existingWindow(0);
+    std::wstring paths;
+    for (size_t i = 1; i < args.size(); ++i)
+        paths += fromUtf8(args.text(i)) + L'\0';
+    paths += L'\0';
+    DROPFILES header = {};
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    size_t size = sizeof header + paths.size() * sizeof(wchar_t);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    ProcessHandle process(pid, PROCESS_VM_OPERATION | PROCESS_VM_WRITE);
+    void* block = process ? VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE)
+                          : nullptr;
+    if (!block)
+        throw ProbeError("cannot allocate memory in the window's process");
+    SIZE_T done = 0;
+    if (!WriteProcessMemory(process.get(), block, &header, sizeof header, &done) ||
+        !WriteProcessMemory(process.get(), static_cast<char*>(block) + sizeof header, paths.data(),
+                            paths.size() * sizeof(wchar_t), &done))
+        throw ProbeError("cannot write the window's process memory");
+    answer.addBool("done", PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0));
 }

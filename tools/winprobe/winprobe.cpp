@@ -19,6 +19,7 @@ const Command kCommands[] = {
     {"text", cmdText},
     {"set_text", cmdSetText},
     {"post", cmdPost},
+    {"drop_files", cmdDropFiles},
     {"send", cmdSend},
     {"command", cmdCommand},
     {"check", cmdCheck},

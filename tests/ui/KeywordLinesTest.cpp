@@ -1,0 +1,222 @@
+// Keyword lines to and from other programs: the line format, UTF-8 files,
+// dropped files with what they leave out, and the own-copy mark.
+#include "ui/logic/KeywordLines.h"
+#include "ui/logic/ClipboardCopyMark.h"
+#include "ui/logic/KeywordImport.h"
+
+#include "vocab/MatchMode.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using Lines = std::vector<std::pair<std::string, int32_t>>;
+
+Lines pairs(const std::vector<KeywordLine>& lines) {
+    Lines result;
+    for (const KeywordLine& line : lines)
+        result.emplace_back(line.text, line.mode);
+    return result;
+}
+
+Lines read(std::string_view text, LineTally& tally) {
+    std::vector<KeywordLine> lines;
+    readKeywordLines(text, lines, tally);
+    return pairs(lines);
+}
+
+// Latin-1 stands in for the system's code page: U+0000..U+00FF only.
+class Latin1 : public AnsiCodePage {
+public:
+    bool fromUtf16(const std::u16string& wide, std::string& ansi) const override {
+        ansi.clear();
+        for (char16_t c : wide) {
+            if (c > 0xFF)
+                return false;
+            ansi += static_cast<char>(c);
+        }
+        return true;
+    }
+};
+
+class FakeFiles : public TextFiles {
+public:
+    std::map<std::string, std::string> files;
+    std::map<std::string, FileRefusal> failing;
+    std::vector<std::string> asked;
+
+    bool read(const std::string& path, size_t maxBytes, std::string& bytes,
+              FileRefusal& refusal) override {
+        asked.push_back(path);
+        refusal = FileRefusal::Unreadable;
+        if (failing.count(path)) {
+            refusal = failing[path];
+            return false;
+        }
+        if (!files.count(path))
+            return false;
+        if (files[path].size() > maxBytes) {
+            refusal = FileRefusal::TooLarge;
+            return false;
+        }
+        bytes = files[path];
+        return true;
+    }
+};
+
+TEST(KeywordLines, WrittenLinesReadBackWithTheirModes) {
+    std::string text =
+        writeKeywordLines({"grey heron", "barn\towl", "wren"}, {ExactPhrase, AllWords, AnyWord});
+    EXPECT_EQ(text, "grey heron\tExact phrase\r\nbarn owl\tAll words\r\nwren\tAny word\r\n");
+    LineTally tally;
+    EXPECT_EQ(read(text, tally),
+              (Lines{{"grey heron", ExactPhrase}, {"barn owl", AllWords}, {"wren", AnyWord}}));
+    EXPECT_FALSE(tally.anySkipped());
+    EXPECT_EQ(tally.unknownMode, 0);
+}
+
+TEST(KeywordLines, LinesFromOtherProgramsAreTrimmedAndNamedModesIgnoreCase) {
+    LineTally tally;
+    EXPECT_EQ(read("alpha\r\nbeta gamma\tExact phrase\r\n\r\n", tally),
+              (Lines{{"alpha", AnyWord}, {"beta gamma", ExactPhrase}}));
+    EXPECT_EQ(read("  one  \t  ALL WORDS \nTwo\texact PHRASE\rthree\t\r\n", tally),
+              (Lines{{"one", AllWords}, {"Two", ExactPhrase}, {"three", AnyWord}}));
+    // Inside the text nothing changes: inner blanks, letter case, control characters.
+    EXPECT_EQ(read("Rain  Bow\x07\x1b", tally), (Lines{{"Rain  Bow\x07\x1b", AnyWord}}));
+    EXPECT_FALSE(tally.anySkipped());
+    EXPECT_EQ(tally.unknownMode, 0);
+}
+
+TEST(KeywordLines, BadLinesAreCountedAndTheRestRead) {
+    LineTally tally;
+    EXPECT_EQ(read("", tally), Lines{});
+    EXPECT_EQ(read(" \r\n\t\r\n\n\n", tally), Lines{});
+    EXPECT_FALSE(tally.anySkipped());
+
+    std::string nul("a\0b\nc", 5);
+    EXPECT_EQ(read(nul, tally), (Lines{{"c", AnyWord}}));
+    EXPECT_EQ(read("\tExact phrase\n   \tAny word\nkept\tsomething else\nx\tAny word\tnote", tally),
+              (Lines{{"kept", AnyWord}, {"x", AnyWord}}));
+    EXPECT_EQ(tally.withNul, 1);
+    EXPECT_EQ(tally.withoutText, 2);
+    EXPECT_EQ(tally.unknownMode, 2);
+
+    std::string longLine(100000, 'k');
+    EXPECT_EQ(read(longLine + "\r\n" + longLine, tally),
+              (Lines{{longLine, AnyWord}, {longLine, AnyWord}}));
+}
+
+TEST(KeywordLines, Utf8IsDecodedOnlyWhenWellFormed) {
+    std::u16string wide;
+    EXPECT_TRUE(utf8ToUtf16("caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", wide));
+    EXPECT_EQ(wide, u"caf\u00E9 \u20AC \U0001F600");
+    for (const char* bad : {"\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                            "\x80", "\xC3\x28"})
+        EXPECT_FALSE(utf8ToUtf16(bad, wide)) << bad;
+}
+
+TEST(KeywordLines, FilesAreAnsiUtf8WithItsMarkOrRefused) {
+    Latin1 latin1;
+    std::vector<KeywordLine> lines;
+    LineTally tally;
+    EXPECT_TRUE(readKeywordFile("\xEF\xBB\xBF"
+                                "caf\xC3\xA9\tAll words\r\n\xE2\x82\xAC uro\r\n"
+                                "bad \xC3\r\nok",
+                                latin1, lines, tally));
+    EXPECT_EQ(pairs(lines), (Lines{{"caf\xE9", AllWords}, {"ok", AnyWord}}));
+    EXPECT_EQ(tally.unconvertible, 2);
+
+    // Without the mark the bytes are the code page's, as they come.
+    lines.clear();
+    EXPECT_TRUE(readKeywordFile("caf\xC3\xA9", latin1, lines, tally));
+    EXPECT_EQ(pairs(lines), (Lines{{"caf\xC3\xA9", AnyWord}}));
+
+    std::string binary = "text" + std::string(1, '\0') + "more";
+    EXPECT_EQ(textFileKind(binary), TextFileKind::NotText);
+    EXPECT_FALSE(readKeywordFile(binary, latin1, lines, tally));
+    // A NUL beyond the first 4 KB only costs its line.
+    std::string late = std::string(5000, 'x') + "\n" + std::string("y\0z", 3) + "\nlast";
+    lines.clear();
+    tally = {};
+    EXPECT_TRUE(readKeywordFile(late, latin1, lines, tally));
+    EXPECT_EQ(lines.size(), 2u);
+    EXPECT_EQ(tally.withNul, 1);
+}
+
+TEST(KeywordImport, DroppedFilesAreReadInOrderAndRefusalsNamed) {
+    FakeFiles files;
+    files.files["C:\\a.txt"] = "one\r\ntwo\tAll words\r\n";
+    files.files["C:\\b.txt"] = "\xEF\xBB\xBF"
+                               "three\r\n\xE2\x82\xAC\r\n";
+    files.files["C:\\photo.jpg"] = std::string("\xFF\xD8\0\0", 4);
+    files.failing["C:\\docs"] = FileRefusal::Folder;
+    KeywordImport import;
+    import.addFiles({"C:\\b.txt", "C:\\gone.txt", "C:\\a.txt", "C:\\docs", "C:\\photo.jpg"}, files,
+                    Latin1());
+    EXPECT_EQ(files.asked, (std::vector<std::string>{"C:\\b.txt", "C:\\gone.txt", "C:\\a.txt",
+                                                     "C:\\docs", "C:\\photo.jpg"}));
+    EXPECT_EQ(pairs(import.lines),
+              (Lines{{"three", AnyWord}, {"one", AnyWord}, {"two", AllWords}}));
+    EXPECT_EQ(import.report("Birds"), "Added 3 keywords to \"Birds\".\r\n\r\nSkipped:\r\n"
+                                      "  1 line with characters this system cannot show\r\n"
+                                      "  \"C:\\gone.txt\": cannot be read\r\n"
+                                      "  \"C:\\docs\": a folder, not a file\r\n"
+                                      "  \"C:\\photo.jpg\": not a text file\r\n");
+}
+
+TEST(KeywordImport, AMessageOnlyWhenSomethingWasLeftOutOrReadDifferently) {
+    KeywordImport clean;
+    clean.addText("alpha\r\nbeta\tExact phrase\r\n\r\n");
+    EXPECT_EQ(clean.lines.size(), 2u);
+    EXPECT_EQ(clean.report("Birds"), "");
+    KeywordImport blank;
+    blank.addText(" \r\n\r\n");
+    EXPECT_EQ(blank.report("Birds"), "");
+
+    KeywordImport odd;
+    odd.addText("\tAny word\nfinch\tbird");
+    EXPECT_EQ(odd.report("Birds"), "Added 1 keyword to \"Birds\".\r\n\r\nSkipped:\r\n"
+                                   "  1 line without a keyword before the tab\r\n\r\n"
+                                   "Added as \"Any word\":\r\n"
+                                   "  1 line whose text after the tab is not a match mode\r\n");
+
+    FakeFiles files;
+    files.files["C:\\huge.txt"] = std::string(KeywordImport::kMaxFileBytes + 1, 'x');
+    KeywordImport none;
+    none.addFiles({"C:\\huge.txt"}, files, Latin1());
+    EXPECT_EQ(none.report("Birds"), "No keywords were added to \"Birds\".\r\n\r\nSkipped:\r\n"
+                                    "  \"C:\\huge.txt\": larger than 16 MB\r\n");
+}
+
+TEST(ClipboardCopyMark, TheOwnCopyIsKnownBySequenceOrElseByOwnerAndText) {
+    ClipboardCopyMark mark;
+    int textReads = 0;
+    std::string onClipboard = "wren\tAny word\r\n";
+    auto text = [&] {
+        ++textReads;
+        return onClipboard;
+    };
+    ClipboardIdentity copied{true, 41, 0x100};
+    EXPECT_FALSE(mark.holdsOwnCopy(copied, text)); // nothing copied yet
+    mark.remember(copied, onClipboard);
+    EXPECT_TRUE(mark.holdsOwnCopy(copied, text));
+    EXPECT_EQ(textReads, 0);
+    // A conversion rendered for a reader may count as a change: owner and text still tell.
+    EXPECT_TRUE(mark.holdsOwnCopy({true, 42, 0x100}, text));
+    EXPECT_FALSE(mark.holdsOwnCopy({true, 43, 0x200}, text)); // another program copied
+    onClipboard = "other";
+    EXPECT_FALSE(mark.holdsOwnCopy({true, 44, 0x100}, text));
+
+    // Windows 95 and NT 4: owner and text alone.
+    ClipboardCopyMark old;
+    old.remember({false, 0, 0x100}, "wren\tAny word\r\n");
+    onClipboard = "wren\tAny word\r\n";
+    EXPECT_TRUE(old.holdsOwnCopy({false, 0, 0x100}, text));
+    EXPECT_FALSE(old.holdsOwnCopy({false, 0, 0}, text));
+    onClipboard = "wren";
+    EXPECT_FALSE(old.holdsOwnCopy({false, 0, 0x100}, text));
+}
+
+} // namespace
