@@ -4,9 +4,9 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "reading/win32/DocumentWindowTracker.h"
 #include "toolkit/Handles.h"
 #include "resources/AppIds.h"
-#include "reading/win32/DocumentWindowTracker.h"
 #include "resources/PageIds.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 // Shows the Keywords page for the vocabulary selected on the Vocabularies
-// page.
+// page. Far above the resource ids, so no control of the window sends it.
 constexpr int kShowKeywordsPageCommand = 0x7F01;
 
 // Commits the edits and, when they were saved and the left button is still
