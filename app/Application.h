@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/logic/ProgramData.h"
+#include "toolkit/ProgramFolder.h"
 #include "ui/logic/ClipboardCopyMark.h"
 #include "vocab/KeywordClipboard.h"
 #include "vocab/win32/Win32FileSystem.h"
@@ -54,12 +55,6 @@ private:
 };
 
 Application& app();
-
-// Opens a file of the program's own folder with the shell's default action.
-bool OpenProgramFolderPage(const char* fileName);
-
-// The folder of the running program, with its trailing backslash.
-std::string programFolder();
 
 // Where data.dat lives: beside the program, so that a program started from
 // the Start menu (no working folder) still finds the user's vocabularies.

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Application.h"
+#include "app/Reads.h"
 #include "toolkit/Handles.h"
 #include "toolkit/LoadText.h"
 
@@ -9,7 +10,6 @@
 #include "app/TabbedWindow.h"
 #include "reading/win32/DocumentWindowTracker.h"
 #include "reading/win32/PumpingWait.h"
-#include "reading/win32/Reads.h"
 #include "resources/AppIds.h"
 
 const MessageHandler<MainWindow> MainWindow::kMessages[] = {
@@ -86,7 +86,7 @@ BOOL MainWindow::onInit() {
     tray_ = std::make_unique<TrayIcon>(hwnd());
     tray_->set(NIM_ADD, "SMALL_MAIN");
     PostMessageA(hwnd(), WM_COMMAND, IDM_HIDE, 0);
-    drag_ = std::make_unique<IconDrag>(hwnd());
+    drag_ = std::make_unique<IconDrag>(hwnd(), kDragTimer, app().tracker(), &ReadDropped);
     return TRUE;
 }
 

@@ -3,13 +3,21 @@
 #include "app/TabbedWindow.h"
 
 #include "app/Application.h"
+#include "app/MainWindow.h"
+#include "reading/win32/DocumentWindowTracker.h"
 #include "toolkit/Handles.h"
 #include "toolkit/LoadText.h"
 #include "resources/AppIds.h"
+#include "resources/PageIds.h"
+#include "ui/Icons.h"
+#include "ui/Messages.h"
+#include "ui/PageRequests.h"
 
 const MessageHandler<TabbedWindow> TabbedWindow::kMessages[] = {
     {WM_PAINT, &TabbedWindow::onPaint},
     {WM_HELP, &TabbedWindow::onHelpKey},
+    {kDragVocabularyMessage, &TabbedWindow::onDragVocabulary},
+    {kReadVocabularyMessage, &TabbedWindow::onReadVocabulary},
 };
 
 const CommandHandler<TabbedWindow> TabbedWindow::kCommands[] = {
@@ -17,6 +25,7 @@ const CommandHandler<TabbedWindow> TabbedWindow::kCommands[] = {
     {IDCANCEL, &TabbedWindow::onCancel},
     {IDC_HELP_BUTTON, &TabbedWindow::onHelp},
     {IDC_INIT, &TabbedWindow::onInitAgain},
+    {kShowKeywordsPageCommand, &TabbedWindow::onShowKeywords},
     {IDC_NEXT_TAB, &TabbedWindow::onNextTab},
     {IDC_PREVIOUS_TAB, &TabbedWindow::onPreviousTab},
 };
@@ -49,16 +58,6 @@ void TabbedWindow::open(int page) {
     window.runModal(app().mainWindowHandle, IDD_TABBED);
 }
 
-void TabbedWindow::sendToCurrent(int command) {
-    if (TabbedWindow* window = app().tabbedWindow)
-        SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
-}
-
-bool TabbedWindow::commitCurrent() {
-    TabbedWindow* window = app().tabbedWindow;
-    return !window || window->commit();
-}
-
 // The session's store goes to the program before the window: the session
 // sets busy on here and off when it ends.
 TabbedWindow::TabbedWindow(int page) : initialPage_(page), session_(app().data(), *this) {
@@ -79,9 +78,12 @@ BOOL TabbedWindow::onInit() {
         tab.pszText = title.data();
         SendMessageA(tabs, TCM_INSERTITEMA, page, reinterpret_cast<LPARAM>(&tab));
     }
-    pages_[kKeywordsPage] = keywords_.create(hwnd());
-    pages_[kVocabulariesPage] = vocabularies_.create(hwnd());
-    pages_[kSettingsPage] = settings_.create(hwnd());
+    // The session's working copy: current until the window ends.
+    DataStore& store = *app().store();
+    pages_[kKeywordsPage] = keywords_.create(hwnd(), store, app().keywordClipboard,
+                                             app().keywordCopyMark, app().mainWindowHandle);
+    pages_[kVocabulariesPage] = vocabularies_.create(hwnd(), store);
+    pages_[kSettingsPage] = settings_.create(hwnd(), store);
     pages_[kAboutPage] = about_.create(hwnd());
     showPage(initialPage_);
     tabKeys_ = std::make_unique<KeyCommands>(hwnd(), kTabKeys);
@@ -100,6 +102,10 @@ void TabbedWindow::onInitAgain() {
 void TabbedWindow::showPage(int page) {
     TabCtrl_SetCurSel(item(IDC_TABS), page);
     showSelectedPage();
+}
+
+void TabbedWindow::onShowKeywords() {
+    showPage(kKeywordsPage);
 }
 
 void TabbedWindow::onNextTab() {
@@ -150,6 +156,40 @@ bool TabbedWindow::commit() {
     forgetWhenEnded();
     end(IDOK);
     return true;
+}
+
+// A drag from the Vocabularies page.
+INT_PTR TabbedWindow::onDragVocabulary(WPARAM index, LPARAM) {
+    startPageDrag(*this, static_cast<int>(index));
+    return TRUE;
+}
+
+// A read by key from the Vocabularies page. Nothing is committed when there
+// is nothing to read: the user stays in the window with every edit.
+// Otherwise the same commit as the drag's (no read when the save failed and
+// the window stays open), then the read, which the main window starts once
+// this window has closed.
+INT_PTR TabbedWindow::onReadVocabulary(WPARAM index, LPARAM) {
+    if (!IsWindow(app().tracker().window())) {
+        showMessage(pages_[kVocabulariesPage], IDS_NO_DOCUMENT, MB_ICONINFORMATION);
+        return TRUE;
+    }
+    if (commit() && app().mainWindow)
+        app().mainWindow->readByKey(static_cast<int>(index));
+    return TRUE;
+}
+
+bool TabbedWindow::leftButtonDown() {
+    return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+}
+
+// After the commit the working copy is the program's store.
+void TabbedWindow::startDrag(int index) {
+    Vocabulary* vocabulary = app().store()->vocabularies.at(index);
+    if (!vocabulary || !app().mainWindow)
+        return;
+    Icon icon = vocabularyIcon(*vocabulary);
+    app().mainWindow->startIconDrag(icon.get(), index);
 }
 
 void TabbedWindow::onCancel() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/logic/EditingSession.h"
+#include "app/logic/PageDrag.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/KeyCommands.h"
 #include "ui/AboutPage.h"
@@ -12,7 +13,7 @@
 #include "ui/SettingsPage.h"
 #include "ui/VocabulariesPage.h"
 
-class TabbedWindow : public DialogImpl<TabbedWindow>, private EditingHost {
+class TabbedWindow : public DialogImpl<TabbedWindow>, private EditingHost, private PageDragHost {
 public:
     static constexpr int kVocabulariesPage = 0;
     static constexpr int kKeywordsPage = 1;
@@ -22,12 +23,6 @@ public:
 
     // Opens the window on `page` and runs it modally.
     static void open(int page);
-    // A page's OK or Cancel: sends `command` (IDOK or IDCANCEL) to the open
-    // tabbed window, if any.
-    static void sendToCurrent(int command);
-    // OK for a drag from the Vocabularies page: true when the edits were
-    // saved (or no window was open), so that the drag may start.
-    static bool commitCurrent();
 
     ~TabbedWindow() override;
     // Selects tab `page` and shows its page.
@@ -45,10 +40,13 @@ private:
     BOOL onInit() override;
     INT_PTR onPaint(WPARAM, LPARAM);
     INT_PTR onHelpKey(WPARAM, LPARAM);
+    INT_PTR onDragVocabulary(WPARAM index, LPARAM);
+    INT_PTR onReadVocabulary(WPARAM index, LPARAM);
     void onOk();
     void onCancel();
     void onHelp();
     void onInitAgain();
+    void onShowKeywords();
     void onNextTab();
     void onPreviousTab();
     LRESULT onTabChanged(NMHDR*);
@@ -62,6 +60,10 @@ private:
 
     void setBusy(bool on) override;
     void reportSaveFailed() override;
+
+    bool commitEdits() override { return commit(); }
+    bool leftButtonDown() override;
+    void startDrag(int vocabularyIndex) override;
 
     int initialPage_;
     EditingSession session_;

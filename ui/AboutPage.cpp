@@ -2,9 +2,9 @@
 // local other-software page; failures leave the page as it was.
 #include "ui/AboutPage.h"
 
-#include "app/Application.h"
-#include "app/TabbedWindow.h"
 #include "resources/SettingsIds.h"
+#include "toolkit/ProgramFolder.h"
+#include "ui/PageRequests.h"
 
 #include <shellapi.h>
 
@@ -37,5 +37,5 @@ void AboutPage::onOtherSoftware() {
 }
 
 void AboutPage::onCancel() {
-    TabbedWindow::sendToCurrent(IDCANCEL);
+    askTabbedWindow(hwnd(), IDCANCEL);
 }

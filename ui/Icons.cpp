@@ -1,7 +1,6 @@
 // Icon lookups and picture controls for the pages and dialogs.
 #include "ui/Icons.h"
 
-#include "app/Application.h"
 #include "vocab/Vocabulary.h"
 #include "vocab/win32/Win32IconSource.h"
 
@@ -14,7 +13,7 @@ Icon vocabularyIcon(const Vocabulary& vocabulary) {
         return icon;
     // LoadImage without LR_SHARED gives a copy of our own to destroy.
     return Icon(static_cast<HICON>(
-        LoadImageA(app().instance(), "VOCAB_PLACEHOLDER", IMAGE_ICON, 32, 32, 0)));
+        LoadImageA(GetModuleHandleA(nullptr), "VOCAB_PLACEHOLDER", IMAGE_ICON, 32, 32, 0)));
 }
 
 Icon extractFileIcon(const std::string& file, int index) {
@@ -22,7 +21,7 @@ Icon extractFileIcon(const std::string& file, int index) {
 }
 
 int fileIconCount(const std::string& file) {
-    auto count = reinterpret_cast<UINT_PTR>(ExtractIconA(app().instance(), file.c_str(), -1));
+    auto count = reinterpret_cast<UINT_PTR>(ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), -1));
     return static_cast<int>(count);
 }
 

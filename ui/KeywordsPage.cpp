@@ -2,14 +2,15 @@
 // buttons that edit, reorder, copy and paste entries.
 #include "ui/KeywordsPage.h"
 
-#include "app/Application.h"
-#include "app/TabbedWindow.h"
 #include "resources/PageIds.h"
 #include "toolkit/RedrawFreeze.h"
 #include "ui/EntryListInput.h"
 #include "ui/KeywordEntryDialog.h"
 #include "ui/KeywordExchange.h"
 #include "ui/Messages.h"
+#include "ui/PageRequests.h"
+#include "vocab/DataStore.h"
+#include "vocab/KeywordClipboard.h"
 #include "ui/logic/KeywordImport.h"
 
 const MessageHandler<KeywordsPage> KeywordsPage::kMessages[] = {
@@ -42,11 +43,16 @@ const MessageMap<KeywordsPage> KeywordsPage::kMap{kMessages, kCommands, kNotific
 
 KeywordsPage::~KeywordsPage() {
     // The clipboard outlives the page; it must not keep pointing at it.
-    if (app().keywordClipboard.target == &rows_)
-        app().keywordClipboard.target = nullptr;
+    if (clipboard_ && clipboard_->target == &rows_)
+        clipboard_->target = nullptr;
 }
 
-HWND KeywordsPage::create(HWND tabbedWindow) {
+HWND KeywordsPage::create(HWND tabbedWindow, DataStore& store, KeywordClipboard& clipboard,
+                          ClipboardCopyMark& copyMark, HWND clipboardOwner) {
+    store_ = &store;
+    clipboard_ = &clipboard;
+    copyMark_ = &copyMark;
+    clipboardOwner_ = clipboardOwner;
     return createModeless(tabbedWindow, IDD_KEYWORDS_PAGE);
 }
 
@@ -68,7 +74,7 @@ void KeywordsPage::fill(int index) {
     RedrawFreeze frozenRows(rows_.hwnd());
     SendMessageA(vocabularyBox(), CB_RESETCONTENT, 0, 0);
     rows_.clear();
-    DataStore* store = app().store();
+    DataStore* store = store_;
     const VocabularyTable* table = store ? &store->vocabularies : nullptr;
     if (!table || table->count() == 0) {
         // Nothing to paste into: rows without a vocabulary would be lost.
@@ -101,15 +107,14 @@ void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
 }
 
 void KeywordsPage::updatePasteButton() {
-    app().keywordClipboard.target = &rows_;
-    bool otherText = clipboardHoldsOtherText(app().mainWindowHandle, app().keywordCopyMark);
-    enableItem(IDC_KEYWORDS_PASTE,
-               chosenVocabulary() && (app().keywordClipboard.canPaste() || otherText));
+    clipboard_->target = &rows_;
+    bool otherText = clipboardHoldsOtherText(clipboardOwner_, *copyMark_);
+    enableItem(IDC_KEYWORDS_PASTE, chosenVocabulary() && (clipboard_->canPaste() || otherText));
 }
 
 Vocabulary* KeywordsPage::chosenVocabulary() const {
     auto line = SendMessageA(vocabularyBox(), CB_GETCURSEL, 0, 0);
-    DataStore* store = app().store();
+    DataStore* store = store_;
     if (line == CB_ERR || !store)
         return nullptr;
     return store->vocabularies.at(static_cast<int>(line));
@@ -190,24 +195,24 @@ void KeywordsPage::onDown() {
 // The rows go to the keyword clipboard, with their exact texts and modes,
 // and as text lines to the system clipboard for other programs.
 void KeywordsPage::onCopy() {
-    KeywordClipboard& clipboard = app().keywordClipboard;
+    KeywordClipboard& clipboard = *clipboard_;
     clipboard.target = &rows_;
     if (!clipboard.copy())
         return;
     enableItem(IDC_KEYWORDS_PASTE, true);
-    putKeywordLines(app().mainWindowHandle, writeKeywordLines(clipboard.texts, clipboard.modes),
-                    app().keywordCopyMark);
+    putKeywordLines(clipboardOwner_, writeKeywordLines(clipboard.texts, clipboard.modes),
+                    *copyMark_);
 }
 
 // Text another program put on the system clipboard is newer than the
 // keyword clipboard's rows, and wins; the program's own copy does not.
 void KeywordsPage::onPaste() {
-    KeywordClipboard& clipboard = app().keywordClipboard;
+    KeywordClipboard& clipboard = *clipboard_;
     clipboard.target = &rows_;
     if (!chosenVocabulary())
         return;
     std::string text;
-    if (takeOtherClipboardText(app().mainWindowHandle, app().keywordCopyMark, text)) {
+    if (takeOtherClipboardText(clipboardOwner_, *copyMark_, text)) {
         KeywordImport import;
         import.addText(text);
         addImported(import);
@@ -284,9 +289,9 @@ INT_PTR KeywordsPage::onDestroy(WPARAM, LPARAM) {
 }
 
 void KeywordsPage::onOk() {
-    TabbedWindow::sendToCurrent(IDOK);
+    askTabbedWindow(hwnd(), IDOK);
 }
 
 void KeywordsPage::onCancel() {
-    TabbedWindow::sendToCurrent(IDCANCEL);
+    askTabbedWindow(hwnd(), IDCANCEL);
 }

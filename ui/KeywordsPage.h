@@ -10,6 +10,9 @@
 #include <functional>
 #include <vector>
 
+class ClipboardCopyMark;
+class DataStore;
+class KeywordClipboard;
 class KeywordImport;
 class Vocabulary;
 class VocabularyTable;
@@ -17,8 +20,12 @@ class VocabularyTable;
 class KeywordsPage : public DialogImpl<KeywordsPage> {
 public:
     ~KeywordsPage() override;
-    // Creates the page as a hidden child of the tabbed window.
-    HWND create(HWND tabbedWindow);
+    // Creates the page as a hidden child of the tabbed window, editing
+    // `store`. The keyword clipboard and the mark of the program's own text
+    // on the system clipboard are the program's, shared by every opening of
+    // the window; `clipboardOwner` owns the text the page puts there.
+    HWND create(HWND tabbedWindow, DataStore& store, KeywordClipboard& clipboard,
+                ClipboardCopyMark& copyMark, HWND clipboardOwner);
     // Shows vocabulary `index` (0 when below 0) and its entries.
     void fill(int index);
 
@@ -70,4 +77,8 @@ private:
     KeywordListView rows_;
     Picture picture_;
     ClipboardViewer clipboardViewer_;
+    DataStore* store_ = nullptr;
+    KeywordClipboard* clipboard_ = nullptr;
+    ClipboardCopyMark* copyMark_ = nullptr;
+    HWND clipboardOwner_ = nullptr;
 };

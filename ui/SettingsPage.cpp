@@ -2,10 +2,9 @@
 // key-sequence settings. It edits the current (working) store directly.
 #include "ui/SettingsPage.h"
 
-#include "app/Application.h"
-#include "app/TabbedWindow.h"
 #include "resources/SettingsIds.h"
 #include "ui/KeySequenceSettingsDialog.h"
+#include "ui/PageRequests.h"
 #include "ui/SoundFileDialog.h"
 
 const CommandHandler<SettingsPage> SettingsPage::kCommands[] = {
@@ -19,13 +18,14 @@ const CommandHandler<SettingsPage> SettingsPage::kCommands[] = {
 
 const MessageMap<SettingsPage> SettingsPage::kMap{{}, kCommands, {}};
 
-HWND SettingsPage::create(HWND tabbedWindow) {
+HWND SettingsPage::create(HWND tabbedWindow, DataStore& store) {
+    store_ = &store;
     return createModeless(tabbedWindow, IDD_SETTINGS_PAGE);
 }
 
 // The tabbed window gives the focus when it shows the page.
 BOOL SettingsPage::onInit() {
-    if (DataStore* store = app().store()) {
+    if (DataStore* store = store_) {
         setChecked(IDC_SETTINGS_FOUND, store->playFoundSound != 0);
         setChecked(IDC_SETTINGS_NOT_FOUND, store->playNotFoundSound != 0);
     }
@@ -33,12 +33,12 @@ BOOL SettingsPage::onInit() {
 }
 
 void SettingsPage::onFoundSound() {
-    if (DataStore* store = app().store())
+    if (DataStore* store = store_)
         toggleSound(IDC_SETTINGS_FOUND, store->playFoundSound, store->foundSoundFile);
 }
 
 void SettingsPage::onNotFoundSound() {
-    if (DataStore* store = app().store())
+    if (DataStore* store = store_)
         toggleSound(IDC_SETTINGS_NOT_FOUND, store->playNotFoundSound, store->notFoundSoundFile);
 }
 
@@ -64,13 +64,13 @@ void SettingsPage::onSelectAllSettings() {
 }
 
 void SettingsPage::editSequences(SequenceKind kind) {
-    if (DataStore* store = app().store())
+    if (DataStore* store = store_)
         KeySequenceSettingsDialog(*store, kind).run(hwnd());
 }
 
 void SettingsPage::onOk() {
-    TabbedWindow::sendToCurrent(IDOK);
+    askTabbedWindow(hwnd(), IDOK);
 }
 void SettingsPage::onCancel() {
-    TabbedWindow::sendToCurrent(IDCANCEL);
+    askTabbedWindow(hwnd(), IDCANCEL);
 }

@@ -8,7 +8,7 @@
 class SettingsPage : public DialogImpl<SettingsPage> {
 public:
     // Creates the page, hidden, as a child of the tabbed window.
-    HWND create(HWND tabbedWindow);
+    HWND create(HWND tabbedWindow, DataStore& store);
 
     static const MessageMap<SettingsPage> kMap;
 
@@ -27,4 +27,7 @@ private:
 
     void toggleSound(int checkBox, int32_t& play, Text& file);
     void editSequences(SequenceKind kind);
+
+    // The working copy the tabbed window edits.
+    DataStore* store_ = nullptr;
 };

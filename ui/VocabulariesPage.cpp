@@ -2,16 +2,13 @@
 // rebuilds the whole list from the store.
 #include "ui/VocabulariesPage.h"
 
-#include "app/Application.h"
-#include "app/MainWindow.h"
-#include "app/TabbedWindow.h"
-#include "app/logic/PageDrag.h"
-#include "reading/win32/DocumentWindowTracker.h"
 #include "resources/PageIds.h"
 #include "toolkit/RedrawFreeze.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
+#include "ui/PageRequests.h"
 #include "ui/VocabularyPropertiesDialog.h"
+#include "vocab/DataStore.h"
 
 const CommandHandler<VocabulariesPage> VocabulariesPage::kCommands[] = {
     {IDC_VOCAB_KEYWORDS, &VocabulariesPage::onKeywords},
@@ -38,33 +35,17 @@ const KeyCommand VocabulariesPage::kReadKeys[] = {
     {'R', true, IDC_VOCAB_READ_ALL},
 };
 
-namespace {
-VocabularyTable* vocabularies() {
-    DataStore* store = app().store();
-    return store ? &store->vocabularies : nullptr;
-}
-
-class Win32PageDrag : public PageDragHost {
-public:
-    bool commitEdits() override { return TabbedWindow::commitCurrent(); }
-    bool leftButtonDown() override { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
-    // After the commit the working copy is the program's store.
-    void startDrag(int index) override {
-        Vocabulary* vocabulary = app().store()->vocabularies.at(index);
-        if (!vocabulary || !app().mainWindow)
-            return;
-        Icon icon = vocabularyIcon(*vocabulary);
-        app().mainWindow->startIconDrag(icon.get(), index);
-    }
-};
-} // namespace
-
-HWND VocabulariesPage::create(HWND tabbedWindow) {
+HWND VocabulariesPage::create(HWND tabbedWindow, DataStore& store) {
+    store_ = &store;
     return createModeless(tabbedWindow, IDD_VOCABULARIES_PAGE);
 }
 
 HWND VocabulariesPage::list() const {
     return item(IDC_VOCAB_LIST);
+}
+
+VocabularyTable* VocabulariesPage::vocabularies() const {
+    return store_ ? &store_->vocabularies : nullptr;
 }
 
 BOOL VocabulariesPage::onInit() {
@@ -109,8 +90,7 @@ void VocabulariesPage::clear() {
 }
 
 void VocabulariesPage::onKeywords() {
-    if (app().tabbedWindow)
-        app().tabbedWindow->showPage(TabbedWindow::kKeywordsPage);
+    askTabbedWindow(hwnd(), kShowKeywordsPageCommand);
 }
 
 LRESULT VocabulariesPage::onDoubleClick(NMHDR*) {
@@ -185,14 +165,13 @@ void VocabulariesPage::onMoveDown() {
 }
 
 // Dragging a vocabulary out commits every edit first: the read that follows
-// the drop must see what the user sees here.
+// the drop must see what the user sees here. The tabbed window does both.
 LRESULT VocabulariesPage::onBeginDrag(NMHDR*) {
     int selected = selectedIndex();
     VocabularyTable* table = vocabularies();
     if (selected < 0 || !table)
         return 0;
-    Win32PageDrag drag;
-    startPageDrag(drag, selected);
+    SendMessageA(GetParent(hwnd()), kDragVocabularyMessage, selected, 0);
     return 0;
 }
 
@@ -209,25 +188,15 @@ void VocabulariesPage::onReadAll() {
     readByKey(-1);
 }
 
-// Nothing is committed when there is nothing to read: the user stays in the
-// window with every edit. Otherwise the same commit as the drag's (no read
-// when the save failed and the window stays open), then the read, which the
-// main window starts once this window has closed.
+// The tabbed window commits the edits and has the read started.
 void VocabulariesPage::readByKey(int index) {
-    if (!IsWindow(app().tracker().window())) {
-        showMessage(hwnd(), IDS_NO_DOCUMENT, MB_ICONINFORMATION);
-        return;
-    }
-    if (!TabbedWindow::commitCurrent())
-        return;
-    if (app().mainWindow)
-        app().mainWindow->readByKey(index);
+    SendMessageA(GetParent(hwnd()), kReadVocabularyMessage, index, 0);
 }
 
 void VocabulariesPage::onOk() {
-    TabbedWindow::sendToCurrent(IDOK);
+    askTabbedWindow(hwnd(), IDOK);
 }
 
 void VocabulariesPage::onCancel() {
-    TabbedWindow::sendToCurrent(IDCANCEL);
+    askTabbedWindow(hwnd(), IDCANCEL);
 }

@@ -9,10 +9,14 @@
 
 #include <memory>
 
+class DataStore;
+class VocabularyTable;
+
 class VocabulariesPage : public DialogImpl<VocabulariesPage> {
 public:
-    // Creates the page as a hidden child of the tabbed window.
-    HWND create(HWND tabbedWindow);
+    // Creates the page as a hidden child of the tabbed window, editing
+    // `store`.
+    HWND create(HWND tabbedWindow, DataStore& store);
     // The item both selected and focused, or -1.
     int selectedIndex() const;
 
@@ -44,7 +48,9 @@ private:
     void fill(int selected);
     void clear();
     HWND list() const;
+    VocabularyTable* vocabularies() const;
 
     ImageList images_;
+    DataStore* store_ = nullptr;
     std::unique_ptr<KeyCommands> readKeys_;
 };

@@ -1,11 +1,8 @@
 // IconDrag: the drag image on the timers, Escape, and the drop that reads.
 #include "reading/win32/IconDrag.h"
 
-#include "app/Application.h"
-#include "app/MainWindow.h"
 #include "reading/win32/DocumentWindowTracker.h"
 #include "reading/win32/PumpingWait.h"
-#include "reading/win32/Reads.h"
 #include "reading/win32/Win32Input.h"
 
 #include <algorithm>
@@ -33,8 +30,10 @@ HWND TopLevelWindowAt(POINT point) {
 
 } // namespace
 
-IconDrag::IconDrag(HWND mainWindow)
-    : mainWindow_(mainWindow), images_(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1)) {}
+IconDrag::IconDrag(HWND timerWindow, UINT_PTR timerId, DocumentWindowTracker& tracker,
+                   DropRead read)
+    : timerWindow_(timerWindow), timerId_(timerId), tracker_(tracker), read_(read),
+      images_(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1)) {}
 
 void IconDrag::start(HICON icon, int vocabularyIndex) {
     if (active_ || !icon)
@@ -63,7 +62,7 @@ void IconDrag::start(HICON icon, int vocabularyIndex) {
     PumpingWait(kAfterStartMs);
     // A tick of timer 1 during the wait may already have dropped the icon.
     if (active_)
-        SetTimer(mainWindow_, MainWindow::kDragTimer, kDragPeriodMs, nullptr);
+        SetTimer(timerWindow_, timerId_, kDragPeriodMs, nullptr);
 }
 
 // Escape cancels the drag; the release of the button afterwards drops
@@ -91,7 +90,7 @@ void IconDrag::end() {
     if (!active_)
         return;
     active_ = false;
-    KillTimer(mainWindow_, MainWindow::kDragTimer);
+    KillTimer(timerWindow_, timerId_);
     ImageList_DragLeave(nullptr);
     ImageList_EndDrag();
     ImageList_Remove(images_.get(), 0);
@@ -142,19 +141,15 @@ void IconDrag::moveImage() {
 // The window under the pointer comes to the front and gets a click at the
 // drop point; the tracker then decides whether it is a document.
 void IconDrag::drop() {
-    DocumentWindowTracker& tracker = app().tracker();
-    tracker.clear();
+    tracker_.clear();
     POINT pointer{};
     GetCursorPos(&pointer);
     SetForegroundWindow(TopLevelWindowAt(pointer));
     SendMouseButton(MouseButton::Left, false);
     SendMouseButton(MouseButton::Left, true);
     PumpingWait(kAfterDropClickMs);
-    tracker.update();
-    if (!IsWindow(tracker.window()))
+    tracker_.update();
+    if (!IsWindow(tracker_.window()))
         return;
-    if (vocabularyIndex_ < 0)
-        ReadAllVocabularies();
-    else
-        ReadVocabulary(vocabularyIndex_);
+    read_(vocabularyIndex_);
 }

@@ -4,13 +4,22 @@
 
 #include "toolkit/Handles.h"
 
+class DocumentWindowTracker;
+
 #include <windows.h>
 
 #include <vector>
 
 class IconDrag {
 public:
-    explicit IconDrag(HWND mainWindow);
+    // Reads the document an icon was dropped on: one vocabulary, or all of
+    // them when the index is -1.
+    using DropRead = void (*)(int vocabularyIndex);
+
+    // The drag follows the pointer on timer `timerId` of `timerWindow`,
+    // whose owner calls step() on each tick; a drop on a window the tracker
+    // takes for a document calls `read`.
+    IconDrag(HWND timerWindow, UINT_PTR timerId, DocumentWindowTracker& tracker, DropRead read);
     // Starts dragging `icon`; index -1 reads all vocabularies on the drop.
     // The caller keeps the icon: the drag image list holds its own copy.
     void start(HICON icon, int vocabularyIndex);
@@ -26,7 +35,10 @@ private:
     void noteCrossed(const RECT& area);
     void repaintCrossed();
 
-    HWND mainWindow_;
+    HWND timerWindow_;
+    UINT_PTR timerId_;
+    DocumentWindowTracker& tracker_;
+    DropRead read_;
     ImageList images_;
     bool active_ = false;
     int vocabularyIndex_ = -1;

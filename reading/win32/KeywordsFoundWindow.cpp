@@ -1,7 +1,6 @@
 // KeywordsFoundWindow: the found entries, "Go to" and "Close".
 #include "reading/win32/KeywordsFoundWindow.h"
 
-#include "app/Application.h"
 #include "reading/GoToKeyword.h"
 #include "reading/win32/Foreground.h"
 #include "reading/win32/Win32Input.h"
@@ -42,8 +41,9 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM removal, LPARAM data) {
 
 } // namespace
 
-KeywordsFoundWindow::KeywordsFoundWindow(HWND document) : document_(document) {
-    createModeless(app().mainWindowHandle, IDD_KEYWORDS_FOUND);
+KeywordsFoundWindow::KeywordsFoundWindow(HWND owner, HWND document, CurrentStore currentStore)
+    : document_(document), currentStore_(currentStore) {
+    createModeless(owner, IDD_KEYWORDS_FOUND);
     gKeyboardDialog = hwnd();
     keyboardHook_ = SetWindowsHookExA(WH_GETMESSAGE, KeyboardHook, nullptr, GetCurrentThreadId());
 }
@@ -111,7 +111,7 @@ void KeywordsFoundWindow::onGoTo() {
     onClose();
     BringToFront(document);
     std::string findSequence =
-        app().store()->sequenceForTitle(SequenceKind::GoTo, WindowText(document));
+        currentStore_().sequenceForTitle(SequenceKind::GoTo, WindowText(document));
     Win32Input input;
     PlayGoToKeyword(input, findSequence, text.data());
 }

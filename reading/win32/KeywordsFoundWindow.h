@@ -4,11 +4,18 @@
 #include "toolkit/Dialog.h"
 #include "vocab/TextList.h"
 
+class DataStore;
+
 class KeywordsFoundWindow : public DialogImpl<KeywordsFoundWindow> {
 public:
-    // Creates the window, modeless, topmost and in front, for the document
-    // window that was read.
-    explicit KeywordsFoundWindow(HWND document);
+    // The store whose "Go to" sequence a chosen keyword is typed with: the
+    // one current when the user chooses, which the tabbed window may have
+    // replaced since the read.
+    using CurrentStore = const DataStore& (*)();
+
+    // Creates the window, modeless, topmost and in front, owned by `owner`,
+    // for the document window that was read.
+    KeywordsFoundWindow(HWND owner, HWND document, CurrentStore currentStore);
     ~KeywordsFoundWindow() override;
 
     // Adds copies of a search's hits (nothing merged) and lists them all,
@@ -28,6 +35,7 @@ private:
     void onClose();
 
     HWND document_;
+    CurrentStore currentStore_;
     KeywordList found_;
     HHOOK keyboardHook_ = nullptr;
 };

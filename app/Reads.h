@@ -9,3 +9,6 @@
 // CollapseByKey, and nothing is clicked.
 void ReadVocabulary(int index, SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
 void ReadAllVocabularies(SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
+// The read of an icon dropped on a document: one vocabulary, or all of them
+// when the index is -1.
+void ReadDropped(int vocabularyIndex);

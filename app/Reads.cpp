@@ -1,5 +1,5 @@
 // The reads on Windows: the capture, the keywords-found window, the sounds.
-#include "reading/win32/Reads.h"
+#include "app/Reads.h"
 
 #include "app/Application.h"
 #include "reading/DocumentRead.h"
@@ -14,6 +14,10 @@
 
 namespace {
 
+const DataStore& CurrentStore() {
+    return *app().store();
+}
+
 class Win32Read : public ReadPlatform {
 public:
     explicit Win32Read(SelectionClearing clearing) : clearing_(clearing) {}
@@ -26,7 +30,8 @@ public:
     void openFoundWindow(WindowHandle document) override {
         app().keywordsFoundWindow.reset();
         app().keywordsFoundWindow =
-            std::make_unique<KeywordsFoundWindow>(static_cast<HWND>(document));
+            std::make_unique<KeywordsFoundWindow>(app().mainWindowHandle, static_cast<HWND>(document),
+                                                  &CurrentStore);
     }
     void addFound(const KeywordList& hits) override {
         if (app().keywordsFoundWindow)
@@ -78,4 +83,11 @@ void ReadAllVocabularies(SelectionClearing clearing) {
         Win32Read read(clearing);
         ReadDocumentWithAll(read, *app().store(), document);
     }
+}
+
+void ReadDropped(int vocabularyIndex) {
+    if (vocabularyIndex < 0)
+        ReadAllVocabularies();
+    else
+        ReadVocabulary(vocabularyIndex);
 }
