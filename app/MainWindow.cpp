@@ -6,11 +6,12 @@
 #include "toolkit/Handles.h"
 #include "toolkit/LoadText.h"
 
-#include <shellapi.h>
 #include "app/TabbedWindow.h"
 #include "reading/win32/DocumentWindowTracker.h"
 #include "reading/win32/PumpingWait.h"
 #include "resources/AppIds.h"
+
+#include <shellapi.h>
 
 const MessageHandler<MainWindow> MainWindow::kMessages[] = {
     {WM_TIMER, &MainWindow::onTimer},
@@ -55,19 +56,27 @@ bool RightButtonUp() {
 // that a double click opens.
 TrayMouse trayMouse(LPARAM message) {
     switch (message) {
-    case WM_LBUTTONDOWN: return TrayMouse::LeftDown;
-    case WM_LBUTTONUP: return TrayMouse::LeftUp;
-    case WM_LBUTTONDBLCLK: return TrayMouse::LeftDoubleClick;
+    case WM_LBUTTONDOWN:
+        return TrayMouse::LeftDown;
+    case WM_LBUTTONUP:
+        return TrayMouse::LeftUp;
+    case WM_LBUTTONDBLCLK:
+        return TrayMouse::LeftDoubleClick;
     case WM_RBUTTONDOWN:
-    case WM_CONTEXTMENU: return TrayMouse::RightDown;
+    case WM_CONTEXTMENU:
+        return TrayMouse::RightDown;
     case kSelect:
-    case kKeySelect: return TrayMouse::LeftDoubleClick;
-    default: return TrayMouse::Other;
+    case kKeySelect:
+        return TrayMouse::LeftDoubleClick;
+    default:
+        return TrayMouse::Other;
     }
 }
 } // namespace
 
-void MainWindow::run() { runModal(nullptr, IDD_MAIN); }
+void MainWindow::run() {
+    runModal(nullptr, IDD_MAIN);
+}
 
 BOOL MainWindow::onInit() {
     HICON icon = LoadIconA(app().instance(), MAKEINTRESOURCEA(IDI_APP));
@@ -124,8 +133,8 @@ INT_PTR MainWindow::onTrayMessage(WPARAM, LPARAM mouseMessage) {
     // The document the user just left is remembered at once, not at the next
     // tick: a quick click from it to the icon and Ctrl+R must still find it.
     app().tracker().update();
-    trayMenuByKey_ = mouseMessage == WM_CONTEXTMENU ||
-                     (mouseMessage == WM_RBUTTONDOWN && RightButtonUp());
+    trayMenuByKey_ =
+        mouseMessage == WM_CONTEXTMENU || (mouseMessage == WM_RBUTTONDOWN && RightButtonUp());
     TrayAction action = clicks_.onMouse(trayMouse(mouseMessage), app().busy());
     perform(action);
     return action != TrayAction::Nothing;
@@ -139,18 +148,27 @@ INT_PTR MainWindow::onSecondStart(WPARAM, LPARAM) {
 // The hold's release arrives during the wait and is decided there.
 void MainWindow::perform(TrayAction action) {
     switch (action) {
-    case TrayAction::Nothing: break;
+    case TrayAction::Nothing:
+        break;
     case TrayAction::WaitForHold:
         PumpingWait(TrayClicks::kHoldMs);
         perform(clicks_.afterHold());
         break;
-    case TrayAction::OpenVocabularies: onVocabularies(); break;
+    case TrayAction::OpenVocabularies:
+        onVocabularies();
+        break;
     case TrayAction::StartDrag:
         startIconDrag(LoadIconA(app().instance(), "GENERIC_READING"), -1);
         break;
-    case TrayAction::ShowMenu: showTrayMenu(trayMenuByKey_); break;
-    case TrayAction::BringForward: bringForward(); break;
-    case TrayAction::ShowOpenWindow: showOpenWindow(); break;
+    case TrayAction::ShowMenu:
+        showTrayMenu(trayMenuByKey_);
+        break;
+    case TrayAction::BringForward:
+        bringForward();
+        break;
+    case TrayAction::ShowOpenWindow:
+        showOpenWindow();
+        break;
     }
 }
 
@@ -200,11 +218,21 @@ void MainWindow::showTrayMenu(bool byKey) {
     onHide();
 }
 
-void MainWindow::onVocabularies() { TabbedWindow::open(TabbedWindow::kVocabulariesPage); }
-void MainWindow::onSettings() { TabbedWindow::open(TabbedWindow::kSettingsPage); }
-void MainWindow::onAbout() { TabbedWindow::open(TabbedWindow::kAboutPage); }
-void MainWindow::onHelp() { OpenProgramFolderPage("zfhelp.htm"); }
-void MainWindow::onMenu() { showTrayMenu(false); }
+void MainWindow::onVocabularies() {
+    TabbedWindow::open(TabbedWindow::kVocabulariesPage);
+}
+void MainWindow::onSettings() {
+    TabbedWindow::open(TabbedWindow::kSettingsPage);
+}
+void MainWindow::onAbout() {
+    TabbedWindow::open(TabbedWindow::kAboutPage);
+}
+void MainWindow::onHelp() {
+    OpenProgramFolderPage("zfhelp.htm");
+}
+void MainWindow::onMenu() {
+    showTrayMenu(false);
+}
 void MainWindow::onHide() {
     hidden_ = true;
     ShowWindow(hwnd(), SW_HIDE);
@@ -217,7 +245,9 @@ INT_PTR MainWindow::onWindowPosChanging(WPARAM, LPARAM position) {
         reinterpret_cast<WINDOWPOS*>(position)->flags &= ~SWP_SHOWWINDOW;
     return FALSE;
 }
-void MainWindow::onReadAll() { ReadAllVocabularies(); }
+void MainWindow::onReadAll() {
+    ReadAllVocabularies();
+}
 
 // Enter has no default button to press on the hidden window, which keeps
 // the keys after its menu: a key meant for another program ends nothing.

@@ -2,10 +2,10 @@
 // timers and the icon drag, and answers the tray menu's commands.
 #pragma once
 
-#include "toolkit/Dialog.h"
 #include "app/TrayIcon.h"
 #include "app/logic/TrayClicks.h"
 #include "reading/win32/IconDrag.h"
+#include "toolkit/Dialog.h"
 
 #include <memory>
 

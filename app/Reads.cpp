@@ -29,9 +29,8 @@ public:
     void restoreClipboard() override { keeper_.restore(); }
     void openFoundWindow(WindowHandle document) override {
         app().keywordsFoundWindow.reset();
-        app().keywordsFoundWindow =
-            std::make_unique<KeywordsFoundWindow>(app().mainWindowHandle, static_cast<HWND>(document),
-                                                  &CurrentStore);
+        app().keywordsFoundWindow = std::make_unique<KeywordsFoundWindow>(
+            app().mainWindowHandle, static_cast<HWND>(document), &CurrentStore);
     }
     void addFound(const KeywordList& hits) override {
         if (app().keywordsFoundWindow)

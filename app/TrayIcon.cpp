@@ -16,8 +16,8 @@ void TrayIcon::set(DWORD operation, const char* iconName) const {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kCallbackMessage;
     // Shared icons from the module need no DestroyIcon.
-    data.hIcon = static_cast<HICON>(
-        LoadImageA(app().instance(), iconName, IMAGE_ICON, 16, 16, LR_SHARED));
+    data.hIcon =
+        static_cast<HICON>(LoadImageA(app().instance(), iconName, IMAGE_ICON, 16, 16, LR_SHARED));
     LoadStringA(app().instance(), IDS_TRAY_TIP, data.szTip, sizeof data.szTip);
     Shell_NotifyIconA(operation, &data);
 }

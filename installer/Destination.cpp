@@ -2,9 +2,9 @@
 #include "installer/Destination.h"
 
 #include "installer/InstallFileList.h"
-#include "resources/InstallIds.h"
 #include "installer/PathRules.h"
 #include "installer/ProgmanCommands.h"
+#include "resources/InstallIds.h"
 
 #include <cstring>
 

@@ -51,7 +51,7 @@ bool InstallSequence::endConfirmation(bool confirmed) {
 }
 
 bool InstallSequence::install(InstallFiles& files, ProgressView& view, DdeChannel& channel,
-                               const TextTable& texts) {
+                              const TextTable& texts) {
     if (stage_ != InstallStage::Copying)
         return false;
     const bool completed = runInstallation(files, view, channel, texts, state_.sourceFolder,

@@ -53,9 +53,8 @@ void makeStartMenuGroup(DdeChannel& channel, ProgressView& view, const TextTable
 }
 
 bool runInstallation(InstallFiles& files, ProgressView& view, DdeChannel& channel,
-                     const TextTable& texts,
-                     const std::string& sourceFolder, const std::string& destinationPath,
-                     bool addToStartup) {
+                     const TextTable& texts, const std::string& sourceFolder,
+                     const std::string& destinationPath, bool addToStartup) {
     if (!copyInstallFiles(files, view, texts, sourceFolder, destinationPath))
         return false;
     view.showStatus(texts.text(IDS_CREATING_GROUP));

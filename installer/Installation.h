@@ -22,6 +22,5 @@ void makeStartMenuGroup(DdeChannel& channel, ProgressView& view, const TextTable
 
 // The copy, then (only when it completed) the Start menu group.
 bool runInstallation(InstallFiles& files, ProgressView& view, DdeChannel& channel,
-                     const TextTable& texts,
-                     const std::string& sourceFolder, const std::string& destinationPath,
-                     bool addToStartup);
+                     const TextTable& texts, const std::string& sourceFolder,
+                     const std::string& destinationPath, bool addToStartup);

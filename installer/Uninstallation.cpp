@@ -86,8 +86,8 @@ std::string uninstallReport(const TextTable& texts, const std::string& folder,
     return text;
 }
 
-void runUninstall(InstallFiles& files, DdeChannel& channel, UninstallUi& ui,
-                  const TextTable& texts, const std::string& selfPath) {
+void runUninstall(InstallFiles& files, DdeChannel& channel, UninstallUi& ui, const TextTable& texts,
+                  const std::string& selfPath) {
     const std::string folder = folderOf(selfPath);
     if (isDistributionFolder(files, folder)) {
         ui.refuse(texts.text(IDS_DISTRIBUTION_FOLDER, folder));

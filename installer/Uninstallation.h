@@ -53,5 +53,5 @@ std::string uninstallReport(const TextTable& texts, const std::string& folder,
 // uninstaller's folder is the folder of its own path; the folder of the
 // installation files is refused without a question, and nothing is removed
 // from it or from the Start menu.
-void runUninstall(InstallFiles& files, DdeChannel& channel, UninstallUi& ui,
-                  const TextTable& texts, const std::string& selfPath);
+void runUninstall(InstallFiles& files, DdeChannel& channel, UninstallUi& ui, const TextTable& texts,
+                  const std::string& selfPath);

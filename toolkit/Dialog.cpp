@@ -13,14 +13,14 @@ Dialog::~Dialog() {
 
 INT_PTR Dialog::runModal(HWND owner, int templateId) {
     modeless_ = false;
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, procedure,
-                           reinterpret_cast<LPARAM>(this));
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner,
+                           procedure, reinterpret_cast<LPARAM>(this));
 }
 
 HWND Dialog::createModeless(HWND owner, int templateId) {
     modeless_ = true;
-    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, procedure,
-                              reinterpret_cast<LPARAM>(this));
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner,
+                              procedure, reinterpret_cast<LPARAM>(this));
 }
 
 std::string Dialog::itemText(int id) const {

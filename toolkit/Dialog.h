@@ -8,6 +8,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstddef>
@@ -111,7 +112,9 @@ public:
     std::string itemText(int id) const;
     void setItemText(int id, const std::string& text) const;
     bool isChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
-    void setChecked(int id, bool on) const { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
+    void setChecked(int id, bool on) const {
+        CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED);
+    }
     void enableItem(int id, bool on) const { EnableWindow(item(id), on); }
 
 protected:

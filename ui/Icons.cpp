@@ -21,7 +21,8 @@ Icon extractFileIcon(const std::string& file, int index) {
 }
 
 int fileIconCount(const std::string& file) {
-    auto count = reinterpret_cast<UINT_PTR>(ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), -1));
+    auto count =
+        reinterpret_cast<UINT_PTR>(ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), -1));
     return static_cast<int>(count);
 }
 

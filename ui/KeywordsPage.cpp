@@ -9,9 +9,9 @@
 #include "ui/KeywordExchange.h"
 #include "ui/Messages.h"
 #include "ui/PageRequests.h"
+#include "ui/logic/KeywordImport.h"
 #include "vocab/DataStore.h"
 #include "vocab/KeywordClipboard.h"
-#include "ui/logic/KeywordImport.h"
 
 const MessageHandler<KeywordsPage> KeywordsPage::kMessages[] = {
     {WM_DROPFILES, &KeywordsPage::onDropFiles},

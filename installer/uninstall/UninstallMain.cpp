@@ -12,7 +12,9 @@
 namespace {
 
 // The caption of every message box.
-std::string caption() { return ResourceTexts().text(IDS_UNINSTALL_CAPTION); }
+std::string caption() {
+    return ResourceTexts().text(IDS_UNINSTALL_CAPTION);
+}
 
 class MessageBoxUi : public UninstallUi {
 public:

@@ -1,8 +1,8 @@
 // The system clipboard: formats copied out as memory and put back.
 #include "reading/win32/Win32Clipboard.h"
 
-#include "toolkit/Handles.h"
 #include "reading/win32/PumpingWait.h"
+#include "toolkit/Handles.h"
 
 #include <cstring>
 

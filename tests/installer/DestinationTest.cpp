@@ -1,8 +1,8 @@
 // Checking and making the destination folder before anything is copied.
 #include "Fakes.h"
 
-#include "installer/Destination.h"
 #include "RcTexts.h"
+#include "installer/Destination.h"
 #include "installer/PathRules.h"
 
 #include <gtest/gtest.h>
