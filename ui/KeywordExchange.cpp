@@ -8,22 +8,11 @@
 
 namespace {
 
-using SequenceNumberFunction = DWORD(WINAPI*)();
-
-// GetClipboardSequenceNumber exists from Windows 98 and NT 5 on; Windows 95
-// and NT 4 lack it, so it is looked up at run time.
-SequenceNumberFunction sequenceNumberSource() {
-    HMODULE user = GetModuleHandleA("user32.dll");
-    return user ? reinterpret_cast<SequenceNumberFunction>(
-                      reinterpret_cast<void*>(GetProcAddress(user, "GetClipboardSequenceNumber")))
-                : nullptr;
-}
-
 ClipboardIdentity clipboardIdentity() {
-    static const SequenceNumberFunction sequenceNumber = sequenceNumberSource();
     ClipboardIdentity identity;
-    identity.hasSequence = sequenceNumber != nullptr;
-    identity.sequence = sequenceNumber ? sequenceNumber() : 0;
+    DWORD sequence = 0;
+    identity.hasSequence = ClipboardSequenceNumber(sequence);
+    identity.sequence = sequence;
     identity.owner = reinterpret_cast<uintptr_t>(GetClipboardOwner());
     return identity;
 }

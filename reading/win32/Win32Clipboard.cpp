@@ -69,9 +69,9 @@ void Win32Clipboard::write(uint32_t format, const std::string& bytes) {
 
 // Without a sequence number, the owner and the text stand for the content.
 std::string Win32Clipboard::changeMark() {
-    static const SequenceNumberFunction sequenceNumber = SequenceNumberSource();
-    if (sequenceNumber)
-        return "#" + std::to_string(sequenceNumber());
+    DWORD sequence = 0;
+    if (ClipboardSequenceNumber(sequence))
+        return "#" + std::to_string(sequence);
     std::string mark = "@" + std::to_string(reinterpret_cast<uintptr_t>(GetClipboardOwner())) + ":";
     if (!open())
         return mark + "unreadable " + std::to_string(GetTickCount());
@@ -79,4 +79,12 @@ std::string Win32Clipboard::changeMark() {
     read(CF_TEXT, text);
     close();
     return mark + text;
+}
+
+bool ClipboardSequenceNumber(DWORD& number) {
+    static const SequenceNumberFunction sequenceNumber = SequenceNumberSource();
+    if (!sequenceNumber)
+        return false;
+    number = sequenceNumber();
+    return true;
 }

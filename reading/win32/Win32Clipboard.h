@@ -25,3 +25,7 @@ public:
 private:
     HWND owner_;
 };
+
+// GetClipboardSequenceNumber where the system has it (Windows 98 and NT 5 on);
+// false on Windows 95 and NT 4, which lack it.
+bool ClipboardSequenceNumber(DWORD& number);
