@@ -1,8 +1,9 @@
 // TextCapture: the capture's steps met by the real system.
 #include "reading/win32/TextCapture.h"
 
+#include "toolkit/WindowText.h"
+
 #include <cstring>
-#include <vector>
 
 bool TextCapture::captureDocumentText(const DataStore& store, ClipboardKeeper& keeper) {
     return CaptureDocumentText(*this, store, target_, keeper, text_, clearing_);
@@ -15,10 +16,7 @@ ScreenPoint TextCapture::cursorPos() {
 }
 
 std::string TextCapture::windowTitle(WindowHandle window) {
-    HWND handle = static_cast<HWND>(window);
-    std::vector<char> title(GetWindowTextLengthA(handle) + 2);
-    int length = GetWindowTextA(handle, title.data(), static_cast<int>(title.size()));
-    return std::string(title.data(), length > 0 ? length : 0);
+    return WindowText(static_cast<HWND>(window));
 }
 
 std::string TextCapture::windowClass(WindowHandle window) {
