@@ -1,6 +1,6 @@
 // Fixtures the native tests of more than one folder use: the data file bytes
-// of a store, one keyword search run by a chosen strategy, and a keyword list
-// control that remembers its rows. Free of
+// of a store, one keyword search run by a chosen strategy, a keyword list
+// control that remembers its rows, and the fuzz targets' check. Free of
 // GoogleTest, so that the fuzz targets can use it too.
 #pragma once
 
@@ -11,9 +11,18 @@
 #include "vocab/search/SearchSession.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A fuzz target's check: a broken rule ends the run, which the fuzzer reports
+// with the input that broke it.
+inline void require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
 
 // The bytes the data file holds for `store`.
 inline std::string encode(const DataStore& store) {

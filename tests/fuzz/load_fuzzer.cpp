@@ -10,16 +10,6 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string newStore = encode(DataStore());
     const std::string input(reinterpret_cast<const char*>(data), size);

@@ -18,12 +18,6 @@
 
 namespace {
 
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
 std::vector<std::pair<std::string, int32_t>>
 search(SearchSession::Strategy strategy, const KeywordList& entries, std::string_view text) {
     const SearchOutcome outcome = searchOnce(strategy, entries, text);
