@@ -12,13 +12,9 @@ constexpr int kComma = 0xBC;
 constexpr int kPeriod = 0xBE;
 constexpr int kSlash = 0xBF;  // VK_OEM_2 on the US layout
 constexpr int kOem102 = 0xE2; // the key beside the left Shift: "<" on German
-constexpr int kOemUmlautA = 0xDE;
-constexpr int kOemUmlautO = 0xC0;
-constexpr int kOemUmlautU = 0xBA;
-constexpr int kOemSharpS = 0xDB;
 
-// What both layouts type alike: letters, digits, space, comma and the
-// keys that type control characters.
+// What both layouts type alike: letters, digits, space, comma, full stop
+// and the keys that type control characters.
 int16_t Common(char c) {
     if (c >= 'a' && c <= 'z')
         return static_cast<int16_t>(c - 'a' + 'A');
@@ -82,16 +78,6 @@ int16_t German(char c) {
         return kAltGr | 'Q';
     case kEuro:
         return kAltGr | 'E';
-    case '\xE4': // a umlaut
-        return kOemUmlautA;
-    case '\xC4':
-        return kShift | kOemUmlautA;
-    case '\xF6':
-        return kOemUmlautO;
-    case '\xFC':
-        return kOemUmlautU;
-    case '\xDF': // sharp s
-        return kOemSharpS;
     default:
         return Common(c);
     }

@@ -15,8 +15,7 @@ constexpr char kCapitalAOgonek = '\xA5';
 constexpr char kAltM = '\xB5';
 
 // The layout of the window typed into. German puts "@" on AltGr+Q, "<" and
-// ">" on a key of their own, "/" on Shift+7 and has keys for the umlauts and
-// the sharp s, none of which the US layout can type.
+// ">" on a key of their own and "/" on Shift+7.
 enum class FakeLayout { Us, German };
 
 // Events are recorded as short words: "+65" key 65 down, "-65" key 65 up,

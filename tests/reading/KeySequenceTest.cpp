@@ -210,14 +210,3 @@ TEST(PlayKeySequence, TheSameTextIsTypedThroughEitherLayoutWithThatLayoutsKeys) 
     EXPECT_EQ(us.keys(), (Events{"+16", "+50", "-50", "-16"}));
     EXPECT_EQ(german.keys(), (Events{"+18", "+17", "+81", "-81", "-18", "-17"}));
 }
-
-TEST(PlayKeySequence, UmlautsAreTypedOnTheLayoutThatHasThemAndSkippedOnTheOther) {
-    const std::string text = "Gr\xFC\xDF"
-                             "e aus K\xF6ln";
-    FakeInput german(FakeLayout::German);
-    PlayKeySequence(german, text, true);
-    EXPECT_EQ(german.typed(), text);
-    FakeInput us(FakeLayout::Us);
-    PlayKeySequence(us, text, true);
-    EXPECT_EQ(us.typed(), "Gre aus Kln");
-}
