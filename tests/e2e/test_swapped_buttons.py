@@ -56,10 +56,11 @@ class SwappedButtonsTest(unittest.TestCase):
             self.assert_document_untouched(desk, notepad)
 
     def require_swapped_messages(self, desk, notepad):
-        """Windows makes left-button messages of the primary button's presses, which only
-        the state queries and sent events leave to the program. Where Wine makes right-
-        button messages of them instead (a click opens notepad's menu), no program could
-        pass this test, and it says so."""
+        """Windows makes left-button messages of the primary button's presses; only the
+        state queries and the sent events are left to the program. Wine's source (8.0)
+        reads the setting for GetSystemMetrics and the MK_ flags, yet makes its button
+        messages from the physical buttons: there a physical right click opens notepad's
+        menu, no program could pass this test, and it says so instead of failing."""
         desk.click(*rd.document_point(desk, notepad), button=RIGHT)
         try:
             desk.wait_for(lambda: desk.probe.find_windows(cls="#32768"), timeout=2,
@@ -67,7 +68,8 @@ class SwappedButtonsTest(unittest.TestCase):
         except AssertionError:
             return
         desk.key("Escape")
-        self.skipTest("Wine reports SM_SWAPBUTTON but does not swap the button messages")
+        self.skipTest("this Wine reports SM_SWAPBUTTON 1 but makes right-button messages of "
+                      "the physical right button; Windows makes left-button messages of it")
 
     def put_desktop_in_front(self, desk):
         desk.click(*desk.desktop_point(), button=RIGHT)
