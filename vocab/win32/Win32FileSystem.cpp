@@ -2,9 +2,9 @@
 // MoveFileExA, with the Windows 95/98 case told apart.
 #include "vocab/win32/Win32FileSystem.h"
 
-#include <windows.h>
+#include "vocab/MemoryRoom.h"
 
-#include <cstdlib>
+#include <windows.h>
 
 namespace {
 
@@ -81,11 +81,8 @@ bool Win32FileSystem::readWholeFile(const std::string& path, std::string& bytes)
     if (size == INVALID_FILE_SIZE || high != 0) {
         return false;
     }
-    // The program is built without exceptions, where a failed allocation ends
-    // it; a file too big for the memory left is refused instead.
-    if (void* room = std::malloc(size ? size : 1)) {
-        std::free(room);
-    } else {
+    // A file too big for the memory left is refused, not allocated.
+    if (!roomFor(size)) {
         return false;
     }
     bytes.resize(size);
