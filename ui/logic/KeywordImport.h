@@ -55,11 +55,14 @@ public:
 class KeywordImport {
 public:
     // One import, the files of a drop together or one paste, takes at most
-    // this much text and this many lines; a source that would pass either
-    // is refused whole. At the limits the import with its copies (lines,
-    // rows, list items, the vocabulary, the tabbed window's two stores, the
-    // file written on OK) needs about 260 MB: an eighth of a 2 GB address
-    // space, leaving room for the program, its other vocabularies and reads.
+    // this much text (as it comes: a UTF-16 text holds half as many
+    // characters) and this many lines; a source that would pass either is
+    // refused whole. 16 MB was the old limit of one file; 100000 lines is
+    // twice the largest vocabulary the benchmarks edit. At both limits the
+    // lines, the rows, the vocabulary, its copy in a second store and the
+    // data file written on OK took 150 MB in a native 64-bit measurement;
+    // with the text itself and the list control's items (about 500 bytes a
+    // row) some 250 MB: an eighth of a 2 GB address space.
     static constexpr size_t kMaxBytes = 16u << 20;
     static constexpr size_t kMaxLines = 100000;
 
