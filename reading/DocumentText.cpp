@@ -28,8 +28,9 @@ bool convertedUnicode(ClipboardAccess& clipboard, const CodePages& codePages, st
     size_t units = 0;
     while (2 * units + 1 < bytes.size() && (bytes[2 * units] || bytes[2 * units + 1]))
         ++units;
-    // A UTF-16 copy and the converted text, each two bytes a character at most.
-    if (!roomFor(4 * units))
+    // A UTF-16 copy, the converted text and the conversion's check of it,
+    // each two bytes a character at most.
+    if (!roomFor(6 * units))
         return false;
     std::u16string wide(units, u'\0');
     std::memcpy(&wide[0], bytes.data(), units * sizeof(char16_t));
