@@ -42,10 +42,15 @@ bool convertedUnicode(ClipboardAccess& clipboard, const CodePages& codePages, st
 
 std::string DocumentTextOf(ClipboardAccess& clipboard, const CodePages& codePages) {
     std::string text;
-    if (unicodeComesFirst(clipboard.formats()) && convertedUnicode(clipboard, codePages, text))
-        return text;
-    text.clear();
-    if (clipboard.read(kText, text))
-        text.resize(std::strlen(text.c_str())); // the block may run past the text's NUL
+    if (!unicodeComesFirst(clipboard.formats()) || !convertedUnicode(clipboard, codePages, text)) {
+        text.clear();
+        if (clipboard.read(kText, text))
+            text.resize(std::strlen(text.c_str())); // the block may run past the text's NUL
+    }
+    // The read copies the text once more for the search, which separates
+    // its words into a third copy: a text the memory cannot hold thrice is
+    // not taken (the read then finds nothing) rather than ending the program.
+    if (!roomFor(2 * text.size()))
+        text.clear();
     return text;
 }

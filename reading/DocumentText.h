@@ -13,5 +13,6 @@
 // makes CF_TEXT with the code page of the keyboard layout at the time of
 // the copy, not the program's; a character the code page lacks becomes the
 // system's default character. Any other copy's CF_TEXT is taken as it is.
-// Up to the first NUL; empty when the clipboard holds no text.
+// Up to the first NUL; empty when the clipboard holds no text, or more than
+// the memory left can hold for the search.
 std::string DocumentTextOf(ClipboardAccess& clipboard, const CodePages& codePages);
