@@ -57,9 +57,15 @@ constexpr size_t kDecodingCopies = 3;
 
 } // namespace
 
+LineTally KeywordImport::roomLeft() const {
+    LineTally counted;
+    counted.room = kMaxLines - lines.size();
+    return counted;
+}
+
 bool KeywordImport::keep(const std::string& path, std::vector<KeywordLine>& taken,
                          const LineTally& counted) {
-    if (taken.size() > kMaxLines - lines.size()) {
+    if (counted.beyondRoom > 0) {
         refused.push_back({path, ImportRefusal::TooManyLines});
         return false;
     }
@@ -84,7 +90,7 @@ void KeywordImport::addClipboard(ClipboardTextSource& clipboard, const CodePages
         return;
     }
     std::vector<KeywordLine> taken;
-    LineTally counted;
+    LineTally counted = roomLeft();
     std::u16string wide;
     uint32_t codePage = text.unicode ? 0 : codePages.codePageOfLocale(text.locale);
     if (text.unicode) {
@@ -115,7 +121,7 @@ void KeywordImport::addFiles(const std::vector<std::string>& paths, TextFiles& f
             continue;
         }
         std::vector<KeywordLine> taken;
-        LineTally counted;
+        LineTally counted = roomLeft();
         if (!readKeywordFile(bytes, codePages, taken, counted)) {
             refused.push_back({path, ImportRefusal::NotText});
             continue;

@@ -88,6 +88,8 @@ public:
     std::string report(const std::string& vocabularyName, const ImportTexts& texts) const;
 
 private:
+    // A tally for one source, with the room for lines the import has left.
+    LineTally roomLeft() const;
     // Keeps the lines a source gave when they fit in the import; refuses
     // the source whole when they do not.
     bool keep(const std::string& path, std::vector<KeywordLine>& taken, const LineTally& counted);

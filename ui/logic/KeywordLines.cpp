@@ -64,7 +64,10 @@ void readOneLine(std::string_view line, std::vector<KeywordLine>& lines, LineTal
             }
         }
     }
-    lines.push_back({std::string(text), mode});
+    if (lines.size() >= tally.room)
+        ++tally.beyondRoom;
+    else
+        lines.push_back({std::string(text), mode});
 }
 
 // One line of UTF-16 text, converted to the code page and read.

@@ -5,6 +5,7 @@
 
 #include "vocab/TextEncoding.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,10 +18,15 @@ struct KeywordLine {
 
 // What reading lines left out or changed; blank lines are not counted.
 struct LineTally {
-    int unconvertible = 0; // not representable in the system's code page
+    int unconvertible = 0; // not in the system's code page, or broken in its encoding
     int withNul = 0;       // a NUL byte, which no entry text may hold
     int withoutText = 0;   // nothing but blanks before the tab
     int unknownMode = 0;   // text after the tab that is no mode name: "Any word"
+
+    // Entries beyond `room` in the list are not added, only counted in
+    // `beyondRoom`: an import past its limit is refused without holding it.
+    size_t room = SIZE_MAX;
+    int beyondRoom = 0;
 
     bool anySkipped() const { return unconvertible + withNul + withoutText > 0; }
 };
