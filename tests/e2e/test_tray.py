@@ -227,7 +227,10 @@ class SecondStartTest(unittest.TestCase):
             # seen from here, its single-copy mutex can.
             desk.run("explorer.exe", args=["/desktop=elsewhere,640x480", PROGRAM],
                      cwd=PROGRAM_DIR)
-            desk.wait_for(lambda: desk.probe.pids_of("zfw32.exe"), message="the first copy")
+            # Its quick-start page opens after it has made its mutex.
+            desk.wait_for(lambda: any(p.lower().endswith("zfqsf.htm")
+                                      for p in desk.opened_pages()),
+                          message="the first copy's quick-start page")
             self.assertIsNone(desk.probe.find_window(title="kestrelwin", visible=None))
             second = desk.run(PROGRAM, cwd=PROGRAM_DIR)
             box = desk.wait_window(title="Zembrafind", cls="#32770", timeout=60)
