@@ -3,7 +3,7 @@
 // renamed or replaced.
 #pragma once
 
-#include "../vocab/MemoryFileSystem.h"
+#include "tests/vocab/datafile/MemoryFileSystem.h"
 
 #include <set>
 

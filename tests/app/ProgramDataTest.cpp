@@ -3,24 +3,21 @@
 // otherwise kept aside by the first save; no rescued file is ever
 // overwritten.
 #include "app/logic/ProgramData.h"
-#include "../vocab/StoreSamples.h"
-#include "LockingFileSystem.h"
-#include "vocab/DataFile.h"
+#include "tests/Caller.h"
+#include "tests/Fixtures.h"
+#include "tests/app/LockingFileSystem.h"
+#include "tests/vocab/StoreSamples.h"
+#include "vocab/datafile/DataFile.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::string encode(const DataStore& store) {
-    DataWriter writer;
-    encodeDataFile(store, writer);
-    return writer.bytes();
-}
-
 class ProgramDataTest : public ::testing::Test {
 protected:
     // Starts with data.dat held open, then lets it go.
-    void startWhileLocked(ProgramData& data) {
+    void startWhileLocked(ProgramData& data, Caller caller = {}) {
+        TRACE_CALLER(caller);
         disk.locked = {"data.dat"};
         EXPECT_EQ(data.load(), LoadOutcome::Unreadable);
         EXPECT_EQ(describeStore(data.store()), describeStore(DataStore()));
