@@ -28,7 +28,7 @@ void GoToFoundKeyword(HWND document, const std::string& keyword) {
         app().store()->sequenceForTitle(SequenceKind::GoTo, WindowText(document));
     app().setGoingTo(true);
     BringToFront(document);
-    Win32Input input;
+    Win32Input input(document);
     PlayGoToKeyword(input, findSequence, keyword);
     app().setGoingTo(false);
 }

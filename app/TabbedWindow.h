@@ -63,7 +63,7 @@ private:
     bool confirmSaveWithoutFile() override;
 
     bool commitEdits() override { return commit(); }
-    bool leftButtonDown() override;
+    bool primaryButtonDown() override;
     void startDrag(int vocabularyIndex) override;
 
     int initialPage_;

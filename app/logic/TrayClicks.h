@@ -7,6 +7,9 @@
 // drag do not exist yet) nothing is acted on, and a second start waits.
 #pragma once
 
+// The shell's mouse messages, whose "left" is the primary button: the window
+// system maps the buttons before it makes messages, also when the user has
+// swapped them.
 enum class TrayMouse { LeftDown, LeftUp, LeftDoubleClick, RightDown, Other };
 
 enum class TrayAction {
