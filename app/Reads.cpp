@@ -1,21 +1,36 @@
-// The reads on Windows: the capture, the keywords-found window, the sounds.
+// The reads on Windows: the capture, the keywords-found window and its "Go to", the sounds.
 #include "app/Reads.h"
 
 #include "app/Application.h"
 #include "reading/DocumentRead.h"
+#include "reading/GoToKeyword.h"
 #include "reading/win32/DocumentWindowTracker.h"
 #include "reading/win32/Foreground.h"
 #include "reading/win32/KeywordsFoundWindow.h"
 #include "reading/win32/PumpingWait.h"
 #include "reading/win32/TextCapture.h"
 #include "reading/win32/Win32Clipboard.h"
+#include "reading/win32/Win32Input.h"
+
+#include "toolkit/WindowText.h"
+#include "vocab/DataStore.h"
 
 #include <mmsystem.h>
 
 namespace {
 
-const DataStore& CurrentStore() {
-    return *app().store();
+// "Go to" from the keywords-found window, which handed over copies of all it
+// needs: a read may destroy that window during the waits. Busy meanwhile, so
+// that no read starts (and plays its keys into the same document) before the
+// last key; the Find sequence is the one current when the user chose.
+void GoToFoundKeyword(HWND document, const std::string& keyword) {
+    const std::string findSequence =
+        app().store()->sequenceForTitle(SequenceKind::GoTo, WindowText(document));
+    app().setGoingTo(true);
+    BringToFront(document);
+    Win32Input input(document);
+    PlayGoToKeyword(input, findSequence, keyword);
+    app().setGoingTo(false);
 }
 
 class Win32Read : public ReadPlatform {
@@ -30,7 +45,7 @@ public:
     void openFoundWindow(WindowHandle document) override {
         app().keywordsFoundWindow.reset();
         app().keywordsFoundWindow = std::make_unique<KeywordsFoundWindow>(
-            app().mainWindowHandle, static_cast<HWND>(document), &CurrentStore);
+            app().mainWindowHandle, static_cast<HWND>(document), &GoToFoundKeyword);
     }
     void addFound(const KeywordList& hits) override {
         if (app().keywordsFoundWindow)
@@ -64,6 +79,7 @@ std::string Win32Read::captureText(WindowHandle document) {
 HWND DocumentToRead() {
     if (app().busy() || !app().store())
         return nullptr;
+    LoadDataAgain();
     HWND document = app().tracker().window();
     return IsWindow(document) ? document : nullptr;
 }

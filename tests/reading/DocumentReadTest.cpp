@@ -109,6 +109,36 @@ TEST(ReadDocument, SoundsSwitchedOffMakeTheReadSilent) {
         EXPECT_EQ(line.find("sound"), std::string::npos);
 }
 
+// Each sound has its own switch: with one on and the other off, only the
+// switched-on sound plays, and only after the read it belongs to.
+TEST(ReadDocument, EachSoundFollowsItsOwnSwitch) {
+    struct Case {
+        int32_t found, notFound;
+        const char* text;
+        const char* sound; // none when empty
+    };
+    const Case cases[] = {
+        {1, 0, "red green", "sound found.wav"},
+        {1, 0, "blue", ""},
+        {0, 1, "red green", ""},
+        {0, 1, "blue", "sound none.wav"},
+    };
+    for (const Case& c : cases) {
+        for (bool all : {false, true}) {
+            Read r;
+            r.store.playFoundSound = c.found;
+            r.store.playNotFoundSound = c.notFound;
+            r.platform.text = c.text;
+            Lines sounds;
+            for (const std::string& line : all ? r.all() : r.one(0))
+                if (line.rfind("sound", 0) == 0)
+                    sounds.push_back(line);
+            EXPECT_EQ(sounds, c.sound[0] ? Lines{c.sound} : Lines{})
+                << c.found << c.notFound << " " << c.text << (all ? " all" : " one");
+        }
+    }
+}
+
 TEST(ReadDocumentWithAll, ShowsTheEmptyWindowFirstAndListsEveryVocabularysHits) {
     Read r;
     r.platform.text = "a green apple";
