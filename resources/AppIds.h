@@ -34,3 +34,7 @@
 #define IDS_TAB_ABOUT 185
 #define IDS_SAVE_FAILED 186
 #define IDS_LOAD_FAILED 187
+// What the tray icon says after a read that listed nothing.
+#define IDS_READ_NO_KEYWORDS 188
+#define IDS_READ_NO_TEXT 189
+#define IDS_READ_UNTITLED 190

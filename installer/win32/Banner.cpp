@@ -2,6 +2,7 @@
 // that a change of the display's resolution is followed.
 #include "installer/win32/Banner.h"
 
+#include "Version.h"
 #include "installer/win32/Handles.h"
 
 #include <cstring>
@@ -12,7 +13,7 @@ const COLORREF kSlate = RGB(80, 120, 140);
 const COLORREF kRed = RGB(220, 0, 0);
 const COLORREF kShadow = RGB(192, 192, 192);
 const COLORREF kBlack = RGB(0, 0, 0);
-const char kTitle[] = "Zembrafind version 1.0";
+const char kTitle[] = ZF_BANNER_TITLE;
 const char kTitleStart[] = "Zembra ";
 const char kSubtitle[] = "for Windows 95/98/NT";
 const char kNotice[] = "Copyright (c) the Zembrafind authors. Freeware.";
