@@ -6,7 +6,7 @@ WIN32   := $(BUILD)/win32
 ASAN    := $(BUILD)/asan
 SECONDS ?= 60
 
-.PHONY: all setup native win32 asan dist run test fuzz bench soak screenshots clean
+.PHONY: all setup native win32 asan dist release run test fuzz bench soak screenshots clean
 
 all: dist
 
@@ -30,6 +30,11 @@ asan: setup
 
 dist: native win32
 	@sh tools/make_dist.sh $(NATIVE) $(WIN32) $(BUILD)/dist
+
+# The distribution folder as build/zembrafind-<version>.zip, with the SHA-256
+# list beside it; the version is CMake's project version.
+release: dist
+	@sh tools/make_release.sh $(BUILD)/dist $(WIN32)/generated/version.txt $(BUILD)
 
 run: dist
 	@python3 tools/run.py $(BUILD)
