@@ -20,6 +20,15 @@ def balloon_texts(desk):
             for window in desk.probe.find_windows(cls="tooltips_class32")]
 
 
+def notices(desk):
+    return [text for text in balloon_texts(desk) if "No keywords" in text or "no text" in text]
+
+
+def wait_no_notice(desk):
+    # Shells show a balloon for at least ten seconds.
+    desk.wait_for(lambda: not notices(desk), timeout=60, message="the balloon gone")
+
+
 def wait_balloon(desk, text):
     return desk.wait_for(lambda: text in balloon_texts(desk),
                          message=f'the balloon "{text}" (shown: {balloon_texts(desk)})')
@@ -37,24 +46,26 @@ class ReadNoticeTest(unittest.TestCase):
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
             self.assertIsNone(rd.found_window(desk))
             wait_balloon(desk, f"No keywords found in {title}")
+            # The balloon's stem points into the icon: the next drag waits for it to go.
+            wait_no_notice(desk)
 
             # A window that copies no text: the minesweeper's board.
             desk.run(MINES)
             mines = desk.wait_window(title_contains="Mine", visible=True)
-            left, top, right, bottom = mines["rect"]
-            rd.read_by_drop(desk, ((left + right) // 2, top + 10), idle)
+            rd.put_desktop_in_front(desk)
+            rd.read_by_drop(desk, rd.centre(mines["rect"]), idle)
             wait_balloon(desk, f"{mines['title']} gave no text: see Help, Reading other "
                                "programs")
             self.assertNotIn(f"No keywords found in {mines['title']}", balloon_texts(desk))
+            wait_no_notice(desk)
 
-            # A read with hits shows its window; the last balloon is taken away.
-            desk.probe.set_text(desk.probe.control(notepad, cls="Edit")["hwnd"], "A zebra.")
+            # A read with hits shows its window and nothing at the icon.
+            edit = desk.probe.control(notepad, cls="Edit")["hwnd"]
+            desk.probe.set_text(edit, "A zebra.")
             rd.put_desktop_in_front(desk)
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
             desk.wait_for(lambda: rd.found_window(desk), message="the Keywords found window")
-            desk.wait_for(lambda: not any("gave no text" in text or "No keywords" in text
-                                          for text in balloon_texts(desk)),
-                          message="no balloon after a read with hits")
+            desk.holds_for(lambda: not notices(desk), 4, message="no balloon after hits")
 
 
 if __name__ == "__main__":
