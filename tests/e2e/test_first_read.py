@@ -18,7 +18,7 @@ def shipped_words(desk):
 
 def page_as_shown(html):
     """The page's words as a browser shows them, one line a paragraph."""
-    text = re.sub(r"<[^>]*>", "", html.decode("cp1252"))
+    text = re.sub(r"<[^>]*>", "", html.decode("cp1252").replace("\r", ""))
     return "\n".join(" ".join(line.split()) for line in text.split("\n\n"))
 
 

@@ -7,6 +7,7 @@ import unittest
 
 import readingdesk as rd
 from zfdata import ANY_WORD, Vocabulary
+from zfprobe import ProbeError
 from zfwine import WineDesktop
 
 PLAIN = "Nothing to see here.\n"
@@ -15,9 +16,15 @@ MINES = "C:\\windows\\system32\\winemine.exe"
 
 
 def balloon_texts(desk):
-    """Texts of the shown balloons and tips of the taskbar's process."""
-    return [desk.probe.text(window["hwnd"])
-            for window in desk.probe.find_windows(cls="tooltips_class32")]
+    """Texts of the shown balloons and tips (a tooltip answers WM_GETTEXT with the text
+    it shows); one that closed in the meantime has none."""
+    texts = []
+    for window in desk.probe.find_windows(cls="tooltips_class32"):
+        try:
+            texts.append(desk.probe.text(window["hwnd"]))
+        except ProbeError:  # the window went between the two questions
+            continue
+    return texts
 
 
 def notices(desk):
