@@ -3,8 +3,8 @@
 // new user's first read finds something. Its words all stand on the
 // quick-start page, which asks the user to drag the icon onto it.
 // Usage: make_initial_data OUTFILE
+#include "tools/StdioFileSystem.h"
 #include "vocab/DataStore.h"
-#include "vocab/StdioFileSystem.h"
 
 #include <cstdio>
 
