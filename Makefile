@@ -7,7 +7,7 @@ WIN64   := $(BUILD)/win64
 ASAN    := $(BUILD)/asan
 SECONDS ?= 60
 
-.PHONY: all setup native win32 win64 asan dist run test fuzz bench soak screenshots clean
+.PHONY: all setup native win32 win64 asan dist release run test fuzz bench soak screenshots clean
 
 all: dist
 
@@ -41,6 +41,11 @@ dist: native win32
 	@if ! wine --version >/dev/null 2>&1; then \
 		echo "dist: this host runs no 32-bit programs; the Wine tests use a 64-bit build"; \
 		$(MAKE) --no-print-directory win64 && sh tools/make_dist.sh $(NATIVE) $(WIN64) $(BUILD)/dist64; fi
+
+# The distribution folder as build/zembrafind-<version>.zip, with the SHA-256
+# list beside it; the version is CMake's project version.
+release: dist
+	@sh tools/make_release.sh $(BUILD)/dist $(WIN32)/generated/version.txt $(BUILD)
 
 run: dist
 	@python3 tools/run.py $(BUILD)

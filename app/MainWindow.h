@@ -26,6 +26,9 @@ public:
 
     // Shows the busy or the idle tray icon.
     void showBusy(bool busy);
+    // The tray icon, which also gives the word after a read; none before
+    // start-up has added it.
+    TrayIcon* trayIcon() { return tray_.get(); }
     // Starts dragging `icon` (all vocabularies when index is -1).
     void startIconDrag(HICON icon, int vocabularyIndex);
     // A read asked for by a key (all vocabularies when index is -1). It runs

@@ -2,6 +2,8 @@
 #include "app/Reads.h"
 
 #include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/logic/ReadNotice.h"
 #include "reading/DocumentRead.h"
 #include "reading/GoToKeyword.h"
 #include "reading/win32/DocumentWindowTracker.h"
@@ -11,7 +13,8 @@
 #include "reading/win32/TextCapture.h"
 #include "reading/win32/Win32Clipboard.h"
 #include "reading/win32/Win32Input.h"
-
+#include "resources/AppIds.h"
+#include "toolkit/LoadText.h"
 #include "toolkit/WindowText.h"
 #include "vocab/DataStore.h"
 
@@ -84,19 +87,46 @@ HWND DocumentToRead() {
     return IsWindow(document) ? document : nullptr;
 }
 
+// A read that lists nothing says so at the tray icon, so that the first
+// read of a new user is never taken for a broken program; a capture that
+// brought no text is told apart from a text without keywords.
+class ReadReport {
+public:
+    explicit ReadReport(HWND document) : title_(WindowText(document)) {
+        if (TrayIcon* tray = Tray())
+            tray->clearNotice();
+    }
+    void operator()(ReadOutcome outcome) const {
+        TrayIcon* tray = Tray();
+        if (!tray || outcome == ReadOutcome::Found)
+            return;
+        const bool noText = outcome == ReadOutcome::NoText;
+        const std::size_t limit = tray->shape().balloons ? 256 : tray->shape().tipBytes;
+        tray->tell(readNotice(loadText(noText ? IDS_READ_NO_TEXT : IDS_READ_NO_KEYWORDS), title_,
+                              loadText(IDS_READ_UNTITLED), limit),
+                   noText);
+    }
+
+private:
+    static TrayIcon* Tray() { return app().mainWindow ? app().mainWindow->trayIcon() : nullptr; }
+    std::string title_;
+};
+
 } // namespace
 
 void ReadVocabulary(int index, SelectionClearing clearing) {
     if (HWND document = DocumentToRead()) {
+        ReadReport report(document);
         Win32Read read(clearing);
-        ReadDocument(read, *app().store(), document, index);
+        report(ReadDocument(read, *app().store(), document, index));
     }
 }
 
 void ReadAllVocabularies(SelectionClearing clearing) {
     if (HWND document = DocumentToRead()) {
+        ReadReport report(document);
         Win32Read read(clearing);
-        ReadDocumentWithAll(read, *app().store(), document);
+        report(ReadDocumentWithAll(read, *app().store(), document));
     }
 }
 

@@ -40,3 +40,7 @@
 // A second start that cannot hand over to the first copy.
 #define IDS_FIRST_COPY_SILENT 197
 #define IDS_FIRST_COPY_UNREACHABLE 198
+// What the tray icon says after a read that listed nothing.
+#define IDS_READ_NO_KEYWORDS 188
+#define IDS_READ_NO_TEXT 189
+#define IDS_READ_UNTITLED 190

@@ -59,7 +59,8 @@ class DataFileFailureTest(unittest.TestCase):
             box = desk.wait_for(lambda: program.message_box(tabbed),
                                 message="the save failure message")
             texts = [c["text"] for c in desk.probe.children(box)]
-            self.assertIn("Data file save failed.", texts)
+            self.assertTrue(any(text.startswith("Data file save failed. Your changes are still")
+                                for text in texts), texts)
             # Modal to the tabbed window: neither a click on its Cancel button nor a Cancel
             # sent to it (as its close box sends) ends it while the message shows.
             self.assertEqual(tabbed, desk.probe.window(box)["owner"])

@@ -55,8 +55,11 @@ class TrayProgramTest(unittest.TestCase):
 
             popup = desk.probe.resource_menu(PROGRAM, "TRAY")[0]
             menu_items = [item["text"] for item in popup["items"]]
-            self.assertEqual(["Vocabularies", "", "Settings", "Help", "About", "", "Exit"],
+            self.assertEqual(["&Vocabularies", "", "&Settings", "&Help", "&About", "", "E&xit"],
                              menu_items)
+            # What a click on the icon opens is the bold default item.
+            self.assertEqual(["&Vocabularies"],
+                             [item["text"] for item in popup["items"] if item["default"]])
             menu = desk.open_tray_menu()
             self.assertTrue(menu["visible"])
             desk.screenshot(os.path.join(artifacts(), "tray-menu.png"))

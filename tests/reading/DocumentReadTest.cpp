@@ -161,3 +161,25 @@ TEST(ReadDocumentWithAll, AFailedCaptureSearchesAnEmptyText) {
     Lines lines = r.all();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "add "), lines.end());
 }
+
+// The outcome decides the word the program gives after a read: a capture
+// without text must not pass for a text without keywords, nor the reverse.
+TEST(ReadOutcomes, TellFoundNothingFoundAndNoTextApartForBothReads) {
+    struct Case {
+        const char* text;
+        ReadOutcome one;
+        ReadOutcome all;
+    };
+    const Case cases[] = {
+        {"", ReadOutcome::NoText, ReadOutcome::NoText},
+        {"blue sky", ReadOutcome::NothingFound, ReadOutcome::NothingFound},
+        {"an apple", ReadOutcome::NothingFound, ReadOutcome::Found},
+        {"red", ReadOutcome::Found, ReadOutcome::Found},
+    };
+    for (const Case& c : cases) {
+        Read r;
+        r.platform.text = c.text;
+        EXPECT_EQ(ReadDocument(r.platform, r.store, kDocument, 0), c.one) << c.text;
+        EXPECT_EQ(ReadDocumentWithAll(r.platform, r.store, kDocument), c.all) << c.text;
+    }
+}
