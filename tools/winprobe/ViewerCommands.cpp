@@ -3,6 +3,11 @@
 // that passes the chain's messages on to it must not hang with it.
 #include "Commands.h"
 
+// Declared from Windows 2000 on; the probe runs only under Wine.
+#ifndef HWND_MESSAGE
+#define HWND_MESSAGE ((HWND)-3)
+#endif
+
 namespace {
 
 struct HungViewer {
@@ -18,8 +23,10 @@ HungViewer& hungViewer() {
 
 DWORD WINAPI HangingViewer(void*) {
     HungViewer& viewer = hungViewer();
-    HWND window = CreateWindowExW(0, L"Static", L"zfprobe hung viewer", WS_POPUP, 0, 0, 0, 0,
-                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    // Message-only, so that the probe's own window listings (which ask every
+    // top-level window for its text) never wait on this hung thread.
+    HWND window = CreateWindowExW(0, L"Static", L"zfprobe hung viewer", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
     HWND next = SetClipboardViewer(window);
     SetEvent(viewer.joined);
     // No message is taken from here on: the thread is hung.
