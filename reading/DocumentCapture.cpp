@@ -57,8 +57,9 @@ bool MayCopyWithCtrlC(CapturePlatform& platform, WindowHandle target) {
         if (!window)
             continue;
         for (WindowHandle involved :
-             {window, TopLevelAncestor([&](WindowHandle child) { return platform.parentOf(child); },
-                                       window),
+             {window,
+              TopLevelAncestor([&](WindowHandle child) { return platform.parentOf(child); },
+                               window),
               platform.focusedControlOf(window)})
             if (IsTerminal(platform, involved))
                 return false;
@@ -77,7 +78,7 @@ public:
     // One attempt's copy: a keystroke, then WM_COPY; true once data arrived.
     bool copy(int attempt) {
         return byKey(attempt == 0 || !MayCopyWithCtrlC(platform_, target_) ? CopyKey::CtrlInsert
-                                                                            : CopyKey::CtrlC) ||
+                                                                           : CopyKey::CtrlC) ||
                byMessage();
     }
     int unanswered() const { return unanswered_; }

@@ -92,8 +92,8 @@ HANDLE MakeMetafilePicture(const std::string& bytes) {
     Metafile metafile(SetMetaFileBitsEx(static_cast<UINT>(bytes.size() - sizeof header),
                                         reinterpret_cast<const BYTE*>(&bytes[sizeof header])));
     GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, sizeof(METAFILEPICT)));
-    auto* picture = metafile && memory ? static_cast<METAFILEPICT*>(GlobalLock(memory.get()))
-                                       : nullptr;
+    auto* picture =
+        metafile && memory ? static_cast<METAFILEPICT*>(GlobalLock(memory.get())) : nullptr;
     if (!picture)
         return nullptr;
     *picture = {header.mappingMode, header.width, header.height, metafile.release()};
@@ -154,8 +154,8 @@ bool ReadDrawing(ClipboardData kind, HANDLE data, std::string& bytes) {
 void WriteDrawing(uint32_t format, ClipboardData kind, const std::string& bytes) {
     switch (kind) {
     case ClipboardData::EnhancedMetafile: {
-        EnhancedMetafile metafile(SetEnhMetaFileBits(
-            static_cast<UINT>(bytes.size()), reinterpret_cast<const BYTE*>(bytes.data())));
+        EnhancedMetafile metafile(SetEnhMetaFileBits(static_cast<UINT>(bytes.size()),
+                                                     reinterpret_cast<const BYTE*>(bytes.data())));
         if (metafile && SetClipboardData(format, metafile.get()))
             metafile.release();
         break;

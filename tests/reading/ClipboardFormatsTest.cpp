@@ -92,7 +92,10 @@ TEST(ClipboardKeeper, KeepsABitmapOnlyWithoutADeviceIndependentForm) {
          {FakeClipboard::kBitmap, FakeClipboard::kDib},
          {FakeClipboard::kDib},
          true},
-        {"a drawing beside it", {FakeClipboard::kEnhancedMetafile, FakeClipboard::kBitmap}, {}, true},
+        {"a drawing beside it",
+         {FakeClipboard::kEnhancedMetafile, FakeClipboard::kBitmap},
+         {},
+         true},
     };
     for (const auto& k : cases) {
         FakeClipboard clipboard;

@@ -3,6 +3,7 @@
 #include "reading/DocumentCapture.h"
 
 #include "FakeClipboard.h"
+#include "FakeClock.h"
 #include "FakeInput.h"
 #include "reading/TerminalWindows.h"
 #include "vocab/DataStore.h"
@@ -486,5 +487,50 @@ TEST(CaptureDocumentText, EveryCaptureThatSelectedAllCollapsesTheSelection) {
             EXPECT_EQ(has("+36"), byClick ? 0 : 1); // Home
             EXPECT_EQ(after.back(), "w50");
         }
+    }
+}
+
+// The copy requests the document may still answer after the capture (its
+// keystrokes, and WM_COPY messages it did not answer in time) bound the late
+// copies that the keeper undoes after the restore.
+TEST(CaptureDocumentText, LeavesTheKeeperTheCopiesTheDocumentMayStillMake) {
+    struct Setup {
+        const char* what;
+        std::vector<int> copyKeys;
+        int copyOnAttempt;
+        bool copiesOnMessage;
+        bool answersMessage;
+        int pending;
+    };
+    const Setup setups[] = {
+        {"Ctrl+Insert answered", {45}, 1, false, true, 0},
+        {"WM_COPY answered after Ctrl+Insert", {67}, 1, true, true, 1},
+        {"Ctrl+C answered in the third attempt", {67}, 2, false, true, 2},
+        {"nothing answered", {45, 67}, 99, false, true, 6},
+        {"no WM_COPY answered in time", {45, 67}, 99, false, false, 12},
+    };
+    // Whether `late` copies of the document, 100 ms apart, all get undone.
+    auto undoesAll = [](const Setup& setup, int late) {
+        Capture c;
+        c.desktop.copyKeys = setup.copyKeys;
+        c.desktop.copyOnAttempt = setup.copyOnAttempt;
+        c.desktop.copiesOnMessage = setup.copiesOnMessage;
+        c.desktop.answersMessage = setup.answersMessage;
+        c.desktop.clipboard_.put({{FakeClipboard::kText, "mine"}});
+        c.run();
+        c.keeper.restore();
+        FakeClock clock;
+        for (int i = 1; i <= late; ++i)
+            clock.schedule(100 * i, [&c] {
+                c.desktop.clipboard_.put({{FakeClipboard::kText, "late"}},
+                                         FakeClipboard::kDocumentProgram);
+            });
+        c.keeper.watchForLateCopies(clock);
+        clock.runAll();
+        return c.desktop.clipboard_.text() == "mine";
+    };
+    for (const Setup& setup : setups) {
+        EXPECT_TRUE(undoesAll(setup, setup.pending)) << setup.what;
+        EXPECT_FALSE(undoesAll(setup, setup.pending + 1)) << setup.what;
     }
 }

@@ -48,8 +48,7 @@ uint32_t FakeClipboard::registerFormat(const char* name) {
     return id;
 }
 
-void FakeClipboard::put(std::vector<std::pair<uint32_t, std::string>> content,
-                        uint32_t byProcess) {
+void FakeClipboard::put(std::vector<std::pair<uint32_t, std::string>> content, uint32_t byProcess) {
     data = std::move(content);
     owner = byProcess;
     ++sequence;
