@@ -112,8 +112,10 @@ TEST(ClipboardKeeper, KeepsABitmapOnlyWithoutADeviceIndependentForm) {
         std::string bytes;
         EXPECT_EQ(clipboard.read(FakeClipboard::kBitmap, bytes), k.bitmapKept) << k.what;
         EXPECT_EQ(bytes, k.bitmapKept ? "data 2" : "") << k.what;
-        for (uint32_t format : k.formats)
-            if (format != FakeClipboard::kBitmap)
+        for (uint32_t format : k.formats) {
+            if (format != FakeClipboard::kBitmap) {
                 EXPECT_EQ(clipboard.read(format, bytes), k.unreadable.empty()) << k.what;
+            }
+        }
     }
 }

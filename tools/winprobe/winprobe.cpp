@@ -51,6 +51,8 @@ const Command kCommands[] = {
     {"clip_data", cmdClipData},
     {"clip_formats", cmdClipFormats},
     {"clip_empty", cmdClipEmpty},
+    {"clip_drawings", cmdClipDrawings},
+    {"clip_drawing", cmdClipDrawing},
 };
 
 HWND gClipboardOwner = nullptr;
