@@ -36,7 +36,7 @@ def terminal_classes():
 class TerminalTest(unittest.TestCase):
     def test_no_terminal_gets_ctrl_c_or_ctrl_break(self):
         specs = terminal_classes() + NESTED
-        self.assertGreaterEqual(len(specs), 12)
+        self.assertTrue(12 <= len(specs) <= 18, specs)  # keywindows lays out 18 at most
         with WineDesktop("reading-terminals") as desk:
             shutil.copy2(os.path.join(win32_dir(), "keywindows.exe"), desk.harness_dir())
             desk.write_file(LOG, b"")

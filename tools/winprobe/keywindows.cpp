@@ -83,14 +83,15 @@ void registerClass(const std::string& name) {
     RegisterClassA(&windowClass);
 }
 
-// Windows in a grid of six columns, clear of the taskbar.
+// Windows in a grid of six columns and three rows, clear of the taskbar and of the
+// empty desktop just above it.
 void createWindows(int index, const std::string& spec) {
     size_t slash = spec.find('/');
     std::string top = spec.substr(0, slash);
     registerClass(top);
     HWND window =
         CreateWindowExA(0, top.c_str(), ("keys " + spec).c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                        10 + index % 6 * 165, 10 + index / 6 * 235, 160, 225, nullptr, nullptr,
+                        10 + index % 6 * 165, 10 + index / 6 * 225, 160, 210, nullptr, nullptr,
                         GetModuleHandleA(nullptr), nullptr);
     if (slash != std::string::npos) {
         std::string child = spec.substr(slash + 1);
