@@ -3,6 +3,7 @@
 
 #include "toolkit/Handles.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
