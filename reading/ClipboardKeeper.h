@@ -1,7 +1,9 @@
 // ClipboardKeeper: keeps the user's clipboard across a read. The capture
 // needs the clipboard empty to see the document's copy arrive; the keeper
 // saves what was there first and puts it back afterwards, unless something
-// newer (a copy the user made meanwhile) has replaced the capture's data.
+// newer (a copy the user made meanwhile) has replaced the capture's data. A
+// copy that the document's program makes late, after the capture asked it
+// several times, is no such thing: the keeper undoes it.
 #pragma once
 
 #include <cstdint>
