@@ -60,9 +60,10 @@ private:
 
     void setBusy(bool on) override;
     void reportSaveFailed() override;
+    bool confirmSaveWithoutFile() override;
 
     bool commitEdits() override { return commit(); }
-    bool leftButtonDown() override;
+    bool primaryButtonDown() override;
     void startDrag(int vocabularyIndex) override;
 
     int initialPage_;

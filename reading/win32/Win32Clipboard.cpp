@@ -4,6 +4,7 @@
 #include "reading/win32/ClipboardDrawings.h"
 #include "reading/win32/PumpingWait.h"
 #include "toolkit/Handles.h"
+#include "vocab/MemoryRoom.h"
 
 #include <cstring>
 
@@ -48,7 +49,7 @@ bool Win32Clipboard::read(uint32_t format, std::string& bytes) {
     if (data && kind != ClipboardData::Memory && kind != ClipboardData::NotKept)
         return ReadDrawing(kind, data, bytes);
     SIZE_T size = data ? GlobalSize(data) : 0;
-    if (size == 0)
+    if (size == 0 || !roomFor(size))
         return false;
     const void* memory = GlobalLock(data);
     if (!memory)

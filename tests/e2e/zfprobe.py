@@ -209,6 +209,10 @@ class Probe:
         """Whether each virtual key is down as the system reports it (GetAsyncKeyState)."""
         return self.call("keys", *virtual_keys)["down"]
 
+    def metrics(self, *indexes):
+        """GetSystemMetrics of each index, as the probe's process sees them."""
+        return self.call("metrics", *indexes)["values"]
+
     def menu_items(self, hwnd):
         """Item texts of a popup menu window (#32768); raises ProbeError where the
         system does not share menus across processes."""
@@ -344,3 +348,11 @@ class Probe:
         """The bytes of the clipboard's "emf" (its bits), "wmf" (mapping mode, size and
         bits) or "palette" (its entries)."""
         return bytes.fromhex(self.call("clip_drawing", kind)["hex"])
+
+    def clip_viewer_hang(self):
+        """Puts a clipboard viewer of the probe's own into the viewer chain that takes no
+        more messages (as a hung program's would) until clip_viewer_release."""
+        return self.call("clip_viewer_hang")["done"]
+
+    def clip_viewer_release(self):
+        return self.call("clip_viewer_release")["done"]

@@ -30,10 +30,16 @@ def build_dir():
 
 
 def win32_dir():
+    """The Windows build the tests run: the product's own, or on a host that runs no
+    32-bit code the 64-bit build of the same sources (see zfprefix.wine_arch)."""
+    if zfprefix.wine_arch() == "win64":
+        return os.environ.get("ZF_WIN64_DIR") or os.path.join(build_dir(), "win64")
     return os.environ.get("ZF_WIN32_DIR") or os.path.join(build_dir(), "win32")
 
 
 def dist_dir():
+    if zfprefix.wine_arch() == "win64":
+        return os.environ.get("ZF_DIST64_DIR") or os.path.join(build_dir(), "dist64")
     return os.environ.get("ZF_DIST_DIR") or os.path.join(build_dir(), "dist")
 
 
@@ -104,9 +110,12 @@ class WineDesktop:
     """One test's Wine world. Attributes: prefix (Linux path), display (":N"), env (for
     Wine processes), probe (a zfprobe.Probe), workdir (logs live in workdir/logs)."""
 
-    def __init__(self, name="e2e", keep=None, display=None):
-        """display: an X display to use instead of a private Xvfb (for watching)."""
+    def __init__(self, name="e2e", keep=None, display=None, user_settings=None):
+        """display: an X display to use instead of a private Xvfb (for watching).
+        user_settings: {key under HKEY_CURRENT_USER: {value name: string}}, written into
+        the prefix before any Wine program starts (the user's Control Panel choices)."""
         self.name = name
+        self.user_settings = user_settings or {}
         self.own_display = display is None
         self.display = display
         self.keep = keep if keep is not None else os.environ.get("ZF_E2E_KEEP") == "1"
@@ -140,13 +149,14 @@ class WineDesktop:
         os.makedirs(os.path.join(self.workdir, "logs"))
         self.prefix = os.path.join(self.workdir, "prefix")
         zfprefix.copy_prefix(template, self.prefix)
+        zfprefix.add_user_settings(self.prefix, self.user_settings)
         self._install_harness_programs()
         if self.own_display:
             with self._log("xvfb") as log:
                 self._xvfb, self.display = _start_xvfb(log)
         self.env = zfprefix.wine_environment(self.prefix, self.display)
         with self._log("winprobe") as log:
-            self.probe = Probe(["wine", os.path.join(self.harness_dir(), "winprobe.exe")],
+            self.probe = Probe(zfprefix.wine_command() + [os.path.join(self.harness_dir(), "winprobe.exe")],
                                self.env, log)
         self.probe.ping()
         self.wait_for(self._taskbar_ready, timeout=60, message="the Wine desktop's taskbar")
@@ -199,7 +209,7 @@ class WineDesktop:
     def run(self, exe, cwd=None, args=()):
         """Starts a Windows program (Windows or Linux path) with `wine`; cwd is a Linux or
         Windows folder and becomes the program's current folder. Returns the Popen."""
-        command = ["wine", exe] + [str(a) for a in args]
+        command = zfprefix.wine_command() + [exe] + [str(a) for a in args]
         folder = self.unix_path(cwd) if cwd and ":" in cwd else cwd
         with self._log(os.path.basename(exe.replace("\\", "/"))) as log:
             process = subprocess.Popen(command, cwd=folder or self.drive_c(), env=self.env,

@@ -36,6 +36,7 @@ void cmdCursor(const Args& args, JsonObject& answer);
 void cmdPixel(const Args& args, JsonObject& answer);
 void cmdScreenPixels(const Args& args, JsonObject& answer);
 void cmdKeys(const Args& args, JsonObject& answer);
+void cmdMetrics(const Args& args, JsonObject& answer);
 void cmdMenu(const Args& args, JsonObject& answer);
 void cmdResourceMenu(const Args& args, JsonObject& answer);
 
@@ -67,3 +68,6 @@ void cmdClipEmpty(const Args& args, JsonObject& answer);
 // Drawings held as GDI handles on the clipboard (DrawingCommands.cpp).
 void cmdClipDrawings(const Args& args, JsonObject& answer);
 void cmdClipDrawing(const Args& args, JsonObject& answer);
+// A hung clipboard viewer (ViewerCommands.cpp).
+void cmdClipViewerHang(const Args& args, JsonObject& answer);
+void cmdClipViewerRelease(const Args& args, JsonObject& answer);

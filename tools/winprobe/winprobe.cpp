@@ -28,6 +28,7 @@ const Command kCommands[] = {
     {"pixel", cmdPixel},
     {"screen_pixels", cmdScreenPixels},
     {"keys", cmdKeys},
+    {"metrics", cmdMetrics},
     {"menu", cmdMenu},
     {"resource_menu", cmdResourceMenu},
     {"tab", cmdTab},
@@ -53,6 +54,8 @@ const Command kCommands[] = {
     {"clip_empty", cmdClipEmpty},
     {"clip_drawings", cmdClipDrawings},
     {"clip_drawing", cmdClipDrawing},
+    {"clip_viewer_hang", cmdClipViewerHang},
+    {"clip_viewer_release", cmdClipViewerRelease},
 };
 
 HWND gClipboardOwner = nullptr;
