@@ -44,7 +44,11 @@ public:
     void setForeground(WindowHandle window) override { BringToFront(static_cast<HWND>(window), 0); }
     void wait(unsigned ms) override { PumpingWait(ms); }
     std::string captureText(WindowHandle document) override;
-    void restoreClipboard() override { keeper_.restore(); }
+    void restoreClipboard() override {
+        keeper_.restore();
+        PumpingClock clock;
+        keeper_.watchForLateCopies(clock);
+    }
     void openFoundWindow(WindowHandle document) override {
         app().keywordsFoundWindow.reset();
         app().keywordsFoundWindow = std::make_unique<KeywordsFoundWindow>(

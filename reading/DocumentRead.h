@@ -19,7 +19,9 @@ public:
     // Captures the document's text; the clipboard stays the capture's until
     // restoreClipboard().
     virtual std::string captureText(WindowHandle document) = 0;
-    // Puts the user's clipboard back unless it has changed since the capture.
+    // Puts the user's clipboard back unless another program has changed it
+    // since the capture, and keeps it from a late copy of the document's
+    // program for a moment (ClipboardKeeper).
     virtual void restoreClipboard() = 0;
     // Replaces the keywords-found window by a new, empty one for `document`;
     // it shows itself, topmost and in front.

@@ -37,6 +37,11 @@ public:
     DoubleClickRule doubleClickRule() override;
     SentClick lastClick() override { return LastPrimaryClickSent(); }
     WindowHandle focusedControlOf(WindowHandle window) override;
+    WindowHandle parentOf(WindowHandle window) override {
+        return GetParent(static_cast<HWND>(window));
+    }
+    uint32_t processOf(WindowHandle window) override;
+    bool askToCopy(WindowHandle control) override;
     void redrawNow(WindowHandle window) override;
     std::string pasteText() override;
 

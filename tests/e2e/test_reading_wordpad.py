@@ -1,6 +1,6 @@
-"""Reading a rich-edit document (WordPad) with the default settings: its program copies
-on Ctrl+C only, so the capture falls back to it; "Go to" drives its Find dialog; the read
-leaves the document as it was."""
+"""Reading a rich-edit document (WordPad) with the default settings: its rich edit copies
+nothing on Ctrl+Insert, so the capture asks it with WM_COPY; "Go to" drives its Find
+dialog; the read leaves the document as it was."""
 
 import unittest
 
