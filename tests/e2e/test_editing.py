@@ -164,12 +164,25 @@ class EditingSession:
         program.desk.wait_for(lambda: len(self.vocabulary_names()) == 5, message="deleted")
 
     def reorder_and_delete_vocabularies(self):
+        """Up and Down twice each from the first vocabulary and back, refused at both
+        ends; each move leaves the moved vocabulary selected."""
         program = self.program
         program.show_tab(0)
+        names, selected = self.vocabulary_names, lambda: self.probe.listview_selected(
+            self.icons())
+        self.icons_select(0)
+        order = ["Animals", "Weather", "Places", "Birds", "Sky"]
+        for button, moved, selection in (
+                (IDC_VOCAB_UP, order, [0]),
+                (IDC_VOCAB_DOWN, ["Weather", "Animals", "Places", "Birds", "Sky"], [1]),
+                (IDC_VOCAB_DOWN, ["Weather", "Places", "Animals", "Birds", "Sky"], [2]),
+                (IDC_VOCAB_UP, ["Weather", "Animals", "Places", "Birds", "Sky"], [1]),
+                (IDC_VOCAB_UP, order, [0])):
+            self.move(button, names, selected, moved, selection)
         self.icons_select(4)
-        program.click(IDC_VOCAB_UP)
-        program.desk.wait_for(lambda: self.vocabulary_names()[3] == "Sky", message="Sky up")
-        self.test.assertEqual([3], self.probe.listview_selected(self.icons()))
+        self.move(IDC_VOCAB_DOWN, names, selected, order, [4])
+        self.move(IDC_VOCAB_UP, names, selected, ["Animals", "Weather", "Places", "Sky", "Birds"],
+                  [3])
         self.icons_select(2)
         program.click(IDC_VOCAB_DELETE)
         program.desk.wait_for(lambda: self.vocabulary_names() == ["Animals", "Weather", "Sky",
@@ -189,17 +202,47 @@ class EditingSession:
         program.keyword_dialog(IDC_KEYWORDS_EDIT, "European robin", ALL_WORDS)
         self.test.assertEqual(["European robin", "All words"], self.rows()[3])
 
-        names = self.row_texts
+        # A block moves up twice and is refused at the top; one row moves down twice and
+        # back, and is refused at the bottom. The moved rows stay selected.
+        names, selected = self.row_texts, self.selected_rows
+        tail = ["song thrush", "wren"]
         self.select_rows([2, 3])
-        for expected in (["kestrel", "barn owl", "European robin", "grey heron"],
-                         ["barn owl", "European robin", "kestrel", "grey heron"]):
-            program.click(IDC_KEYWORDS_UP)
-            program.desk.wait_for(lambda: names()[:4] == expected, message=f"moved: {expected}")
+        for button, moved, selection in (
+                (IDC_KEYWORDS_UP, ["kestrel", "barn owl", "European robin", "grey heron"] + tail,
+                 [1, 2]),
+                (IDC_KEYWORDS_UP, ["barn owl", "European robin", "kestrel", "grey heron"] + tail,
+                 [0, 1]),
+                (IDC_KEYWORDS_UP, ["barn owl", "European robin", "kestrel", "grey heron"] + tail,
+                 [0, 1])):
+            self.move(button, names, selected, moved, selection)
         self.select_rows([2])
-        program.click(IDC_KEYWORDS_DOWN)
-        program.desk.wait_for(lambda: names() == ["barn owl", "European robin", "grey heron",
-                                                   "kestrel", "song thrush", "wren"],
-                              message="kestrel one down")
+        down_once = ["barn owl", "European robin", "grey heron", "kestrel"] + tail
+        for button, moved, selection in (
+                (IDC_KEYWORDS_DOWN, down_once, [3]),
+                (IDC_KEYWORDS_DOWN, ["barn owl", "European robin", "grey heron", "song thrush",
+                                     "kestrel", "wren"], [4]),
+                (IDC_KEYWORDS_UP, down_once, [3])):
+            self.move(button, names, selected, moved, selection)
+        self.select_rows([5])
+        self.move(IDC_KEYWORDS_DOWN, names, selected, down_once, [5])
+
+    def move(self, button, names, selected, expected, expected_selection):
+        """Clicks Up or Down and waits for the order and selection it must leave; a move
+        refused at an end must leave both as they were for a while."""
+        desk = self.program.desk
+        state = lambda: (names(), selected())  # noqa: E731
+        want = (expected, expected_selection)
+        refused = state() == want
+        self.program.click(button)
+        what = f"button {button}: order {expected}, selected {expected_selection}"
+        try:
+            if refused:
+                desk.holds_for(lambda: state() == want, 0.5, message=f"refused {what}")
+            else:
+                desk.wait_for(lambda: state() == want, message=what)
+        except AssertionError as error:
+            raise AssertionError(f"{error}; now order {state()[0]}, selected "
+                                 f"{state()[1]}") from None
 
     def copy_into_sky(self):
         program = self.program

@@ -333,3 +333,8 @@ class Probe:
 
     def clip_empty(self):
         return self.call("clip_empty")["done"]
+
+    def clip_open(self):
+        """Opens and closes the clipboard once, as another program would: {"opened",
+        "holder" (the window that holds it open when it would not open)}."""
+        return self.call("clip_open")

@@ -63,3 +63,4 @@ void cmdClipText(const Args& args, JsonObject& answer);
 void cmdClipData(const Args& args, JsonObject& answer);
 void cmdClipFormats(const Args& args, JsonObject& answer);
 void cmdClipEmpty(const Args& args, JsonObject& answer);
+void cmdClipOpen(const Args& args, JsonObject& answer);

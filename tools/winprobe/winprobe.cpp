@@ -51,6 +51,7 @@ const Command kCommands[] = {
     {"clip_data", cmdClipData},
     {"clip_formats", cmdClipFormats},
     {"clip_empty", cmdClipEmpty},
+    {"clip_open", cmdClipOpen},
 };
 
 HWND gClipboardOwner = nullptr;
