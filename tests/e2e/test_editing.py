@@ -11,7 +11,7 @@ from zftabbed import (IDC_ENTRY_TEXT, IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS
                       IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE, IDC_KEYWORDS_UP,
                       IDC_KEYWORDS_VOCABULARY, IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON,
                       IDC_VOCAB_ADD, IDC_VOCAB_DELETE, IDC_VOCAB_DOWN, IDC_VOCAB_KEYWORDS,
-                      IDC_VOCAB_LIST, IDC_VOCAB_UP, IDCANCEL, IDOK, Program)
+                      IDC_VOCAB_LIST, IDC_VOCAB_UP, IDCANCEL, IDOK, ID_NAMES, Program)
 from test_settings import (IDC_ADD, IDC_FOUND, IDC_NOT_FOUND, IDC_TITLE_PAIR_SEQUENCE,
                            IDC_TITLE_PAIR_TITLE, IDC_SELECT_ALL, IDC_SOUND_PATH, SELECT_TITLE,
                            SOUND_FILE)
@@ -234,7 +234,7 @@ class EditingSession:
         want = (expected, expected_selection)
         refused = state() == want
         self.program.click(button)
-        what = f"button {button}: order {expected}, selected {expected_selection}"
+        what = (f"{ID_NAMES[button]}: order {expected}, selected {expected_selection}")
         try:
             if refused:
                 desk.holds_for(lambda: state() == want, 0.5, message=f"refused {what}")

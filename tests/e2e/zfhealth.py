@@ -3,6 +3,7 @@ pressed, the tray still answered, its memory, and one whole read of a notepad do
 (drop, "Keywords found", "Close")."""
 
 import readingdesk as rd
+from zfids import IDCANCEL
 
 WM_NULL = 0x0000
 # Every virtual key but the mouse buttons (1, 2, 4, 5, 6) and the lock keys' own codes,
@@ -45,15 +46,14 @@ def memory(desk, pid):
 
 def read_and_close(desk, notepad, idle, timeout=30):
     """Drops the tray icon on notepad, waits for the read to end and for the Keywords
-    found window, returns its entries and closes it with its "Close" button, checking what
-    the read left on the desktop."""
-    point = rd.document_point(desk, notepad)
-    rd.drag_tray_icon(desk, point)
+    found window, returns its entries and closes it with its "Close" button."""
+    rd.drag_tray_icon(desk, rd.document_point(desk, notepad))
     rd.wait_busy(desk)
     rd.wait_idle(desk, idle, timeout=timeout)
     window = rd.wait_found_window(desk)
     items = rd.found_list(desk, window)[0]["items"]
-    rd.check_desktop_after_read(desk, notepad, point, close="Close")
+    desk.probe.click_id(window["hwnd"], IDCANCEL)
+    desk.wait_gone(window["hwnd"])
     return items
 
 
