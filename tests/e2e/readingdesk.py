@@ -17,7 +17,9 @@ WM_GETTEXTLENGTH = 0x000E
 LB_GETITEMHEIGHT = 0x01A1
 WS_EX_TOPMOST = 0x0008
 GO_TO_ID = zfids.IDC_FOUND_GO_TO
-DOCUMENT_CONTROLS = ("Edit", "RichEdit20W", "RichEdit20A")
+# The controls that show a document's text, rich edits first: WordPad's format bar holds
+# plain edits too.
+DOCUMENT_CONTROLS = ("RichEdit20W", "RichEdit20A", "Edit")
 # How long the tray icon is held before the drag moves: the program starts its drag after
 # 150 ms of holding.
 HOLD_MS = 500
@@ -109,8 +111,9 @@ def found_list(desk, window):
 def document_control(desk, document):
     """The edit or rich edit control that shows a document window's text."""
     def control():
-        return next((c for c in desk.probe.children(document)
-                     if c["class"] in DOCUMENT_CONTROLS), None)
+        children = desk.probe.children(document)
+        return next((c for cls in DOCUMENT_CONTROLS for c in children if c["class"] == cls),
+                    None)
     return desk.wait_for(control, message=f"the text control of window {document}")
 
 

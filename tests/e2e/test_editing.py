@@ -234,7 +234,7 @@ class EditingSession:
         want = (expected, expected_selection)
         refused = state() == want
         self.program.click(button)
-        what = (f"{ID_NAMES[button]}: order {expected}, selected {expected_selection}")
+        what = f"{ID_NAMES[button]}: order {expected}, selected {expected_selection}"
         try:
             if refused:
                 desk.holds_for(lambda: state() == want, 0.5, message=f"refused {what}")
