@@ -23,6 +23,10 @@ DOCUMENT_CONTROLS = ("RichEdit20W", "RichEdit20A", "Edit")
 # How long the tray icon is held before the drag moves: the program starts its drag after
 # 150 ms of holding.
 HOLD_MS = 500
+# A clearing click that would pair with the drop's click into a double click goes this
+# far beside it (half the double-click width and one); under Wine the pointer can stay
+# there instead of going back.
+BESIDE_PX = 3
 
 
 def start_reader(desk, vocabularies, settings=None):
@@ -124,7 +128,7 @@ def check_desktop_after_read(desk, document, pointer, close=None):
     "Escape" then closes the Keywords found window, which must bring the document back in
     front. Fails naming the first thing that is not as it should be."""
     now = desk.probe.cursor()
-    if now != tuple(pointer):
+    if abs(now[0] - pointer[0]) > BESIDE_PX or now[1] != pointer[1]:
         raise AssertionError(f"the read left the pointer at {now}, not at {tuple(pointer)}")
 
     def clipboard_opens():
