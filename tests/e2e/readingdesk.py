@@ -143,7 +143,8 @@ def check_desktop_after_read(desk, document, pointer, close=None):
                              f"{holder.get('class')!r} {holder.get('title')!r} of process "
                              f"{holder.get('pid')}") from None
     menus = desk.probe.find_windows(cls="#32768")
-    if menus or desk.probe.thread_state(document)["inMenu"]:
+    state = desk.probe.thread_state(document)
+    if menus or state["inMenu"] or state["inPopupMenu"]:
         raise AssertionError(f"a menu is open after the read: {menus}")
     text = document_control(desk, document)["hwnd"]
     start, end = selection(desk, text)
