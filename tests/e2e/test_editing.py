@@ -168,8 +168,7 @@ class EditingSession:
         ends; each move leaves the moved vocabulary selected."""
         program = self.program
         program.show_tab(0)
-        names, selected = self.vocabulary_names, lambda: self.probe.listview_selected(
-            self.icons())
+        icons = self.icons()
         self.icons_select(0)
         order = ["Animals", "Weather", "Places", "Birds", "Sky"]
         for button, moved, selection in (
@@ -178,11 +177,10 @@ class EditingSession:
                 (IDC_VOCAB_DOWN, ["Weather", "Places", "Animals", "Birds", "Sky"], [2]),
                 (IDC_VOCAB_UP, ["Weather", "Animals", "Places", "Birds", "Sky"], [1]),
                 (IDC_VOCAB_UP, order, [0])):
-            self.move(button, names, selected, moved, selection)
+            self.move(button, icons, moved, selection)
         self.icons_select(4)
-        self.move(IDC_VOCAB_DOWN, names, selected, order, [4])
-        self.move(IDC_VOCAB_UP, names, selected, ["Animals", "Weather", "Places", "Sky", "Birds"],
-                  [3])
+        self.move(IDC_VOCAB_DOWN, icons, order, [4])
+        self.move(IDC_VOCAB_UP, icons, ["Animals", "Weather", "Places", "Sky", "Birds"], [3])
         self.icons_select(2)
         program.click(IDC_VOCAB_DELETE)
         program.desk.wait_for(lambda: self.vocabulary_names() == ["Animals", "Weather", "Sky",
@@ -204,7 +202,7 @@ class EditingSession:
 
         # A block moves up twice and is refused at the top; one row moves down twice and
         # back, and is refused at the bottom. The moved rows stay selected.
-        names, selected = self.row_texts, self.selected_rows
+        entries = self.entry_list()
         tail = ["song thrush", "wren"]
         self.select_rows([2, 3])
         for button, moved, selection in (
@@ -214,7 +212,7 @@ class EditingSession:
                  [0, 1]),
                 (IDC_KEYWORDS_UP, ["barn owl", "European robin", "kestrel", "grey heron"] + tail,
                  [0, 1])):
-            self.move(button, names, selected, moved, selection)
+            self.move(button, entries, moved, selection)
         self.select_rows([2])
         down_once = ["barn owl", "European robin", "grey heron", "kestrel"] + tail
         for button, moved, selection in (
@@ -222,15 +220,20 @@ class EditingSession:
                 (IDC_KEYWORDS_DOWN, ["barn owl", "European robin", "grey heron", "song thrush",
                                      "kestrel", "wren"], [4]),
                 (IDC_KEYWORDS_UP, down_once, [3])):
-            self.move(button, names, selected, moved, selection)
+            self.move(button, entries, moved, selection)
         self.select_rows([5])
-        self.move(IDC_KEYWORDS_DOWN, names, selected, down_once, [5])
+        self.move(IDC_KEYWORDS_DOWN, entries, down_once, [5])
 
-    def move(self, button, names, selected, expected, expected_selection):
-        """Clicks Up or Down and waits for the order and selection it must leave; a move
-        refused at an end must leave both as they were for a while."""
+    def move(self, button, list_view, expected, expected_selection):
+        """Clicks Up or Down and waits for the order (first column) and selection it must
+        leave in the list view; a move refused at an end must leave both as they were for a
+        while."""
         desk = self.program.desk
-        state = lambda: (names(), selected())  # noqa: E731
+
+        def state():
+            items = self.probe.listview(list_view)["items"]
+            return ([item["texts"][0] for item in items],
+                    [n for n, item in enumerate(items) if item["selected"]])
         want = (expected, expected_selection)
         refused = state() == want
         self.program.click(button)
