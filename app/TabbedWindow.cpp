@@ -56,6 +56,9 @@ constexpr int kPageTop = 32;
 } // namespace
 
 void TabbedWindow::open(int page) {
+    // Before the session copies the store: the pages must show the data file
+    // that could not be read at start-up if it can be read now.
+    LoadDataAgain();
     TabbedWindow window(page);
     window.runModal(app().mainWindowHandle, IDD_TABBED);
 }
@@ -215,6 +218,13 @@ void TabbedWindow::setBusy(bool on) {
 void TabbedWindow::reportSaveFailed() {
     MessageBoxA(hwnd(), loadText(IDS_SAVE_FAILED).c_str(), loadText(IDS_APP_TITLE).c_str(),
                 MB_OK | MB_ICONSTOP);
+}
+
+// No is the default: the safe answer keeps the file and the window.
+bool TabbedWindow::confirmSaveWithoutFile() {
+    return MessageBoxA(hwnd(), loadText(IDS_SAVE_WITHOUT_FILE).c_str(),
+                       loadText(IDS_APP_TITLE).c_str(),
+                       MB_YESNO | MB_DEFBUTTON2 | MB_ICONINFORMATION) == IDYES;
 }
 
 // F1 here or on a page (the pages pass it up as children do).

@@ -1,13 +1,8 @@
 // KeywordsFoundWindow: the found entries, "Go to" and "Close".
 #include "reading/win32/KeywordsFoundWindow.h"
 
-#include "reading/GoToKeyword.h"
-#include "reading/win32/Foreground.h"
-#include "reading/win32/Win32Input.h"
 #include "resources/ReadingIds.h"
 #include "toolkit/RedrawFreeze.h"
-#include "toolkit/WindowText.h"
-#include "vocab/DataStore.h"
 
 #include <vector>
 
@@ -41,8 +36,8 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM removal, LPARAM data) {
 
 } // namespace
 
-KeywordsFoundWindow::KeywordsFoundWindow(HWND owner, HWND document, CurrentStore currentStore)
-    : document_(document), currentStore_(currentStore) {
+KeywordsFoundWindow::KeywordsFoundWindow(HWND owner, HWND document, GoTo goTo)
+    : document_(document), goTo_(goTo) {
     createModeless(owner, IDD_KEYWORDS_FOUND);
     gKeyboardDialog = hwnd();
     keyboardHook_ = SetWindowsHookExA(WH_GETMESSAGE, KeyboardHook, nullptr, GetCurrentThreadId());
@@ -98,8 +93,9 @@ void KeywordsFoundWindow::onClose() {
     ShowWindow(hwnd(), SW_HIDE);
 }
 
-// Everything the keystrokes need is copied first: a read started during the
-// waits may destroy this window.
+// Everything "Go to" needs is copied before its first wait, and nothing of
+// this window is touched after it: a read started during the waits may
+// destroy this window.
 void KeywordsFoundWindow::onGoTo() {
     HWND list = item(IDC_FOUND_LIST);
     LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
@@ -107,11 +103,8 @@ void KeywordsFoundWindow::onGoTo() {
         return;
     std::vector<char> text(SendMessageA(list, LB_GETTEXTLEN, selected, 0) + 1);
     SendMessageA(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
-    HWND document = document_;
+    const HWND document = document_;
+    const GoTo goTo = goTo_;
     onClose();
-    BringToFront(document);
-    std::string findSequence =
-        currentStore_().sequenceForTitle(SequenceKind::GoTo, WindowText(document));
-    Win32Input input(document);
-    PlayGoToKeyword(input, findSequence, text.data());
+    goTo(document, text.data());
 }

@@ -4,18 +4,18 @@
 #include "toolkit/Dialog.h"
 #include "vocab/TextList.h"
 
-class DataStore;
+#include <string>
 
 class KeywordsFoundWindow : public DialogImpl<KeywordsFoundWindow> {
 public:
-    // The store whose "Go to" sequence a chosen keyword is typed with: the
-    // one current when the user chooses, which the tabbed window may have
-    // replaced since the read.
-    using CurrentStore = const DataStore& (*)();
+    // Plays "Go to" for the keyword chosen in the window, into the document
+    // that was read. It is given copies: the window, hidden by then, may be
+    // destroyed by a read while the keys are played.
+    using GoTo = void (*)(HWND document, const std::string& keyword);
 
     // Creates the window, modeless, topmost and in front, owned by `owner`,
     // for the document window that was read.
-    KeywordsFoundWindow(HWND owner, HWND document, CurrentStore currentStore);
+    KeywordsFoundWindow(HWND owner, HWND document, GoTo goTo);
     ~KeywordsFoundWindow() override;
 
     // Adds copies of a search's hits (nothing merged) and lists them all,
@@ -35,7 +35,7 @@ private:
     void onClose();
 
     HWND document_;
-    CurrentStore currentStore_;
+    GoTo goTo_;
     KeywordList found_;
     HHOOK keyboardHook_ = nullptr;
 };

@@ -342,3 +342,11 @@ class Probe:
         """Opens and closes the clipboard once, as another program would: {"opened",
         "holder" (the window that holds it open when it would not open)}."""
         return self.call("clip_open")
+
+    def clip_viewer_hang(self):
+        """Puts a clipboard viewer of the probe's own into the viewer chain that takes no
+        more messages (as a hung program's would) until clip_viewer_release."""
+        return self.call("clip_viewer_hang")["done"]
+
+    def clip_viewer_release(self):
+        return self.call("clip_viewer_release")["done"]

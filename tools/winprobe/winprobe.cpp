@@ -53,6 +53,8 @@ const Command kCommands[] = {
     {"clip_formats", cmdClipFormats},
     {"clip_empty", cmdClipEmpty},
     {"clip_open", cmdClipOpen},
+    {"clip_viewer_hang", cmdClipViewerHang},
+    {"clip_viewer_release", cmdClipViewerRelease},
 };
 
 HWND gClipboardOwner = nullptr;
