@@ -100,8 +100,9 @@ class GoToTest(unittest.TestCase):
             idle = desk.tray_icon_image()
             rd.put_desktop_in_front(desk)
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
-            window = rd.found_window(desk)
+            window = rd.wait_found_window(desk)
             _, box = rd.found_list(desk, window)
+            rd.check_desktop_after_read(desk, notepad, rd.document_point(desk, notepad))
             desk.probe.select_listbox(box["hwnd"], 1)
             main = desk.probe.find_window(title="kestrelwin", visible=None)
             # "Go to", and right behind it in the queue a read (the one Ctrl+R on the
