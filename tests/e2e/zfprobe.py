@@ -349,6 +349,11 @@ class Probe:
         bits) or "palette" (its entries)."""
         return bytes.fromhex(self.call("clip_drawing", kind)["hex"])
 
+    def clip_open(self):
+        """Opens and closes the clipboard once, as another program would: {"opened",
+        "holder" (the window that holds it open when it would not open)}."""
+        return self.call("clip_open")
+
     def clip_viewer_hang(self):
         """Puts a clipboard viewer of the probe's own into the viewer chain that takes no
         more messages (as a hung program's would) until clip_viewer_release."""

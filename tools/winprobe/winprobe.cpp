@@ -54,6 +54,7 @@ const Command kCommands[] = {
     {"clip_empty", cmdClipEmpty},
     {"clip_drawings", cmdClipDrawings},
     {"clip_drawing", cmdClipDrawing},
+    {"clip_open", cmdClipOpen},
     {"clip_viewer_hang", cmdClipViewerHang},
     {"clip_viewer_release", cmdClipViewerRelease},
 };
