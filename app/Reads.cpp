@@ -18,6 +18,13 @@ const DataStore& CurrentStore() {
     return *app().store();
 }
 
+// The keywords-found window made ahead of need; made now if that failed.
+KeywordsFoundWindow& FoundWindow() {
+    if (!app().keywordsFoundWindow)
+        PrepareReads();
+    return *app().keywordsFoundWindow;
+}
+
 class Win32Read : public ReadPlatform {
 public:
     explicit Win32Read(SelectionClearing clearing) : clearing_(clearing) {}
@@ -26,21 +33,15 @@ public:
     void setForeground(WindowHandle window) override { BringToFront(static_cast<HWND>(window), 0); }
     void wait(unsigned ms) override { PumpingWait(ms); }
     std::string captureText(WindowHandle document) override;
+    // The capture has put the clipboard back already; the keeper restores
+    // once, so this only covers a capture that ended early.
     void restoreClipboard() override { keeper_.restore(); }
     void openFoundWindow(WindowHandle document) override {
-        app().keywordsFoundWindow.reset();
-        app().keywordsFoundWindow = std::make_unique<KeywordsFoundWindow>(
-            app().mainWindowHandle, static_cast<HWND>(document), &CurrentStore);
+        FoundWindow().open(static_cast<HWND>(document));
     }
-    void addFound(const KeywordList& hits) override {
-        if (app().keywordsFoundWindow)
-            app().keywordsFoundWindow->addFound(hits);
-    }
-    void showFoundWindow() override {
-        if (app().keywordsFoundWindow)
-            app().keywordsFoundWindow->show();
-    }
-    void destroyFoundWindow() override { app().keywordsFoundWindow.reset(); }
+    void addFound(const KeywordList& hits) override { FoundWindow().addFound(hits); }
+    void showFoundWindow() override { FoundWindow().show(); }
+    void destroyFoundWindow() override { FoundWindow().discard(); }
     void playSound(const std::string& file) override {
         PlaySoundA(file.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
     }
@@ -51,18 +52,25 @@ private:
     ClipboardKeeper keeper_{clipboard_};
 };
 
+// The user's clipboard goes back as soon as the text is taken, before the
+// search and the results.
 std::string Win32Read::captureText(WindowHandle document) {
     TextCapture capture(clipboard_);
     capture.setTarget(static_cast<HWND>(document));
     capture.setClearing(clearing_);
     capture.captureDocumentText(*app().store(), keeper_);
+    keeper_.restore();
     return capture.text();
 }
 
 // The tray icon refuses a second read while busy; this also covers the
 // "Read All" command and a page that asks while the tabbed window is open.
+// While "Go to" types into a document, a read would mix its keys into
+// them.
 HWND DocumentToRead() {
     if (app().busy() || !app().store())
+        return nullptr;
+    if (app().keywordsFoundWindow && app().keywordsFoundWindow->goingTo())
         return nullptr;
     HWND document = app().tracker().window();
     return IsWindow(document) ? document : nullptr;
@@ -82,6 +90,12 @@ void ReadAllVocabularies(SelectionClearing clearing) {
         Win32Read read(clearing);
         ReadDocumentWithAll(read, *app().store(), document);
     }
+}
+
+void PrepareReads() {
+    if (!app().keywordsFoundWindow)
+        app().keywordsFoundWindow =
+            std::make_unique<KeywordsFoundWindow>(app().mainWindowHandle, &CurrentStore);
 }
 
 void ReadDropped(int vocabularyIndex) {

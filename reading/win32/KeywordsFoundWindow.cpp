@@ -2,10 +2,10 @@
 #include "reading/win32/KeywordsFoundWindow.h"
 
 #include "reading/GoToKeyword.h"
+#include "reading/WindowPlacement.h"
 #include "reading/win32/Foreground.h"
 #include "reading/win32/Win32Input.h"
 #include "resources/ReadingIds.h"
-#include "toolkit/RedrawFreeze.h"
 #include "toolkit/WindowText.h"
 #include "vocab/DataStore.h"
 
@@ -39,10 +39,17 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM removal, LPARAM data) {
     return CallNextHookEx(nullptr, code, removal, data);
 }
 
+ScreenRect WorkArea() {
+    RECT area{};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+        area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return {area.left, area.top, area.right, area.bottom};
+}
+
 } // namespace
 
-KeywordsFoundWindow::KeywordsFoundWindow(HWND owner, HWND document, CurrentStore currentStore)
-    : document_(document), currentStore_(currentStore) {
+KeywordsFoundWindow::KeywordsFoundWindow(HWND owner, CurrentStore currentStore)
+    : currentStore_(currentStore) {
     createModeless(owner, IDD_KEYWORDS_FOUND);
     gKeyboardDialog = hwnd();
     keyboardHook_ = SetWindowsHookExA(WH_GETMESSAGE, KeyboardHook, nullptr, GetCurrentThreadId());
@@ -56,51 +63,75 @@ KeywordsFoundWindow::~KeywordsFoundWindow() {
 }
 
 // Topmost, but hidden and without the focus until show(): a read of all
-// vocabularies creates the window before its capture, and an empty window in
+// vocabularies opens the window before its capture, and an empty window in
 // front took the focus from the document the select-all keys go to. Under
 // Wine the document's return to the front then released the player's Ctrl
 // mid-sequence, typing a stray "a" into the user's document.
 BOOL KeywordsFoundWindow::onInit() {
-    fillList();
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     return FALSE;
 }
 
-// The list box sorts what it is given, so adding just the new hits shows the
-// same list as refilling it, without adding every earlier vocabulary's hits
-// again for each vocabulary that follows.
-void KeywordsFoundWindow::addFound(const KeywordList& hits) {
-    HWND list = item(IDC_FOUND_LIST);
-    RedrawFreeze frozen(list);
-    for (const KeywordEntry& hit : hits) {
-        found_.append(hit.text().view(), hit.matchMode);
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(hit.text().c_str()));
-    }
-    SendMessageA(list, LB_SETCURSEL, 0, 0);
+// The dialog manager placed the window at the pointer when it was created;
+// a window made ahead of need is placed the same way when a read opens it.
+void KeywordsFoundWindow::open(HWND document) {
+    ShowWindow(hwnd(), SW_HIDE);
+    empty();
+    document_ = document;
+    RECT frame{};
+    GetWindowRect(hwnd(), &frame);
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    ScreenPoint at = CentredOnPointer({pointer.x, pointer.y}, frame.right - frame.left,
+                                      frame.bottom - frame.top, WorkArea());
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void KeywordsFoundWindow::addFound(const KeywordList& hits) {
+    for (const KeywordEntry& hit : hits)
+        found_.append(hit.text().view(), hit.matchMode);
+}
+
+// The list is filled once, while the window is still hidden: nothing is
+// drawn until it shows. The list box sorts what it is given.
 void KeywordsFoundWindow::fillList() {
     HWND list = item(IDC_FOUND_LIST);
-    RedrawFreeze frozen(list);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    SendMessageA(list, LB_INITSTORAGE, found_.count(), found_.count() * 16);
     for (const KeywordEntry& entry : found_)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.text().c_str()));
     SendMessageA(list, LB_SETCURSEL, 0, 0);
 }
 
 void KeywordsFoundWindow::show() {
-    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    fillList();
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd());
+}
+
+void KeywordsFoundWindow::discard() {
+    ShowWindow(hwnd(), SW_HIDE);
+    empty();
+}
+
+// A hidden window is never shown again without a read refilling it, so its
+// entries are let go at once.
+void KeywordsFoundWindow::empty() {
+    SendMessageA(item(IDC_FOUND_LIST), LB_RESETCONTENT, 0, 0);
+    found_.clear();
 }
 
 void KeywordsFoundWindow::onClose() {
     SetForegroundWindow(document_);
     ShowWindow(hwnd(), SW_HIDE);
+    empty();
 }
 
-// Everything the keystrokes need is copied first: a read started during the
-// waits may destroy this window.
+// Everything the keystrokes need is copied first, and the window is never
+// destroyed: it outlives the waits, whatever runs during them.
 void KeywordsFoundWindow::onGoTo() {
+    if (goingTo_)
+        return;
     HWND list = item(IDC_FOUND_LIST);
     LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR)
@@ -108,10 +139,12 @@ void KeywordsFoundWindow::onGoTo() {
     std::vector<char> text(SendMessageA(list, LB_GETTEXTLEN, selected, 0) + 1);
     SendMessageA(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
     HWND document = document_;
+    goingTo_ = true;
     onClose();
     BringToFront(document);
     std::string findSequence =
         currentStore_().sequenceForTitle(SequenceKind::GoTo, WindowText(document));
     Win32Input input;
     PlayGoToKeyword(input, findSequence, text.data());
+    goingTo_ = false;
 }

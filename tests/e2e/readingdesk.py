@@ -82,6 +82,13 @@ def found_window(desk):
     return desk.probe.find_window(title=FOUND_TITLE, visible=None)
 
 
+def shown_found_window(desk):
+    """The Keywords found window's record while it shows, else None. The program keeps the
+    window, hidden, between reads (and makes it before the first)."""
+    window = found_window(desk)
+    return window if window and window["visible"] else None
+
+
 def found_list(desk, window):
     """{"items", "selected", ...} of the window's list box, and the list box's record."""
     box = desk.probe.control(window["hwnd"], cls="ListBox")
