@@ -17,6 +17,7 @@ const MessageHandler<MainWindow> MainWindow::kMessages[] = {
     {WM_TIMER, &MainWindow::onTimer},
     {TrayIcon::kCallbackMessage, &MainWindow::onTrayMessage},
     {kReadByKeyMessage, &MainWindow::onReadByKey},
+    {kShowBusyMessage, &MainWindow::onShowBusy},
     {kSecondStartMessage, &MainWindow::onSecondStart},
     {WM_WINDOWPOSCHANGING, &MainWindow::onWindowPosChanging},
 };
@@ -96,12 +97,20 @@ BOOL MainWindow::onInit() {
     tray_->set(NIM_ADD, "SMALL_MAIN");
     PostMessageA(hwnd(), WM_COMMAND, IDM_HIDE, 0);
     drag_ = std::make_unique<IconDrag>(hwnd(), kDragTimer, app().tracker(), &ReadDropped);
+    PrepareReads();
     return TRUE;
 }
 
-void MainWindow::showBusy(bool busy) {
+void MainWindow::showBusy(bool) {
+    PostMessageA(hwnd(), kShowBusyMessage, 0, 0);
+}
+
+// The state when the message arrives: a change and its reversal in between
+// send nothing to the shell.
+INT_PTR MainWindow::onShowBusy(WPARAM, LPARAM) {
     if (tray_)
-        tray_->set(NIM_MODIFY, busy ? "SMALL_READING" : "SMALL_MAIN");
+        tray_->showBusy(app().busy());
+    return TRUE;
 }
 
 void MainWindow::startIconDrag(HICON icon, int vocabularyIndex) {

@@ -17,12 +17,15 @@ public:
     // carries nothing and needs no registration).
     static constexpr UINT kSecondStartMessage = WM_APP + 1;
     static constexpr UINT kReadByKeyMessage = WM_APP + 2;
+    static constexpr UINT kShowBusyMessage = WM_APP + 3;
     static constexpr char kCaption[] = "kestrelwin";
 
     // Runs the program: returns when "Exit" closed the window.
     void run();
 
-    // Shows the busy or the idle tray icon.
+    // Shows the busy or the idle tray icon, at the next message this window
+    // takes: a read starting dispatches messages during its first wait, so
+    // the shell's work on the icon costs it nothing there.
     void showBusy(bool busy);
     // Starts dragging `icon` (all vocabularies when index is -1).
     void startIconDrag(HICON icon, int vocabularyIndex);
@@ -42,6 +45,7 @@ private:
     INT_PTR onTrayMessage(WPARAM, LPARAM mouseMessage);
     INT_PTR onSecondStart(WPARAM, LPARAM);
     INT_PTR onReadByKey(WPARAM vocabularyIndex, LPARAM);
+    INT_PTR onShowBusy(WPARAM, LPARAM);
     INT_PTR onWindowPosChanging(WPARAM, LPARAM position);
     void perform(TrayAction action);
     void bringForward();

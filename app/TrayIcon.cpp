@@ -3,10 +3,32 @@
 
 #include "app/Application.h"
 #include "resources/AppIds.h"
+#include "toolkit/LoadText.h"
 
 #include <shellapi.h>
 
-void TrayIcon::set(DWORD operation, const char* iconName) const {
+#include <cstring>
+
+namespace {
+constexpr char kIdleImage[] = "SMALL_MAIN";
+constexpr char kBusyImage[] = "SMALL_READING";
+
+// Shared icons from the module need no DestroyIcon.
+HICON LoadSmallIcon(const char* iconName) {
+    return static_cast<HICON>(
+        LoadImageA(app().instance(), iconName, IMAGE_ICON, 16, 16, LR_SHARED));
+}
+} // namespace
+
+HICON TrayIcon::image(const char* iconName) {
+    if (std::strcmp(iconName, kIdleImage) == 0)
+        return idle_ ? idle_ : (idle_ = LoadSmallIcon(kIdleImage));
+    if (std::strcmp(iconName, kBusyImage) == 0)
+        return busy_ ? busy_ : (busy_ = LoadSmallIcon(kBusyImage));
+    return LoadSmallIcon(iconName);
+}
+
+void TrayIcon::set(DWORD operation, const char* iconName) {
     // The first shell version's record (88 bytes, 64-character tip): every
     // shell since Windows 95 accepts it.
     NOTIFYICONDATAA data{};
@@ -15,9 +37,16 @@ void TrayIcon::set(DWORD operation, const char* iconName) const {
     data.uID = kId;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kCallbackMessage;
-    // Shared icons from the module need no DestroyIcon.
-    data.hIcon =
-        static_cast<HICON>(LoadImageA(app().instance(), iconName, IMAGE_ICON, 16, 16, LR_SHARED));
-    LoadStringA(app().instance(), IDS_TRAY_TIP, data.szTip, sizeof data.szTip);
+    data.hIcon = image(iconName);
+    if (tip_.empty())
+        tip_ = loadText(IDS_TRAY_TIP);
+    lstrcpynA(data.szTip, tip_.c_str(), sizeof data.szTip);
     Shell_NotifyIconA(operation, &data);
+    shown_ = operation == NIM_DELETE ? nullptr : data.hIcon;
+}
+
+void TrayIcon::showBusy(bool busy) {
+    const char* name = busy ? kBusyImage : kIdleImage;
+    if (shown_ && image(name) != shown_)
+        set(NIM_MODIFY, name);
 }
