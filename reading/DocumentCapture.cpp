@@ -4,6 +4,8 @@
 #include "reading/KeySequence.h"
 #include "vocab/DataStore.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned kAfterSelectMs = 50;
@@ -25,12 +27,25 @@ void SendCopyKey(InputSink& input, CopyKey key) {
     input.keyUp(kVkControl);
 }
 
-// Copies, then pastes until the text arrives.
+// Copies, then pastes until the text arrives: a poll every 5 ms after the
+// copy key, for 50 polls' time. The turns are counted on the tick clock, so
+// that neither a slow paste nor a wait that ran over (every wait ends at the
+// first tick past its end, and Windows 95's clock moves in steps of about
+// 55 ms) is added again to the next turn: no poll comes before its turn, and
+// the turns that passed meanwhile are taken by one poll.
 bool CopyAndPaste(CapturePlatform& platform, CopyKey key, std::string& text) {
     InputSink& input = platform.input();
     SendCopyKey(input, key);
-    for (int i = 0; i < kPastesPerAttempt; ++i) {
-        input.wait(kPastePollMs);
+    const uint32_t copied = platform.tickCount();
+    const uint32_t turns = kPastesPerAttempt;
+    for (uint32_t taken = 0; taken < turns;) {
+        uint32_t since = platform.tickCount() - copied;
+        uint32_t due = (taken + 1) * kPastePollMs;
+        if (since < due) {
+            input.wait(std::min(due - since, kPastePollMs));
+            since = platform.tickCount() - copied;
+        }
+        taken = std::max(taken + 1, std::min(since / kPastePollMs, turns));
         text = platform.pasteText();
         if (!text.empty())
             return true;

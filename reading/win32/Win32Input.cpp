@@ -10,7 +10,8 @@ void SendKey(BYTE virtualKey, bool up) {
 
 namespace {
 // The document pairs its clicks into double clicks by place and time; the
-// capture's own click must know where and when the last one went.
+// capture's own click must know where and when the last one went (on the
+// clock the capture reads).
 SentClick lastLeftClick;
 } // namespace
 
@@ -22,7 +23,7 @@ void SendMouseButton(MouseButton button, bool up) {
         if (!up) {
             POINT point{};
             GetCursorPos(&point);
-            lastLeftClick = {true, {point.x, point.y}, GetTickCount()};
+            lastLeftClick = {true, {point.x, point.y}, PreciseTickCount()};
         }
         break;
     case MouseButton::Middle:
@@ -56,7 +57,7 @@ void SendLeftClickAt(ScreenPoint at) {
     DWORD y = scale(at.y, height);
     const DWORD moved = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     mouse_event(moved | MOUSEEVENTF_LEFTDOWN, x, y, 0, 0);
-    lastLeftClick = {true, at, GetTickCount()};
+    lastLeftClick = {true, at, PreciseTickCount()};
     mouse_event(moved | MOUSEEVENTF_LEFTUP, x, y, 0, 0);
 }
 
