@@ -96,9 +96,12 @@ class Program:
         return found["hwnd"]
 
     def visible_page(self):
-        """The tab index whose page is showing (None when no page or several are)."""
+        """The tab index whose page is showing (None when no page or several are). A page
+        is made the first time its tab is shown: one not made yet is not showing."""
+        tabbed = self.tabbed()
         shown = [page for page, marker in PAGE_MARKERS.items()
-                 if self.probe.window(self.control(marker))["visible"]]
+                 if (self.probe.control(tabbed, id=marker) or {}).get("hwnd") and
+                 self.probe.window(self.control(marker, tabbed))["visible"]]
         return shown[0] if len(shown) == 1 else None
 
     def selected_tab(self):
