@@ -103,10 +103,13 @@ void KeywordsFoundWindow::fillList() {
     SendMessageA(list, LB_SETCURSEL, 0, 0);
 }
 
+// The keys go to the list, as in a window just made: the dialog would give
+// them back to the control that had them when it was last closed.
 void KeywordsFoundWindow::show() {
     fillList();
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd());
+    SendMessageA(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_FOUND_LIST)), TRUE);
 }
 
 void KeywordsFoundWindow::discard() {
