@@ -12,6 +12,8 @@
 
 #include <mmsystem.h>
 
+#include <malloc.h>
+
 namespace {
 
 const DataStore& CurrentStore() {
@@ -78,17 +80,26 @@ HWND DocumentToRead() {
 
 } // namespace
 
+// A read's text and search tables are gone when it ends; the heap gives
+// the pages they freed back to the system, so that an idle program holds
+// no more than it did before the read.
 void ReadVocabulary(int index, SelectionClearing clearing) {
     if (HWND document = DocumentToRead()) {
-        Win32Read read(clearing);
-        ReadDocument(read, *app().store(), document, index);
+        {
+            Win32Read read(clearing);
+            ReadDocument(read, *app().store(), document, index);
+        }
+        _heapmin();
     }
 }
 
 void ReadAllVocabularies(SelectionClearing clearing) {
     if (HWND document = DocumentToRead()) {
-        Win32Read read(clearing);
-        ReadDocumentWithAll(read, *app().store(), document);
+        {
+            Win32Read read(clearing);
+            ReadDocumentWithAll(read, *app().store(), document);
+        }
+        _heapmin();
     }
 }
 

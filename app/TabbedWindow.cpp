@@ -13,6 +13,8 @@
 #include "ui/Messages.h"
 #include "ui/PageRequests.h"
 
+#include <malloc.h>
+
 const MessageHandler<TabbedWindow> TabbedWindow::kMessages[] = {
     {WM_PAINT, &TabbedWindow::onPaint},
     {WM_HELP, &TabbedWindow::onHelpKey},
@@ -53,9 +55,14 @@ constexpr int kPageLeft = 16;
 constexpr int kPageTop = 32;
 } // namespace
 
+// The pages and the store that was not kept are gone once the window ends:
+// the heap gives their pages back to the system.
 void TabbedWindow::open(int page) {
-    TabbedWindow window(page);
-    window.runModal(app().mainWindowHandle, IDD_TABBED);
+    {
+        TabbedWindow window(page);
+        window.runModal(app().mainWindowHandle, IDD_TABBED);
+    }
+    _heapmin();
 }
 
 // The session's store goes to the program before the window: the session
