@@ -6,7 +6,7 @@
 #include "toolkit/ProgramFolder.h"
 #include "ui/logic/ClipboardCopyMark.h"
 #include "vocab/KeywordClipboard.h"
-#include "vocab/win32/Win32FileSystem.h"
+#include "vocab/datafile/win32/Win32FileSystem.h"
 
 #include <windows.h>
 

@@ -14,6 +14,7 @@ file(GLOB ZFW32_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/ui/*.cpp
     ${CMAKE_SOURCE_DIR}/ui/logic/*.cpp
     ${CMAKE_SOURCE_DIR}/vocab/win32/*.cpp
+    ${CMAKE_SOURCE_DIR}/vocab/datafile/win32/*.cpp
     ${CMAKE_SOURCE_DIR}/reading/win32/*.cpp)
 
 include(cmake/Resources.cmake)
@@ -24,9 +25,9 @@ target_include_directories(zfw32 PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}
 target_link_options(zfw32 PRIVATE ${ZF_LINK_FLAGS})
 target_link_libraries(zfw32 PRIVATE comctl32 comdlg32 shell32 winmm gdi32 user32 kernel32)
 # As the installer: no exceptions or run-time type information, std::string
-# built from its inline templates, and the small runtime in place of the
-# library's exception machinery.
-target_sources(zfw32 PRIVATE ${CMAKE_SOURCE_DIR}/installer/win32/SmallRuntime.cpp)
+# built from its inline templates, and the small runtime (runtime/) in place
+# of the library's exception machinery.
+target_sources(zfw32 PRIVATE ${ZF_SMALL_RUNTIME})
 target_compile_options(zfw32 PRIVATE -fno-exceptions -fno-rtti -fno-threadsafe-statics)
 target_compile_definitions(zfw32 PRIVATE _GLIBCXX_ASSERTIONS)
 add_dependencies(zfw32 zf_generated_resources)

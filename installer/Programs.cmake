@@ -2,8 +2,7 @@
 # importing only what Windows 95 and NT 4.0 offer.
 set(ZF_INSTALLER_RESOURCES ${ZF_ROOT}/resources)
 file(GLOB ZF_INSTALLER_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win32/*.cpp)
-list(FILTER ZF_INSTALLER_WIN32_SOURCES EXCLUDE REGEX "/(InstallerApp|SmallRuntime)\\.cpp$")
-set(ZF_SMALL_RUNTIME ${CMAKE_CURRENT_SOURCE_DIR}/win32/SmallRuntime.cpp)
+list(FILTER ZF_INSTALLER_WIN32_SOURCES EXCLUDE REGEX "/InstallerApp\\.cpp$")
 add_library(zfinstall_win32 STATIC ${ZF_INSTALLER_WIN32_SOURCES})
 target_link_libraries(zfinstall_win32 PUBLIC zfinstall)
 # No exceptions and std::string built from its inline templates (with its

@@ -18,7 +18,8 @@ gtest_discover_tests(zf_installer_tests DISCOVERY_TIMEOUT 60)
 
 # The initial data file the distribution ships as "+data.dat": the program's
 # own save of a new store.
-add_executable(zf_make_initial_data ${ZF_ROOT}/tools/make_initial_data.cpp)
+add_executable(zf_make_initial_data ${ZF_ROOT}/tools/make_initial_data.cpp
+    ${ZF_ROOT}/tools/StdioFileSystem.cpp)
 target_link_libraries(zf_make_initial_data PRIVATE zfcore)
 
 find_program(ZF_MINGW_OBJDUMP i686-w64-mingw32-objdump)

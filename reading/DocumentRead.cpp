@@ -2,8 +2,8 @@
 #include "reading/DocumentRead.h"
 
 #include "vocab/DataStore.h"
-#include "vocab/KeywordSearch.h"
-#include "vocab/SearchSession.h"
+#include "vocab/search/KeywordSearch.h"
+#include "vocab/search/SearchSession.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // make_initial_data: writes the "+data.dat" the installer ships: the
 // program's own save of a new store (no vocabularies, default settings).
 // Usage: make_initial_data OUTFILE
+#include "tools/StdioFileSystem.h"
 #include "vocab/DataStore.h"
-#include "vocab/StdioFileSystem.h"
 
 #include <cstdio>
 

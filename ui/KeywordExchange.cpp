@@ -2,7 +2,7 @@
 #include "ui/KeywordExchange.h"
 
 #include "reading/win32/Win32Clipboard.h"
-#include "toolkit/Handles.h"
+#include "vocab/datafile/win32/Win32FileSystem.h"
 
 #include <cstring>
 
@@ -67,34 +67,20 @@ std::vector<std::string> takeDroppedPaths(HDROP drop) {
 
 bool Win32TextFiles::read(const std::string& path, size_t maxBytes, std::string& bytes,
                           FileRefusal& refusal) {
-    refusal = FileRefusal::Unreadable;
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    switch (readWholeFile(path, maxBytes, bytes)) {
+    case WholeFileRead::Read:
+        return true;
+    case WholeFileRead::Folder:
         refusal = FileRefusal::Folder;
         return false;
-    }
-    // Another program may have the file open, for reading or writing.
-    KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD high = 0;
-    DWORD size = GetFileSize(file.get(), &high);
-    if (size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
-        return false;
-    if (high != 0 || size > maxBytes) {
+    case WholeFileRead::TooLarge:
         refusal = FileRefusal::TooLarge;
         return false;
+    case WholeFileRead::Unreadable:
+        break;
     }
-    bytes.resize(size);
-    DWORD done = 0;
-    while (done < size) {
-        DWORD got = 0;
-        if (!ReadFile(file.get(), &bytes[done], size - done, &got, nullptr) || got == 0)
-            return false;
-        done += got;
-    }
-    return true;
+    refusal = FileRefusal::Unreadable;
+    return false;
 }
 
 // WideCharToMultiByte replaces what the code page lacks, with a default

@@ -1,8 +1,8 @@
 // DataStore: deep copy, loading and saving, and the key sequence for a title.
 #include "vocab/DataStore.h"
 
-#include "vocab/DataFile.h"
-#include "vocab/DataFileStorage.h"
+#include "vocab/datafile/DataFile.h"
+#include "vocab/datafile/DataFileStorage.h"
 
 std::unique_ptr<DataStore> DataStore::clone() const {
     auto copy = std::make_unique<DataStore>();

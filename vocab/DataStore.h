@@ -2,8 +2,8 @@
 // and the reserved values the data file carries unchanged.
 #pragma once
 
-#include "vocab/FileSystem.h"
 #include "vocab/Vocabulary.h"
+#include "vocab/datafile/FileSystem.h"
 
 #include <array>
 #include <memory>

@@ -1,7 +1,7 @@
 // foldText and the Text string class's data file layout.
 #include "vocab/Text.h"
 
-#include "vocab/DataFile.h"
+#include "vocab/datafile/DataFile.h"
 
 char foldByte(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;

@@ -1,7 +1,7 @@
 // TextItem, KeywordEntry and the lists that own them.
 #include "vocab/TextList.h"
 
-#include "vocab/DataFile.h"
+#include "vocab/datafile/DataFile.h"
 
 TextItem::TextItem(std::string_view text) {
     setText(text);

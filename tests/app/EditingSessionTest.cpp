@@ -2,9 +2,10 @@
 // store, a failed save keeps every edit and lets nothing else end the session
 // while it is told, and a commit ends busy at once.
 #include "app/logic/EditingSession.h"
-#include "../vocab/MemoryFileSystem.h"
-#include "../vocab/StoreSamples.h"
-#include "vocab/DataFile.h"
+#include "tests/Fixtures.h"
+#include "tests/vocab/StoreSamples.h"
+#include "tests/vocab/datafile/MemoryFileSystem.h"
+#include "vocab/datafile/DataFile.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +28,6 @@ public:
     // What the user does while the message box shows (its loop pumps).
     std::function<void()> whileTelling;
 };
-
-std::string encode(const DataStore& store) {
-    DataWriter writer;
-    encodeDataFile(store, writer);
-    return writer.bytes();
-}
 
 class EditingSessionTest : public ::testing::Test {
 protected:

@@ -2,9 +2,11 @@
 // read (held open by another program) is kept aside by the first save, and
 // no rescued file is ever overwritten.
 #include "app/logic/ProgramData.h"
-#include "../vocab/MemoryFileSystem.h"
-#include "../vocab/StoreSamples.h"
-#include "vocab/DataFile.h"
+#include "tests/Caller.h"
+#include "tests/Fixtures.h"
+#include "tests/vocab/StoreSamples.h"
+#include "tests/vocab/datafile/MemoryFileSystem.h"
+#include "vocab/datafile/DataFile.h"
 
 #include <gtest/gtest.h>
 
@@ -38,16 +40,11 @@ public:
     }
 };
 
-std::string encode(const DataStore& store) {
-    DataWriter writer;
-    encodeDataFile(store, writer);
-    return writer.bytes();
-}
-
 class ProgramDataTest : public ::testing::Test {
 protected:
     // Starts with data.dat held open, then lets it go.
-    void startWhileLocked(ProgramData& data) {
+    void startWhileLocked(ProgramData& data, Caller caller = {}) {
+        TRACE_CALLER(caller);
         disk.locked = {"data.dat"};
         EXPECT_EQ(data.load(), LoadOutcome::Unread); // silent, as for a missing file
         EXPECT_EQ(describeStore(data.store()), describeStore(DataStore()));

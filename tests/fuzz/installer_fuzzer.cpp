@@ -8,6 +8,7 @@
 #include "installer/PathRules.h"
 #include "installer/ProgmanCommands.h"
 #include "installer/WininitRename.h"
+#include "tests/Fixtures.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -27,11 +28,6 @@ public:
     bool removeDirectory(const std::string&) override { return ++calls, true; }
     bool removeAtRestart(const std::string&) override { return ++calls, true; }
 };
-
-void require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 void checkCommands(const std::string& folder, bool addToStartup) {
     const std::vector<std::string> commands = groupCommands(folder, addToStartup);

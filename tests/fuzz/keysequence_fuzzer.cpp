@@ -5,6 +5,7 @@
 // switches on at that point. The text is played fast and with waits, and
 // both give the same key events.
 #include "reading/KeySequence.h"
+#include "tests/Fixtures.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,12 +13,6 @@
 #include <vector>
 
 namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 bool isModifier(uint8_t key) {
     return key == kVkShift || key == kVkControl || key == kVkAlt;

@@ -1,29 +1,14 @@
 // load_fuzzer: any bytes given as data.dat either load or are refused
 // (which the caller reports) with a store left as new; whatever loads saves to the bytes it
 // was read from (reservedWord zeroed, trailing bytes dropped) and reloads.
-#include "../vocab/MemoryFileSystem.h"
-#include "vocab/DataFile.h"
+#include "tests/Fixtures.h"
+#include "tests/vocab/datafile/MemoryFileSystem.h"
 #include "vocab/DataStore.h"
+#include "vocab/datafile/DataFile.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-
-namespace {
-
-std::string encode(const DataStore& store) {
-    DataWriter writer;
-    encodeDataFile(store, writer);
-    return writer.bytes();
-}
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string newStore = encode(DataStore());

@@ -4,11 +4,12 @@
 // limit or skipped for needles too long for one) agree with a plain search.
 // Input: the text, then entries, each after a NUL byte as one mode byte and
 // the entry's text.
-#include "vocab/KeywordHits.h"
-#include "vocab/KeywordSearch.h"
-#include "vocab/NeedleAutomaton.h"
-#include "vocab/NeedleSearch.h"
-#include "vocab/SearchSession.h"
+#include "tests/Fixtures.h"
+#include "vocab/search/KeywordHits.h"
+#include "vocab/search/KeywordSearch.h"
+#include "vocab/search/NeedleAutomaton.h"
+#include "vocab/search/NeedleSearch.h"
+#include "vocab/search/SearchSession.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,22 +18,12 @@
 
 namespace {
 
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
 std::vector<std::pair<std::string, int32_t>>
 search(SearchSession::Strategy strategy, const KeywordList& entries, std::string_view text) {
-    SearchSession session(text, strategy);
-    session.addEntries(entries);
-    KeywordSearch search;
-    search.setEntries(entries.clone());
-    search.setSession(session);
-    require(search.run() == search.hits().present());
+    const SearchOutcome outcome = searchOnce(strategy, entries, text);
+    require(outcome.found == outcome.hits.present());
     std::vector<std::pair<std::string, int32_t>> hits;
-    for (const KeywordEntry& hit : search.hits()) {
+    for (const KeywordEntry& hit : outcome.hits) {
         hits.emplace_back(hit.text().str(), hit.matchMode);
     }
     return hits;

@@ -1,6 +1,7 @@
 // The order of the installer's steps when the user quits, confirms or both.
 #include "Fakes.h"
 #include "RcTexts.h"
+#include "tests/Caller.h"
 
 #include "installer/InstallFileList.h"
 #include "installer/InstallSequence.h"
@@ -35,7 +36,8 @@ protected:
         return sequence.endConfirmation(yes);
     }
 
-    void expectNothingWritten() {
+    void expectNothingWritten(Caller caller = {}) {
+        TRACE_CALLER(caller);
         EXPECT_FALSE(sequence.install(files, view, channel, RcTexts()));
         EXPECT_TRUE(files.log.empty());
         EXPECT_TRUE(view.log.empty());

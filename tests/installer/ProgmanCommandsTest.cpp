@@ -1,6 +1,7 @@
 // The Program Manager command series for the Start menu group.
 #include "Fakes.h"
 #include "RcTexts.h"
+#include "tests/Caller.h"
 
 #include "installer/Destination.h"
 #include "installer/Installation.h"
@@ -11,7 +12,8 @@
 namespace {
 
 // The folder the series is built from after the destination checks.
-std::string preparedFolder(const std::string& text) {
+std::string preparedFolder(const std::string& text, Caller caller = {}) {
+    TRACE_CALLER(caller);
     FakeFiles files;
     files.folders = {"C:", "C:\\PROGRAM FILES", "C:\\PROGRAM FILES\\ZEMBRAFIND", "D:\\APPS"};
     std::string path;

@@ -1,6 +1,8 @@
 // The Keywords page's rows without a window: block moves with their stops,
 // deletion of the selection, write back, and copy/paste between vocabularies.
 #include "ui/logic/KeywordRowEdits.h"
+#include "tests/Caller.h"
+#include "tests/Fixtures.h"
 
 #include "vocab/Vocabulary.h"
 
@@ -10,56 +12,6 @@
 #include <vector>
 
 namespace {
-
-struct Row {
-    std::string text;
-    int32_t mode;
-    bool selected = false;
-};
-
-// A list control that remembers rows and selection, as the page's does.
-class FakeRows : public EditableKeywordRows {
-public:
-    std::vector<Row> rows;
-
-    int rowCount() const override { return static_cast<int>(rows.size()); }
-    bool isSelected(int row) const override { return rows.at(row).selected; }
-    std::string rowText(int row) const override { return rows.at(row).text; }
-    int32_t rowMode(int row) const override { return rows.at(row).mode; }
-    void appendRow(const std::string& text, int32_t mode) override { rows.push_back({text, mode}); }
-    void insertRow(int row, const std::string& text, int32_t mode) override {
-        rows.insert(rows.begin() + row, Row{text, mode});
-    }
-    void setRow(int row, const std::string& text, int32_t mode) override {
-        rows.at(row).text = text;
-        rows.at(row).mode = mode;
-    }
-    void deleteRow(int row) override { rows.erase(rows.begin() + row); }
-    void setSelected(int row, bool on) override { rows.at(row).selected = on; }
-
-    // Rows "r0".."r<n-1>", mode = index % 3, with the given rows selected.
-    static FakeRows numbered(int count, std::vector<int> selected) {
-        FakeRows fake;
-        for (int i = 0; i < count; ++i)
-            fake.appendRow("r" + std::to_string(i), i % 3);
-        for (int row : selected)
-            fake.setSelected(row, true);
-        return fake;
-    }
-    std::string order() const {
-        std::string result;
-        for (const Row& row : rows)
-            result += row.text.substr(1);
-        return result;
-    }
-    std::vector<int> selectedRows() const {
-        std::vector<int> result;
-        for (int i = 0; i < rowCount(); ++i)
-            if (rows[i].selected)
-                result.push_back(i);
-        return result;
-    }
-};
 
 std::vector<std::pair<std::string, int32_t>> entries(const Vocabulary& vocabulary) {
     std::vector<std::pair<std::string, int32_t>> result;
@@ -287,8 +239,10 @@ TEST(KeywordEntryRowsTwin, TheSameEditKeepsTheVocabularyEqualToTheRows) {
     Vocabulary vocabulary;
     FakeRows shown = FakeRows::numbered(7, {});
     writeRowsBack(shown, vocabulary);
-    auto editBoth = [&](std::vector<int> selection, bool (*edit)(EditableKeywordRows&)) {
-        for (Row& row : shown.rows)
+    auto editBoth = [&](std::vector<int> selection, bool (*edit)(EditableKeywordRows&),
+                        Caller caller = {}) {
+        TRACE_CALLER(caller);
+        for (FakeRow& row : shown.rows)
             row.selected = false;
         for (int row : selection)
             shown.setSelected(row, true);

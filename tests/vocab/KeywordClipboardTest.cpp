@@ -1,39 +1,16 @@
 // KeywordClipboard: copying selected rows and pasting them elsewhere.
 #include "vocab/KeywordClipboard.h"
+#include "tests/Fixtures.h"
 #include "vocab/MatchMode.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct Row {
-    std::string text;
-    std::string modeText;
-    int32_t mode;
-    bool selected;
-};
-
-class FakeRows : public KeywordRows {
-public:
-    std::vector<Row> rows;
-
-    int rowCount() const override { return static_cast<int>(rows.size()); }
-    bool isSelected(int row) const override { return rows[row].selected; }
-    std::string rowText(int row) const override { return rows[row].text; }
-    int32_t rowMode(int row) const override { return rows[row].mode; }
-    void appendRow(const std::string& text, int32_t mode) override {
-        rows.push_back({text, matchModeText(mode), mode, false});
-    }
-};
-
-} // namespace
-
 TEST(KeywordClipboard, CopiesSelectedRowsInOrderAndPastesThemIntoAnotherList) {
     FakeRows source;
-    source.rows = {{"alpha", "", AnyWord, false},
-                   {"Beta Gamma", "", AllWords, true},
-                   {"delta", "", AnyWord, false},
-                   {"Exact Phrase", "", ExactPhrase, true}};
+    source.rows = {{"alpha", AnyWord, false},
+                   {"Beta Gamma", AllWords, true},
+                   {"delta", AnyWord, false},
+                   {"Exact Phrase", ExactPhrase, true}};
     KeywordClipboard clipboard;
     EXPECT_FALSE(clipboard.canCopy()); // no target yet
     EXPECT_FALSE(clipboard.canPaste());
@@ -44,16 +21,16 @@ TEST(KeywordClipboard, CopiesSelectedRowsInOrderAndPastesThemIntoAnotherList) {
     EXPECT_EQ(clipboard.modes, (std::vector<uint16_t>{AllWords, ExactPhrase}));
 
     FakeRows other;
-    other.rows = {{"kept", "", AnyWord, false}};
+    other.rows = {{"kept", AnyWord, false}};
     clipboard.target = &other;
     EXPECT_FALSE(clipboard.canCopy());
     EXPECT_TRUE(clipboard.canPaste());
     EXPECT_TRUE(clipboard.paste());
     ASSERT_EQ(other.rows.size(), 3u);
     EXPECT_EQ(other.rows[1].text, "Beta Gamma");
-    EXPECT_EQ(other.rows[1].modeText, "All words");
+    EXPECT_STREQ(matchModeText(other.rows[1].mode), "All words");
     EXPECT_EQ(other.rows[2].mode, ExactPhrase);
-    EXPECT_EQ(other.rows[2].modeText, "Exact phrase");
+    EXPECT_STREQ(matchModeText(other.rows[2].mode), "Exact phrase");
     // Pasting does not use the clipboard up.
     EXPECT_TRUE(clipboard.paste());
     EXPECT_EQ(other.rows.size(), 5u);
@@ -61,7 +38,7 @@ TEST(KeywordClipboard, CopiesSelectedRowsInOrderAndPastesThemIntoAnotherList) {
 
 TEST(KeywordClipboard, CopyWithoutSelectionEmptiesTheClipboard) {
     FakeRows rows;
-    rows.rows = {{"one", "", AnyWord, true}};
+    rows.rows = {{"one", AnyWord, true}};
     KeywordClipboard clipboard;
     clipboard.target = &rows;
     ASSERT_TRUE(clipboard.copy());

@@ -5,9 +5,9 @@
 #include "BenchCorpus.h"
 #include "BenchTiming.h"
 
-#include "vocab/KeywordHits.h"
-#include "vocab/KeywordSearch.h"
-#include "vocab/SearchSession.h"
+#include "vocab/search/KeywordHits.h"
+#include "vocab/search/KeywordSearch.h"
+#include "vocab/search/SearchSession.h"
 
 #include <algorithm>
 #include <cstdio>

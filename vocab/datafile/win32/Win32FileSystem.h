@@ -1,7 +1,19 @@
 // Win32FileSystem: the data file's file operations through kernel32.
 #pragma once
 
-#include "vocab/FileSystem.h"
+#include "vocab/datafile/FileSystem.h"
+
+#include <cstddef>
+
+// How reading a whole file ended.
+enum class WholeFileRead { Read, Unreadable, Folder, TooLarge };
+
+// The one reader of a whole file, for the data file and for keyword imports.
+// Other programs may hold the file open, for reading or writing. A folder is
+// refused, and so is a file over `maxBytes` or larger than the memory left:
+// the programs are built without exceptions, where a failed allocation ends
+// them.
+WholeFileRead readWholeFile(const std::string& path, size_t maxBytes, std::string& bytes);
 
 class Win32FileSystem : public FileSystem {
 public:

@@ -1,5 +1,5 @@
 // DataWriter (see DataWriter.h).
-#include "vocab/DataWriter.h"
+#include "vocab/datafile/DataWriter.h"
 
 #include <cstddef>
 #include <limits>

@@ -9,7 +9,7 @@
 // or data.old is complete; reading recovers from the latter.
 #pragma once
 
-#include "vocab/FileSystem.h"
+#include "vocab/datafile/FileSystem.h"
 
 #include <string>
 #include <string_view>

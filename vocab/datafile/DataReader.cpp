@@ -1,5 +1,5 @@
 // DataReader (see DataReader.h).
-#include "vocab/DataReader.h"
+#include "vocab/datafile/DataReader.h"
 
 bool DataReader::readInt32(int32_t& value) {
     if (remaining() < 4) {

@@ -4,12 +4,12 @@
 // phrase (a needle with a space) can only occur when each of its space-free
 // pieces does, so only those phrases are sought in the whole text, from its
 // spaces.
-#include "vocab/NeedleSearch.h"
+#include "vocab/search/NeedleSearch.h"
 
-#include "vocab/DistinctRuns.h"
-#include "vocab/NeedleAutomaton.h"
-#include "vocab/PhraseScan.h"
 #include "vocab/Text.h"
+#include "vocab/search/DistinctRuns.h"
+#include "vocab/search/NeedleAutomaton.h"
+#include "vocab/search/PhraseScan.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,5 +1,5 @@
 // DataFileStorage: safe replacement and recovery of the data file.
-#include "vocab/DataFileStorage.h"
+#include "vocab/datafile/DataFileStorage.h"
 
 DataFilePaths DataFilePaths::derivedFrom(const std::string& path) {
     const size_t nameStart = path.find_last_of("\\/:") + 1; // npos + 1 == 0

@@ -1,5 +1,5 @@
 // StdioFileSystem: files through <cstdio>.
-#include "vocab/StdioFileSystem.h"
+#include "tools/StdioFileSystem.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 // around each space is folded, looked up in a bit filter and, on a hit, in
 // the sorted anchors, and only then are whole phrases compared. A text has
 // one space in six or so bytes, and the filter rejects nearly all of them.
-#include "vocab/PhraseScan.h"
+#include "vocab/search/PhraseScan.h"
 
 #include <algorithm>
 #include <cstring>

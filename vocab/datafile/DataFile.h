@@ -2,8 +2,8 @@
 // integers and texts of DataWriter and DataReader.
 #pragma once
 
-#include "vocab/DataReader.h"
-#include "vocab/DataWriter.h"
+#include "vocab/datafile/DataReader.h"
+#include "vocab/datafile/DataWriter.h"
 
 #include <cstddef>
 #include <string_view>

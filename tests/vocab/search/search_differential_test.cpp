@@ -1,10 +1,12 @@
 // Differential test of the keyword search: the needle search engine, in all
 // its paths, against a plain reference of the hit rules written here on its
 // own (one substring search per word or phrase), on generated cases.
-#include "vocab/KeywordSearch.h"
-#include "vocab/NeedleAutomaton.h"
-#include "vocab/NeedleSearch.h"
-#include "vocab/SearchSession.h"
+#include "tests/Caller.h"
+#include "tests/Fixtures.h"
+#include "vocab/search/KeywordSearch.h"
+#include "vocab/search/NeedleAutomaton.h"
+#include "vocab/search/NeedleSearch.h"
+#include "vocab/search/SearchSession.h"
 
 #include <gtest/gtest.h>
 
@@ -162,16 +164,12 @@ private:
     std::mt19937 random_;
 };
 
-Hits searchWith(SearchSession::Strategy strategy, const KeywordList& entries,
-                std::string_view text) {
-    SearchSession session(text, strategy);
-    session.addEntries(entries);
-    KeywordSearch search;
-    search.setEntries(entries.clone());
-    search.setSession(session);
-    const bool found = search.run();
-    EXPECT_EQ(found, search.hits().present());
-    return hitsOf(search.hits());
+Hits searchWith(SearchSession::Strategy strategy, const KeywordList& entries, std::string_view text,
+                Caller caller = {}) {
+    TRACE_CALLER(caller);
+    const SearchOutcome outcome = searchOnce(strategy, entries, text);
+    EXPECT_EQ(outcome.found, outcome.hits.present());
+    return hitsOf(outcome.hits);
 }
 
 } // namespace

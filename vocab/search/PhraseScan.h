@@ -2,7 +2,7 @@
 // in a text, found from the text's spaces instead of from every byte.
 #pragma once
 
-#include "vocab/NeedleAutomaton.h"
+#include "vocab/search/NeedleAutomaton.h"
 
 #include <cstdint>
 #include <string_view>

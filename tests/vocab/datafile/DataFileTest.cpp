@@ -1,8 +1,10 @@
 // The data file's layout: golden bytes, round trips, and damaged files that
 // must be refused without harm.
-#include "vocab/DataFile.h"
+#include "vocab/datafile/DataFile.h"
 #include "MemoryFileSystem.h"
-#include "StoreSamples.h"
+#include "tests/Caller.h"
+#include "tests/Fixtures.h"
+#include "tests/vocab/StoreSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +26,8 @@ std::string text(const std::string& bytes) {
     return le32(static_cast<int32_t>(bytes.size())) + bytes;
 }
 
-std::string encode(const DataStore& store) {
-    DataWriter writer;
-    encodeDataFile(store, writer);
-    return writer.bytes();
-}
-
 std::string goldenPath(const char* name) {
-    return std::string(ZF_TEST_DATA_DIR) + "/vocab/golden/" + name;
+    return std::string(ZF_TEST_DATA_DIR) + "/vocab/datafile/golden/" + name;
 }
 
 std::string readGolden(const char* name) {
@@ -63,7 +59,8 @@ protected:
         outcome = store->load(disk, "data.dat");
         return outcome == LoadOutcome::Loaded;
     }
-    void expectRefused(const std::string& bytes, const std::string& what) {
+    void expectRefused(const std::string& bytes, const std::string& what, Caller caller = {}) {
+        TRACE_CALLER(caller);
         SCOPED_TRACE(what);
         load(bytes);
         EXPECT_EQ(outcome, LoadOutcome::Refused);

@@ -1,10 +1,11 @@
 // Saving and loading through the file system: the refused file kept as
 // data.bad (or the next free rescue name), and a save stopped or failing at
 // any point.
-#include "vocab/DataFileStorage.h"
+#include "vocab/datafile/DataFileStorage.h"
 #include "FaultyFileSystem.h"
-#include "StoreSamples.h"
-#include "vocab/DataFile.h"
+#include "tests/Fixtures.h"
+#include "tests/vocab/StoreSamples.h"
+#include "vocab/datafile/DataFile.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +14,6 @@
 namespace {
 
 const std::string kGarbage = "not a data file at all";
-
-std::string encode(const DataStore& store) {
-    DataWriter writer;
-    encodeDataFile(store, writer);
-    return writer.bytes();
-}
 
 std::unique_ptr<DataStore> makeNewerStore() {
     auto store = makeRichStore();

@@ -3,8 +3,8 @@
 // found together.
 #pragma once
 
-#include "vocab/KeywordHits.h"
-#include "vocab/NeedleSearch.h"
+#include "vocab/search/KeywordHits.h"
+#include "vocab/search/NeedleSearch.h"
 
 #include <deque>
 #include <string>

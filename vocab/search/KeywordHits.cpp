@@ -1,5 +1,5 @@
 // The hit rules of a keyword search.
-#include "vocab/KeywordHits.h"
+#include "vocab/search/KeywordHits.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Win32FileSystem: CreateFileA, ReadFile/WriteFile, FlushFileBuffers and
 // MoveFileExA, with the Windows 95/98 case told apart.
-#include "vocab/win32/Win32FileSystem.h"
+#include "vocab/datafile/win32/Win32FileSystem.h"
 
 #include <windows.h>
 
@@ -59,6 +59,42 @@ bool isWindows9x() {
 
 } // namespace
 
+WholeFileRead readWholeFile(const std::string& path, size_t maxBytes, std::string& bytes) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return WholeFileRead::Folder;
+    }
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        return WholeFileRead::Unreadable;
+    }
+    DWORD high = 0;
+    const DWORD size = GetFileSize(file.get(), &high);
+    // INVALID_FILE_SIZE is also the low half of a size that really ends so.
+    if (size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
+        return WholeFileRead::Unreadable;
+    }
+    if (high != 0 || size > maxBytes) {
+        return WholeFileRead::TooLarge;
+    }
+    if (void* room = std::malloc(size ? size : 1)) {
+        std::free(room);
+    } else {
+        return WholeFileRead::TooLarge;
+    }
+    bytes.resize(size);
+    DWORD done = 0;
+    while (done < size) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), &bytes[done], size - done, &got, nullptr) || got == 0) {
+            return WholeFileRead::Unreadable;
+        }
+        done += got;
+    }
+    return WholeFileRead::Read;
+}
+
 bool Win32FileSystem::exists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -70,34 +106,7 @@ bool Win32FileSystem::isReadOnly(const std::string& path) {
 }
 
 bool Win32FileSystem::readWholeFile(const std::string& path, std::string& bytes) {
-    // Other programs may have the file open, for reading or writing.
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
-        return false;
-    }
-    DWORD high = 0;
-    const DWORD size = GetFileSize(file.get(), &high);
-    if (size == INVALID_FILE_SIZE || high != 0) {
-        return false;
-    }
-    // The program is built without exceptions, where a failed allocation ends
-    // it; a file too big for the memory left is refused instead.
-    if (void* room = std::malloc(size ? size : 1)) {
-        std::free(room);
-    } else {
-        return false;
-    }
-    bytes.resize(size);
-    DWORD done = 0;
-    while (done < size) {
-        DWORD got = 0;
-        if (!ReadFile(file.get(), &bytes[done], size - done, &got, nullptr) || got == 0) {
-            return false;
-        }
-        done += got;
-    }
-    return true;
+    return ::readWholeFile(path, static_cast<size_t>(-1), bytes) == WholeFileRead::Read;
 }
 
 std::unique_ptr<OutputFile> Win32FileSystem::openForWrite(const std::string& path) {

@@ -1,6 +1,6 @@
 // SearchSession: the needles of all announced entries are collected by the
 // same split the hit rules use, and answered on the first question.
-#include "vocab/SearchSession.h"
+#include "vocab/search/SearchSession.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 // KeywordSearch: one search of a text for a keyword list.
-#include "vocab/KeywordSearch.h"
+#include "vocab/search/KeywordSearch.h"
 
-#include "vocab/KeywordHits.h"
-#include "vocab/SearchSession.h"
+#include "vocab/search/KeywordHits.h"
+#include "vocab/search/SearchSession.h"
 
 KeywordSearch::KeywordSearch() = default;
 KeywordSearch::~KeywordSearch() = default;

@@ -1,6 +1,6 @@
 // KeywordSearch: the hit rules of each match mode, their order and form.
-#include "vocab/KeywordSearch.h"
-#include "vocab/KeywordHits.h"
+#include "vocab/search/KeywordSearch.h"
+#include "vocab/search/KeywordHits.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // predict), then each run is looked up in an open-addressing hash set of the
 // runs seen so far. A document of a few megabytes holds a few hundred
 // thousand different words at most, so the set stays small.
-#include "vocab/DistinctRuns.h"
+#include "vocab/search/DistinctRuns.h"
 
 #include "vocab/Text.h"
 

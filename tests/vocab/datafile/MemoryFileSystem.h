@@ -3,7 +3,7 @@
 // program would leave.
 #pragma once
 
-#include "vocab/FileSystem.h"
+#include "vocab/datafile/FileSystem.h"
 
 #include <map>
 #include <set>

@@ -1,8 +1,8 @@
-// StdioFileSystem: the FileSystem over the C library, for native builds
-// (tests and tools); rename replaces the way POSIX rename does.
+// StdioFileSystem: the FileSystem over the C library, for the tool that
+// writes the initial data file; rename replaces the way POSIX rename does.
 #pragma once
 
-#include "vocab/FileSystem.h"
+#include "vocab/datafile/FileSystem.h"
 
 class StdioFileSystem : public FileSystem {
 public:

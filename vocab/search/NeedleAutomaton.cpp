@@ -2,7 +2,7 @@
 // first, with failure links; full transition rows only for the first states.
 // A big needle set has a hundred thousand states, and full rows for all of
 // them would take tens of megabytes that a scan would miss the cache in.
-#include "vocab/NeedleAutomaton.h"
+#include "vocab/search/NeedleAutomaton.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The data file's layout of a whole DataStore, written and read in one pass.
-#include "vocab/DataFile.h"
+#include "vocab/datafile/DataFile.h"
 
 #include "vocab/DataStore.h"
 
