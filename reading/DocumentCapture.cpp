@@ -27,25 +27,21 @@ void SendCopyKey(InputSink& input, CopyKey key) {
     input.keyUp(kVkControl);
 }
 
-// Copies, then pastes until the text arrives: a poll every 5 ms after the
-// copy key, for 50 polls' time. The turns are counted on the tick clock, so
-// that neither a slow paste nor a wait that ran over (every wait ends at the
-// first tick past its end, and Windows 95's clock moves in steps of about
-// 55 ms) is added again to the next turn: no poll comes before its turn, and
-// the turns that passed meanwhile are taken by one poll.
+// Copies, then pastes until the text arrives: 50 polls, the n-th on its
+// turn n x 5 ms after the copy key. The turns are counted on the tick clock,
+// so that neither a slow paste nor a wait that ran over (every wait ends at
+// the first tick past its end, and Windows 95's clock moves in steps of
+// about 55 ms) is added again to every later poll; no poll comes before its
+// turn, and a poll whose turn has passed comes at once.
 bool CopyAndPaste(CapturePlatform& platform, CopyKey key, std::string& text) {
     InputSink& input = platform.input();
     SendCopyKey(input, key);
     const uint32_t copied = platform.tickCount();
-    const uint32_t turns = kPastesPerAttempt;
-    for (uint32_t taken = 0; taken < turns;) {
+    for (uint32_t turn = 1; turn <= static_cast<uint32_t>(kPastesPerAttempt); ++turn) {
         uint32_t since = platform.tickCount() - copied;
-        uint32_t due = (taken + 1) * kPastePollMs;
-        if (since < due) {
+        uint32_t due = turn * kPastePollMs;
+        if (since < due)
             input.wait(std::min(due - since, kPastePollMs));
-            since = platform.tickCount() - copied;
-        }
-        taken = std::max(taken + 1, std::min(since / kPastePollMs, turns));
         text = platform.pasteText();
         if (!text.empty())
             return true;
