@@ -9,6 +9,7 @@
 #include "app/TabbedWindow.h"
 #include "reading/win32/DocumentWindowTracker.h"
 #include "reading/win32/PumpingWait.h"
+#include "reading/win32/Win32Input.h"
 #include "resources/AppIds.h"
 
 #include <shellapi.h>
@@ -48,9 +49,10 @@ constexpr UINT kTrackerPeriodMs = 250;
 constexpr UINT kSelect = WM_USER;        // NIN_SELECT
 constexpr UINT kKeySelect = WM_USER + 1; // NIN_KEYSELECT
 
-// A right-button message while the button is up came from a key.
-bool RightButtonUp() {
-    return GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_LBUTTON : VK_RBUTTON) >= 0;
+// A right-button message (the secondary button's) while that button is up
+// came from a key.
+bool SecondaryButtonUp() {
+    return !IsButtonDown(ButtonRole::Secondary);
 }
 
 // The keyboard's forms ask for what the mouse's do: the menu, and the page
@@ -143,7 +145,7 @@ INT_PTR MainWindow::onTrayMessage(WPARAM, LPARAM mouseMessage) {
     // tick: a quick click from it to the icon and Ctrl+R must still find it.
     app().tracker().update();
     trayMenuByKey_ =
-        mouseMessage == WM_CONTEXTMENU || (mouseMessage == WM_RBUTTONDOWN && RightButtonUp());
+        mouseMessage == WM_CONTEXTMENU || (mouseMessage == WM_RBUTTONDOWN && SecondaryButtonUp());
     TrayAction action = clicks_.onMouse(trayMouse(mouseMessage), app().busy());
     perform(action);
     return action != TrayAction::Nothing;

@@ -4,7 +4,9 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/logic/TitleColours.h"
 #include "reading/win32/DocumentWindowTracker.h"
+#include "reading/win32/Win32Input.h"
 #include "resources/AppIds.h"
 #include "resources/PageIds.h"
 #include "toolkit/Handles.h"
@@ -212,8 +214,8 @@ INT_PTR TabbedWindow::onReadVocabulary(WPARAM index, LPARAM) {
     return TRUE;
 }
 
-bool TabbedWindow::leftButtonDown() {
-    return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+bool TabbedWindow::primaryButtonDown() {
+    return IsButtonDown(ButtonRole::Primary);
 }
 
 // After the commit the working copy is the program's store.
@@ -264,8 +266,39 @@ INT_PTR TabbedWindow::onPaint(WPARAM, LPARAM) {
     return TRUE;
 }
 
-// "Zembrafind" upwards in the left margin, embossed: a light layer, a dark
-// one and the face colour on top, each a pixel or two apart.
+namespace {
+
+// The system's colours for the title, read at every paint: the user may
+// switch the scheme while the window is open.
+TitleScheme CurrentTitleScheme() {
+    HIGHCONTRASTA contrast{};
+    contrast.cbSize = sizeof contrast;
+    // Without the accessibility options the call fails: no high contrast.
+    bool high = SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    return {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNHIGHLIGHT),
+            GetSysColor(COLOR_3DDKSHADOW), high};
+}
+
+int SystemColourIndex(TitleInk ink) {
+    switch (ink) {
+    case TitleInk::Highlight:
+        return COLOR_BTNHIGHLIGHT;
+    case TitleInk::DarkShadow:
+        return COLOR_3DDKSHADOW;
+    case TitleInk::Face:
+        return COLOR_BTNFACE;
+    case TitleInk::ButtonText:
+        break;
+    }
+    return COLOR_BTNTEXT;
+}
+
+} // namespace
+
+// "Zembrafind" upwards in the left margin, embossed (a light layer, a dark
+// one and the face colour on top, each a pixel or two apart) or plain where
+// the system's colours would make the embossing unreadable.
 void TabbedWindow::paintTitle(HDC dc) const {
     int height = MulDiv(18, GetDeviceCaps(dc, LOGPIXELSY), 72);
     RECT anchor{};
@@ -281,13 +314,8 @@ void TabbedWindow::paintTitle(HDC dc) const {
     const int length = static_cast<int>(title.size());
     SIZE extent{};
     GetTextExtentPoint32A(dc, title.c_str(), length, &extent);
-    struct Layer {
-        int offset;
-        int color;
-    };
-    const Layer layers[] = {{4, COLOR_BTNHIGHLIGHT}, {2, COLOR_3DDKSHADOW}, {3, COLOR_BTNFACE}};
-    for (const Layer& layer : layers) {
-        SetTextColor(dc, GetSysColor(layer.color));
+    for (const TitleLayer& layer : ChooseTitleLayers(CurrentTitleScheme())) {
+        SetTextColor(dc, GetSysColor(SystemColourIndex(layer.ink)));
         TextOutA(dc, layer.offset, anchor.top + extent.cx + layer.offset, title.c_str(), length);
     }
 }

@@ -66,7 +66,7 @@ private:
     void reportSaveFailed() override;
 
     bool commitEdits() override { return commit(); }
-    bool leftButtonDown() override;
+    bool primaryButtonDown() override;
     void startDrag(int vocabularyIndex) override;
 
     int initialPage_;

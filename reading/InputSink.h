@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+// The physical buttons; MouseButtons.h says which one plays which part.
 enum class MouseButton { Left, Middle, Right };
 
 // Virtual-key codes the reading code uses by name.
@@ -22,8 +23,9 @@ public:
     virtual void mouseButton(MouseButton button, bool up) = 0;
     // A wait that keeps the program's messages flowing.
     virtual void wait(unsigned ms) = 0;
-    // The active layout's key for a character, as VkKeyScanA reports it: the
-    // key in the low byte; Shift, Ctrl and Alt in bits 0, 1 and 2 of the high
-    // byte; -1 when the layout cannot type the character.
+    // The key for a character on the keyboard layout of the window typed
+    // into, as VkKeyScanExA reports it: the key in the low byte; Shift, Ctrl
+    // and Alt in bits 0, 1 and 2 of the high byte; -1 when the layout cannot
+    // type the character.
     virtual int16_t vkKeyScan(char c) = 0;
 };

@@ -55,13 +55,17 @@ INT_PTR ChangeIconDialog::onDrawItem(WPARAM, LPARAM drawItem) {
     auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(drawItem);
     if (draw->CtlID != IDC_ICON_LIST || draw->itemID == static_cast<UINT>(-1))
         return FALSE;
+    // The list's own colours: the window background, and the selection's
+    // highlight, so that every colour scheme (high contrast too) shows both.
     bool selected = draw->itemState & ODS_SELECTED;
-    FillRect(draw->hDC, &draw->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    FillRect(draw->hDC, &draw->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     auto icon = reinterpret_cast<HICON>(draw->itemData);
     int side = draw->rcItem.bottom - draw->rcItem.top - 3;
     if (icon)
         DrawIconEx(draw->hDC, draw->rcItem.left + 2, draw->rcItem.top + 2, icon, side, side, 0,
                    nullptr, DI_NORMAL);
+    if (draw->itemState & ODS_FOCUS)
+        DrawFocusRect(draw->hDC, &draw->rcItem);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 // The system's side of the Keywords page's exchange with other programs:
-// keyword lines on the system clipboard, the files of a drop, the ANSI code
-// page. The line format itself is platform-free (ui/logic/KeywordLines).
+// keyword lines on the system clipboard, the files of a drop, the report's
+// texts. The line format and the encodings are platform-free
+// (ui/logic/KeywordLines, vocab/TextEncoding).
 #pragma once
 
 #include "ui/logic/ClipboardCopyMark.h"
@@ -13,15 +14,27 @@
 #include <string>
 #include <vector>
 
-// Replaces the clipboard with `lines` as CF_TEXT, owned by `owner`, and
-// remembers that copy in `mark`; false when the clipboard cannot be opened.
-bool putKeywordLines(HWND owner, const std::string& lines, ClipboardCopyMark& mark);
+// Replaces the clipboard with `lines`, owned by `owner`, and remembers that
+// copy in `mark`; false when the clipboard cannot be opened. The lines go as
+// CF_TEXT with CF_LOCALE naming the locale of the ANSI code page, so that
+// the system converts them right whatever the keyboard layout, and on the
+// NT family as CF_UNICODETEXT converted by the program itself too.
+bool putKeywordLines(HWND owner, const std::string& lines, ClipboardCopyMark& mark,
+                     const CodePages& codePages);
 
 // True when the clipboard holds text other than the program's own copy.
 bool clipboardHoldsOtherText(HWND owner, const ClipboardCopyMark& mark);
 
-// That text; false when there is none, or it is the program's own copy.
-bool takeOtherClipboardText(HWND owner, const ClipboardCopyMark& mark, std::string& text);
+// The clipboard's text for a paste: CF_UNICODETEXT where the clipboard
+// offers it (the NT family always does), else CF_TEXT with its CF_LOCALE.
+class Win32ClipboardText : public ClipboardTextSource {
+public:
+    explicit Win32ClipboardText(HWND owner) : owner_(owner) {}
+    bool read(size_t maxBytes, ClipboardText& text, ImportRefusal& refusal) override;
+
+private:
+    HWND owner_;
+};
 
 // The dropped paths in the drop's order; the drop is released.
 std::vector<std::string> takeDroppedPaths(HDROP drop);
@@ -29,10 +42,11 @@ std::vector<std::string> takeDroppedPaths(HDROP drop);
 class Win32TextFiles : public TextFiles {
 public:
     bool read(const std::string& path, size_t maxBytes, std::string& bytes,
-              FileRefusal& refusal) override;
+              ImportRefusal& refusal) override;
 };
 
-class Win32AnsiCodePage : public AnsiCodePage {
+// The report's texts from the program's string table.
+class ResourceImportTexts : public ImportTexts {
 public:
-    bool fromUtf16(const std::u16string& wide, std::string& ansi) const override;
+    std::string text(unsigned id) const override;
 };

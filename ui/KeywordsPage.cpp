@@ -12,6 +12,7 @@
 #include "ui/logic/KeywordImport.h"
 #include "vocab/DataStore.h"
 #include "vocab/KeywordClipboard.h"
+#include "vocab/win32/Win32CodePages.h"
 
 const MessageHandler<KeywordsPage> KeywordsPage::kMessages[] = {
     {WM_DROPFILES, &KeywordsPage::onDropFiles},
@@ -202,15 +203,18 @@ void KeywordsPage::onDown() {
 }
 
 // The rows go to the keyword clipboard, with their exact texts and modes,
-// and as text lines to the system clipboard for other programs.
+// and as text lines to the system clipboard for other programs. With no row
+// chosen both clipboards stay as they were.
 void KeywordsPage::onCopy() {
     KeywordClipboard& clipboard = *clipboard_;
     clipboard.target = &rows_;
-    if (!clipboard.copy())
+    if (!clipboard.copy()) {
+        showMessage(hwnd(), IDS_NO_KEYWORD_SELECTED, MB_ICONINFORMATION);
         return;
+    }
     enableItem(IDC_KEYWORDS_PASTE, true);
     putKeywordLines(clipboardOwner_, writeKeywordLines(clipboard.texts, clipboard.modes),
-                    *copyMark_);
+                    *copyMark_, Win32CodePages());
 }
 
 // Text another program put on the system clipboard is newer than the
@@ -220,10 +224,10 @@ void KeywordsPage::onPaste() {
     clipboard.target = &rows_;
     if (!chosenVocabulary())
         return;
-    std::string text;
-    if (takeOtherClipboardText(clipboardOwner_, *copyMark_, text)) {
+    if (clipboardHoldsOtherText(clipboardOwner_, *copyMark_)) {
         KeywordImport import;
-        import.addText(text);
+        Win32ClipboardText text(clipboardOwner_);
+        import.addClipboard(text, Win32CodePages());
         addImported(import);
         return;
     }
@@ -248,7 +252,7 @@ void KeywordsPage::addImported(const KeywordImport& import) {
         appendRows(added);
         rows_.ensureVisible(rows_.rowCount() - 1);
     }
-    std::string report = import.report(vocabulary->name.str());
+    std::string report = import.report(vocabulary->name.str(), ResourceImportTexts());
     if (!report.empty())
         showMessageText(hwnd(), report, MB_ICONINFORMATION);
 }
@@ -280,8 +284,7 @@ INT_PTR KeywordsPage::onDropFiles(WPARAM drop, LPARAM) {
     }
     KeywordImport import;
     Win32TextFiles files;
-    Win32AnsiCodePage codePage;
-    import.addFiles(paths, files, codePage);
+    import.addFiles(paths, files, Win32CodePages());
     addImported(import);
     return TRUE;
 }

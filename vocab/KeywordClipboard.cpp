@@ -18,12 +18,14 @@ bool KeywordClipboard::canPaste() const {
     return !texts.empty();
 }
 
+// Without a selected row nothing changes: the rows copied before stay, as
+// the system clipboard's text and its mark of the program's own copy do.
 bool KeywordClipboard::copy() {
-    texts.clear();
-    modes.clear();
-    if (!target) {
+    if (!canCopy()) {
         return false;
     }
+    texts.clear();
+    modes.clear();
     for (int row = target->nextSelectedRow(-1); row >= 0; row = target->nextSelectedRow(row)) {
         texts.push_back(target->rowText(row));
         modes.push_back(static_cast<uint16_t>(target->rowMode(row)));

@@ -6,7 +6,7 @@ void startPageDrag(PageDragHost& host, int vocabularyIndex) {
         return;
     }
     // Read only now: the commit may have waited for the user.
-    if (host.leftButtonDown()) {
+    if (host.primaryButtonDown()) {
         host.startDrag(vocabularyIndex);
     }
 }

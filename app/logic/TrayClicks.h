@@ -5,6 +5,9 @@
 // a click would; while busy, for what the program shows.
 #pragma once
 
+// The shell's mouse messages, whose "left" is the primary button: the window
+// system maps the buttons before it makes messages, also when the user has
+// swapped them.
 enum class TrayMouse { LeftDown, LeftUp, LeftDoubleClick, RightDown, Other };
 
 enum class TrayAction {

@@ -2,16 +2,13 @@
 // that a change of the display's resolution is followed.
 #include "installer/win32/Banner.h"
 
+#include "installer/BannerColours.h"
 #include "installer/win32/Handles.h"
 
 #include <cstring>
 
 namespace {
 
-const COLORREF kSlate = RGB(80, 120, 140);
-const COLORREF kRed = RGB(220, 0, 0);
-const COLORREF kShadow = RGB(192, 192, 192);
-const COLORREF kBlack = RGB(0, 0, 0);
 const char kTitle[] = "Zembrafind version 1.0";
 const char kTitleStart[] = "Zembra ";
 const char kSubtitle[] = "for Windows 95/98/NT";
@@ -39,34 +36,34 @@ void paintTitle(HDC dc, const RECT& client) {
     SIZE start{};
     {
         const SelectedObject selected(dc, title.get());
-        SetBkColor(dc, kSlate);
+        SetBkColor(dc, kBannerBackground);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, kShadow);
+        SetTextColor(dc, kBannerTitleShadow);
         drawText(dc, 30, 30, kTitle);
-        SetTextColor(dc, kRed);
+        SetTextColor(dc, kBannerTitle);
         drawText(dc, 29, 29, kTitle);
         GetTextExtentPointA(dc, kTitleStart, static_cast<int>(std::strlen(kTitleStart)), &start);
     }
     const int left = 30 + start.cx;
     const int top = 30 + start.cy;
     const RECT bar = {left, top, left + (client.right - start.cx - 60), top + 2};
-    fillRect(dc, bar, kRed);
+    fillRect(dc, bar, kBannerBar);
 
     const Font subtitle = bannerFont(dc, 16, 400);
     const SelectedObject selected(dc, subtitle.get());
-    SetBkColor(dc, kSlate);
+    SetBkColor(dc, kBannerBackground);
     SetBkMode(dc, OPAQUE);
-    SetTextColor(dc, kBlack);
+    SetTextColor(dc, kBannerText);
     drawText(dc, 30 + start.cx, 34 + start.cy, kSubtitle);
 }
 
 } // namespace
 
 void paintBanner(HDC dc, const RECT& client) {
-    fillRect(dc, client, kSlate);
-    SetBkColor(dc, kSlate);
+    fillRect(dc, client, kBannerBackground);
+    SetBkColor(dc, kBannerBackground);
     SetBkMode(dc, OPAQUE);
-    SetTextColor(dc, kBlack);
+    SetTextColor(dc, kBannerText);
     drawText(dc, 30, client.bottom - 30, kNotice);
     paintTitle(dc, client);
 }

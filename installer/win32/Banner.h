@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
-// Paints the slate background, the maker's notice, the red title with its
-// grey shadow, the red bar and the subtitle into the client rectangle.
+// Paints the slate background, the maker's notice, the title with its
+// shadow, the red bar and the subtitle into the client rectangle, in the
+// banner's own colours (BannerColours.h).
 void paintBanner(HDC dc, const RECT& client);

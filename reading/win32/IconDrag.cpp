@@ -66,11 +66,12 @@ void IconDrag::start(HICON icon, int vocabularyIndex) {
 }
 
 // Escape cancels the drag; the release of the button afterwards drops
-// nothing, since the timers no longer call this.
+// nothing, since the timers no longer call this. The drag follows the
+// user's primary button, the right one when the buttons are swapped.
 void IconDrag::step() {
     if (IsDown(VK_ESCAPE))
         end();
-    if (IsDown(VK_LBUTTON)) {
+    if (IsButtonDown(ButtonRole::Primary)) {
         POINT pointer{};
         GetCursorPos(&pointer);
         POINT position{pointer.x - kHalfIcon, pointer.y - kHalfIcon};
@@ -138,15 +139,17 @@ void IconDrag::moveImage() {
     noteCrossed({left, top, left + kIconSize, top + kIconSize});
 }
 
-// The window under the pointer comes to the front and gets a click at the
-// drop point; the tracker then decides whether it is a document.
+// The window under the pointer comes to the front and gets a primary click
+// at the drop point (for a user who swapped the buttons a physical left
+// click is a right click, which opens a menu); the tracker then decides
+// whether it is a document.
 void IconDrag::drop() {
     tracker_.clear();
     POINT pointer{};
     GetCursorPos(&pointer);
     SetForegroundWindow(TopLevelWindowAt(pointer));
-    SendMouseButton(MouseButton::Left, false);
-    SendMouseButton(MouseButton::Left, true);
+    SendButton(ButtonRole::Primary, false);
+    SendButton(ButtonRole::Primary, true);
     PumpingWait(kAfterDropClickMs);
     tracker_.update();
     if (!IsWindow(tracker_.window()))

@@ -147,7 +147,7 @@ void KeywordsFoundWindow::onGoTo() {
     BringToFront(document);
     std::string findSequence =
         currentStore_().sequenceForTitle(SequenceKind::GoTo, WindowText(document));
-    Win32Input input;
+    Win32Input input(document);
     PlayGoToKeyword(input, findSequence, text.data());
     goingTo_ = false;
 }

@@ -1,9 +1,9 @@
 // TextCapture: the capture's steps met by the real system.
 #include "reading/win32/TextCapture.h"
 
+#include "reading/DocumentText.h"
 #include "toolkit/WindowText.h"
-
-#include <cstring>
+#include "vocab/win32/Win32CodePages.h"
 
 bool TextCapture::captureDocumentText(const DataStore& store, ClipboardKeeper& keeper) {
     return CaptureDocumentText(*this, store, target_, keeper, text_, clearing_);
@@ -48,16 +48,15 @@ void TextCapture::redrawNow(WindowHandle window) {
         RedrawWindow(static_cast<HWND>(window), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-// The clipboard's text is read straight from its CF_TEXT data. A hidden
-// edit control pasting it did the same job, but it laid out every line of a
-// large document first (8 MB took seconds of processor time) and Windows 95
-// caps such a control at 64 KB.
+// The clipboard's text is read straight from its data. A hidden edit
+// control pasting it did the same job, but it laid out every line of a large
+// document first (8 MB took seconds of processor time) and Windows 95 caps
+// such a control at 64 KB.
 std::string TextCapture::pasteText() {
     std::string text;
     if (!clipboard_.open())
         return text;
-    if (clipboard_.read(CF_TEXT, text))
-        text.resize(std::strlen(text.c_str())); // the block may run past the text's NUL
+    text = DocumentTextOf(clipboard_, Win32CodePages());
     clipboard_.close();
     return text;
 }

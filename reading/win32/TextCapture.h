@@ -12,7 +12,11 @@ class TextCapture : public CapturePlatform {
 public:
     explicit TextCapture(ClipboardAccess& clipboard) : clipboard_(clipboard) {}
 
-    void setTarget(HWND target) { target_ = target; }
+    // The keystrokes of the capture go to the target, typed on its layout.
+    void setTarget(HWND target) {
+        target_ = target;
+        input_.typeInto(target);
+    }
     void setClearing(SelectionClearing clearing) { clearing_ = clearing; }
     // Captures the target's text into text(); see CaptureDocumentText.
     bool captureDocumentText(const DataStore& store, ClipboardKeeper& keeper);
@@ -22,7 +26,7 @@ public:
     ClipboardAccess& clipboard() override { return clipboard_; }
     ScreenPoint cursorPos() override;
     void setCursorPos(ScreenPoint point) override { SetCursorPos(point.x, point.y); }
-    void leftClickAt(ScreenPoint point) override { SendLeftClickAt(point); }
+    void leftClickAt(ScreenPoint point) override { SendPrimaryClickAt(point); }
     void showCursor(bool show) override { ShowCursor(show); }
     WindowHandle foregroundWindow() override { return GetForegroundWindow(); }
     std::string windowTitle(WindowHandle window) override;
@@ -32,7 +36,7 @@ public:
     }
     uint32_t tickCount() override { return PreciseTickCount(); }
     DoubleClickRule doubleClickRule() override;
-    SentClick lastClick() override { return LastLeftClickSent(); }
+    SentClick lastClick() override { return LastPrimaryClickSent(); }
     WindowHandle focusedControlOf(WindowHandle window) override;
     void redrawNow(WindowHandle window) override;
     std::string pasteText() override;

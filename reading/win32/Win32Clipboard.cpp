@@ -3,6 +3,7 @@
 
 #include "reading/win32/PumpingWait.h"
 #include "toolkit/Handles.h"
+#include "vocab/MemoryRoom.h"
 
 #include <cstring>
 
@@ -44,7 +45,7 @@ std::vector<uint32_t> Win32Clipboard::formats() {
 bool Win32Clipboard::read(uint32_t format, std::string& bytes) {
     HANDLE data = GetClipboardData(format);
     SIZE_T size = data ? GlobalSize(data) : 0;
-    if (size == 0)
+    if (size == 0 || !roomFor(size))
         return false;
     const void* memory = GlobalLock(data);
     if (!memory)

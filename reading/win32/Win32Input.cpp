@@ -3,8 +3,8 @@
 
 #include "reading/win32/PumpingWait.h"
 
-void SendKey(BYTE virtualKey, bool up) {
-    auto scanCode = static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0));
+void SendKey(BYTE virtualKey, bool up, HKL layout) {
+    auto scanCode = static_cast<BYTE>(MapVirtualKeyExA(virtualKey, 0, layout));
     keybd_event(virtualKey, scanCode, up ? KEYEVENTF_KEYUP : 0, 0);
 }
 
@@ -12,28 +12,34 @@ namespace {
 // The document pairs its clicks into double clicks by place and time; the
 // capture's own click must know where and when the last one went (on the
 // clock the capture reads).
-SentClick lastLeftClick;
+SentClick lastPrimaryClick;
+
+// Read at every use: the user may change the setting while the program runs.
+MouseButton Physical(ButtonRole role) {
+    return PhysicalButton(role, GetSystemMetrics(SM_SWAPBUTTON) != 0);
+}
+
+void NotePrimaryPress(ScreenPoint at) {
+    lastPrimaryClick = {true, at, PreciseTickCount()};
+}
 } // namespace
 
 void SendMouseButton(MouseButton button, bool up) {
-    DWORD flag = 0;
-    switch (button) {
-    case MouseButton::Left:
-        flag = up ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
-        if (!up) {
-            POINT point{};
-            GetCursorPos(&point);
-            lastLeftClick = {true, {point.x, point.y}, PreciseTickCount()};
-        }
-        break;
-    case MouseButton::Middle:
-        flag = up ? MOUSEEVENTF_MIDDLEUP : MOUSEEVENTF_MIDDLEDOWN;
-        break;
-    case MouseButton::Right:
-        flag = up ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN;
-        break;
+    mouse_event(ButtonEventFlag(button, up), 0, 0, 0, 0);
+}
+
+void SendButton(ButtonRole role, bool up) {
+    if (role == ButtonRole::Primary && !up) {
+        POINT point{};
+        GetCursorPos(&point);
+        NotePrimaryPress({point.x, point.y});
     }
-    mouse_event(flag, 0, 0, 0, 0);
+    SendMouseButton(Physical(role), up);
+}
+
+// GetAsyncKeyState reports the physical buttons, whatever the setting.
+bool IsButtonDown(ButtonRole role) {
+    return (GetAsyncKeyState(ButtonVirtualKey(Physical(role))) & 0x8000) != 0;
 }
 
 // Absolute coordinates reach the primary screen only (0 to 65535 across it);
@@ -41,13 +47,13 @@ void SendMouseButton(MouseButton button, bool up) {
 // moves its pointer back to where the X server has it a few milliseconds
 // after SetCursorPos, so a click at "the pointer" can land where the drop
 // was, and pair with the drop's click into a double click.
-void SendLeftClickAt(ScreenPoint at) {
+void SendPrimaryClickAt(ScreenPoint at) {
     int width = GetSystemMetrics(SM_CXSCREEN);
     int height = GetSystemMetrics(SM_CYSCREEN);
     if (at.x < 0 || at.y < 0 || at.x >= width || at.y >= height) {
         SetCursorPos(at.x, at.y);
-        SendMouseButton(MouseButton::Left, false);
-        SendMouseButton(MouseButton::Left, true);
+        SendButton(ButtonRole::Primary, false);
+        SendButton(ButtonRole::Primary, true);
         return;
     }
     auto scale = [](int pixel, int extent) {
@@ -56,15 +62,25 @@ void SendLeftClickAt(ScreenPoint at) {
     DWORD x = scale(at.x, width);
     DWORD y = scale(at.y, height);
     const DWORD moved = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    mouse_event(moved | MOUSEEVENTF_LEFTDOWN, x, y, 0, 0);
-    lastLeftClick = {true, at, PreciseTickCount()};
-    mouse_event(moved | MOUSEEVENTF_LEFTUP, x, y, 0, 0);
+    const MouseButton primary = Physical(ButtonRole::Primary);
+    mouse_event(moved | ButtonEventFlag(primary, false), x, y, 0, 0);
+    NotePrimaryPress(at);
+    mouse_event(moved | ButtonEventFlag(primary, true), x, y, 0, 0);
 }
 
-SentClick LastLeftClickSent() {
-    return lastLeftClick;
+SentClick LastPrimaryClickSent() {
+    return lastPrimaryClick;
 }
 
 void Win32Input::wait(unsigned ms) {
     PumpingWait(ms);
+}
+
+// No window (or one already gone) gives thread 0: this program's own layout.
+HKL Win32Input::layout() const {
+    return GetKeyboardLayout(typedInto_ ? GetWindowThreadProcessId(typedInto_, nullptr) : 0);
+}
+
+int16_t Win32Input::vkKeyScan(char c) {
+    return VkKeyScanExA(c, layout());
 }

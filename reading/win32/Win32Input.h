@@ -1,26 +1,45 @@
-// Synthetic input through keybd_event and mouse_event, and the InputSink
-// that the key player and the capture use on Windows.
+// Synthetic input through keybd_event and mouse_event, the state of the
+// mouse buttons by their part, and the InputSink that the key player and
+// the capture use on Windows.
 #pragma once
 
 #include "reading/DocumentCapture.h"
 #include "reading/InputSink.h"
+#include "reading/MouseButtons.h"
 
 #include <windows.h>
 
-// One keyboard event with the key's scan code (never the extended flag).
-void SendKey(BYTE virtualKey, bool up);
-// One button event at the pointer's current position.
+// One keyboard event with the key's scan code on `layout` (never the
+// extended flag).
+void SendKey(BYTE virtualKey, bool up, HKL layout);
+// One physical button event at the pointer's current position.
 void SendMouseButton(MouseButton button, bool up);
-// A left click (press and release) whose events carry `at` themselves.
-void SendLeftClickAt(ScreenPoint at);
-// The last left-button press these functions made.
-SentClick LastLeftClickSent();
+// One event of the button that plays `role` for the user, at the pointer.
+void SendButton(ButtonRole role, bool up);
+// Whether the button that plays `role` for the user is held down now.
+bool IsButtonDown(ButtonRole role);
+// A primary click (press and release) whose events carry `at` themselves.
+void SendPrimaryClickAt(ScreenPoint at);
+// The last primary-button press these functions made.
+SentClick LastPrimaryClickSent();
 
+// Keys and characters go to `typedInto` (a window of another program, or
+// none for this program's own): characters are translated with the
+// keyboard layout of the thread that owns it, which may differ from this
+// program's (Windows keeps an input language per thread).
 class Win32Input : public InputSink {
 public:
-    void keyDown(uint8_t virtualKey) override { SendKey(virtualKey, false); }
-    void keyUp(uint8_t virtualKey) override { SendKey(virtualKey, true); }
+    explicit Win32Input(HWND typedInto = nullptr) : typedInto_(typedInto) {}
+    void typeInto(HWND window) { typedInto_ = window; }
+
+    void keyDown(uint8_t virtualKey) override { SendKey(virtualKey, false, layout()); }
+    void keyUp(uint8_t virtualKey) override { SendKey(virtualKey, true, layout()); }
     void mouseButton(MouseButton button, bool up) override { SendMouseButton(button, up); }
     void wait(unsigned ms) override;
-    int16_t vkKeyScan(char c) override { return VkKeyScanA(c); }
+    int16_t vkKeyScan(char c) override;
+
+private:
+    HKL layout() const;
+
+    HWND typedInto_;
 };

@@ -54,7 +54,7 @@ public:
         calls.push_back("commit");
         return commits;
     }
-    bool leftButtonDown() override {
+    bool primaryButtonDown() override {
         calls.push_back("button");
         return buttonDown;
     }

@@ -129,6 +129,20 @@ def _install_caption_font(prefix):
             return
 
 
+def add_user_settings(prefix, settings):
+    """Adds string values under HKEY_CURRENT_USER to a prefix whose Wine is not running:
+    a section appended to user.reg, which Wine reads after the sections before it."""
+    if not settings:
+        return
+    lines = []
+    for key, values in settings.items():
+        lines.append("\n[%s] 0" % key.replace("\\", "\\\\"))
+        for name, value in values.items():
+            lines.append('"%s"="%s"' % (name, value))
+    with open(os.path.join(prefix, "user.reg"), "a", newline="\n") as registry:
+        registry.write("\n".join(lines) + "\n")
+
+
 def copy_prefix(template, target):
     """Copies the template to target (which must not exist): binaries as hard links,
     everything Wine may write (registry, ini files) as real copies."""

@@ -209,6 +209,10 @@ class Probe:
         """Whether each virtual key is down as the system reports it (GetAsyncKeyState)."""
         return self.call("keys", *virtual_keys)["down"]
 
+    def metrics(self, *indexes):
+        """GetSystemMetrics of each index, as the probe's process sees them."""
+        return self.call("metrics", *indexes)["values"]
+
     def menu_items(self, hwnd):
         """Item texts of a popup menu window (#32768); raises ProbeError where the
         system does not share menus across processes."""

@@ -104,9 +104,12 @@ class WineDesktop:
     """One test's Wine world. Attributes: prefix (Linux path), display (":N"), env (for
     Wine processes), probe (a zfprobe.Probe), workdir (logs live in workdir/logs)."""
 
-    def __init__(self, name="e2e", keep=None, display=None):
-        """display: an X display to use instead of a private Xvfb (for watching)."""
+    def __init__(self, name="e2e", keep=None, display=None, user_settings=None):
+        """display: an X display to use instead of a private Xvfb (for watching).
+        user_settings: {key under HKEY_CURRENT_USER: {value name: string}}, written into
+        the prefix before any Wine program starts (the user's Control Panel choices)."""
         self.name = name
+        self.user_settings = user_settings or {}
         self.own_display = display is None
         self.display = display
         self.keep = keep if keep is not None else os.environ.get("ZF_E2E_KEEP") == "1"
@@ -140,6 +143,7 @@ class WineDesktop:
         os.makedirs(os.path.join(self.workdir, "logs"))
         self.prefix = os.path.join(self.workdir, "prefix")
         zfprefix.copy_prefix(template, self.prefix)
+        zfprefix.add_user_settings(self.prefix, self.user_settings)
         self._install_harness_programs()
         if self.own_display:
             with self._log("xvfb") as log:

@@ -188,3 +188,25 @@ TEST(PlayKeySequence, CharactersTheLayoutCannotTypeAreSkipped) {
               (Events{"+65", "-65", "+66", "-66"}));
     EXPECT_TRUE(Play("\xE9\xE8").empty());
 }
+
+// The same text through the US and the German layout: each layout's own
+// keys and modifiers (AltGr for the German "@", Shift for the US one) type
+// it, and what the keys type back on that layout is the text again.
+TEST(PlayKeySequence, TheSameTextIsTypedThroughEitherLayoutWithThatLayoutsKeys) {
+    const std::string text = "Mail a/b@c.de <Zoe>, 42";
+    Events keysOn[2];
+    const FakeLayout layouts[] = {FakeLayout::Us, FakeLayout::German};
+    for (int i = 0; i < 2; ++i) {
+        FakeInput input(layouts[i]);
+        PlayKeySequence(input, text, true);
+        EXPECT_EQ(input.typed(), text) << "layout " << i;
+        keysOn[i] = input.keys();
+    }
+    EXPECT_NE(keysOn[0], keysOn[1]);
+    // "@": Shift+2 on the US layout, AltGr+Q (Ctrl+Alt) on the German one.
+    FakeInput us(FakeLayout::Us), german(FakeLayout::German);
+    PlayKeySequence(us, "@", true);
+    PlayKeySequence(german, "@", true);
+    EXPECT_EQ(us.keys(), (Events{"+16", "+50", "-50", "-16"}));
+    EXPECT_EQ(german.keys(), (Events{"+18", "+17", "+81", "-81", "-18", "-17"}));
+}

@@ -6,6 +6,9 @@
 
 #include "vocab/MatchMode.h"
 
+#include "../vocab/FakeCodePages.h"
+#include "PageTexts.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -27,30 +30,37 @@ Lines read(std::string_view text, LineTally& tally) {
     return pairs(lines);
 }
 
-// Latin-1 stands in for the system's code page: U+0000..U+00FF only.
-class Latin1 : public AnsiCodePage {
+// Code page 1252 stands in for the system's.
+using Latin1 = FakeCodePages;
+
+// Text another program put on the clipboard as CF_TEXT, without a locale.
+class AnsiClipboard : public ClipboardTextSource {
 public:
-    bool fromUtf16(const std::u16string& wide, std::string& ansi) const override {
-        ansi.clear();
-        for (char16_t c : wide) {
-            if (c > 0xFF)
-                return false;
-            ansi += static_cast<char>(c);
-        }
+    explicit AnsiClipboard(std::string text) : text_(std::move(text)) {}
+    bool read(size_t, ClipboardText& text, ImportRefusal&) override {
+        text = {false, text_, 0};
         return true;
     }
+
+private:
+    std::string text_;
 };
+
+void addText(KeywordImport& import, std::string text) {
+    AnsiClipboard clipboard(std::move(text));
+    import.addClipboard(clipboard, Latin1());
+}
 
 class FakeFiles : public TextFiles {
 public:
     std::map<std::string, std::string> files;
-    std::map<std::string, FileRefusal> failing;
+    std::map<std::string, ImportRefusal> failing;
     std::vector<std::string> asked;
 
     bool read(const std::string& path, size_t maxBytes, std::string& bytes,
-              FileRefusal& refusal) override {
+              ImportRefusal& refusal) override {
         asked.push_back(path);
-        refusal = FileRefusal::Unreadable;
+        refusal = ImportRefusal::Unreadable;
         if (failing.count(path)) {
             refusal = failing[path];
             return false;
@@ -58,7 +68,7 @@ public:
         if (!files.count(path))
             return false;
         if (files[path].size() > maxBytes) {
-            refusal = FileRefusal::TooLarge;
+            refusal = ImportRefusal::TooLarge;
             return false;
         }
         bytes = files[path];
@@ -122,19 +132,19 @@ TEST(KeywordLines, FilesAreAnsiUtf8WithItsMarkOrRefused) {
     std::vector<KeywordLine> lines;
     LineTally tally;
     EXPECT_TRUE(readKeywordFile("\xEF\xBB\xBF"
-                                "caf\xC3\xA9\tAll words\r\n\xE2\x82\xAC uro\r\n"
+                                "caf\xC3\xA9\tAll words\r\n\xCE\xA9 mega\r\n"
                                 "bad \xC3\r\nok",
                                 latin1, lines, tally));
     EXPECT_EQ(pairs(lines), (Lines{{"caf\xE9", AllWords}, {"ok", AnyWord}}));
     EXPECT_EQ(tally.unconvertible, 2);
 
-    // Without the mark the bytes are the code page's, as they come.
+    // Without the mark, bytes that are not UTF-8 are the code page's, as they come.
     lines.clear();
-    EXPECT_TRUE(readKeywordFile("caf\xC3\xA9", latin1, lines, tally));
-    EXPECT_EQ(pairs(lines), (Lines{{"caf\xC3\xA9", AnyWord}}));
+    EXPECT_TRUE(readKeywordFile("caf\xE9 \xC3\xA9", latin1, lines, tally));
+    EXPECT_EQ(pairs(lines), (Lines{{"caf\xE9 \xC3\xA9", AnyWord}}));
 
     std::string binary = "text" + std::string(1, '\0') + "more";
-    EXPECT_EQ(textFileKind(binary), TextFileKind::NotText);
+    EXPECT_EQ(detectTextEncoding(binary).encoding, TextEncoding::NotText);
     EXPECT_FALSE(readKeywordFile(binary, latin1, lines, tally));
     // A NUL beyond the first 4 KB only costs its line.
     std::string late = std::string(5000, 'x') + "\n" + std::string("y\0z", 3) + "\nlast";
@@ -149,9 +159,9 @@ TEST(KeywordImport, DroppedFilesAreReadInOrderAndRefusalsNamed) {
     FakeFiles files;
     files.files["C:\\a.txt"] = "one\r\ntwo\tAll words\r\n";
     files.files["C:\\b.txt"] = "\xEF\xBB\xBF"
-                               "three\r\n\xE2\x82\xAC\r\n";
+                               "three\r\n\xCE\xA9\r\n";
     files.files["C:\\photo.jpg"] = std::string("\xFF\xD8\0\0", 4);
-    files.failing["C:\\docs"] = FileRefusal::Folder;
+    files.failing["C:\\docs"] = ImportRefusal::Folder;
     KeywordImport import;
     import.addFiles({"C:\\b.txt", "C:\\gone.txt", "C:\\a.txt", "C:\\docs", "C:\\photo.jpg"}, files,
                     Latin1());
@@ -159,35 +169,41 @@ TEST(KeywordImport, DroppedFilesAreReadInOrderAndRefusalsNamed) {
                                                      "C:\\docs", "C:\\photo.jpg"}));
     EXPECT_EQ(pairs(import.lines),
               (Lines{{"three", AnyWord}, {"one", AnyWord}, {"two", AllWords}}));
-    EXPECT_EQ(import.report("Birds"), "Added 3 keywords to \"Birds\".\r\n\r\nSkipped:\r\n"
-                                      "  1 line with characters this system cannot show\r\n"
-                                      "  \"C:\\gone.txt\": cannot be read\r\n"
-                                      "  \"C:\\docs\": a folder, not a file\r\n"
-                                      "  \"C:\\photo.jpg\": not a text file\r\n");
+    EXPECT_EQ(import.report("Birds", PageTexts()),
+              "Added 3 keywords to \"Birds\".\r\n\r\nSkipped:\r\n"
+              "  1 line with characters this system cannot show\r\n"
+              "  \"C:\\gone.txt\": cannot be read\r\n"
+              "  \"C:\\docs\": a folder, not a file\r\n"
+              "  \"C:\\photo.jpg\": not a text file\r\n");
 }
 
 TEST(KeywordImport, AMessageOnlyWhenSomethingWasLeftOutOrReadDifferently) {
+    PageTexts texts;
     KeywordImport clean;
-    clean.addText("alpha\r\nbeta\tExact phrase\r\n\r\n");
+    addText(clean, "alpha\r\nbeta\tExact phrase\r\n\r\n");
     EXPECT_EQ(clean.lines.size(), 2u);
-    EXPECT_EQ(clean.report("Birds"), "");
+    EXPECT_EQ(clean.report("Birds", texts), "");
+    // Nothing to add at all says so, in one line.
     KeywordImport blank;
-    blank.addText(" \r\n\r\n");
-    EXPECT_EQ(blank.report("Birds"), "");
+    addText(blank, " \r\n\r\n");
+    EXPECT_EQ(blank.report("Birds", texts),
+              "No keywords were added to \"Birds\": there was no text, or only blank lines.");
 
     KeywordImport odd;
-    odd.addText("\tAny word\nfinch\tbird");
-    EXPECT_EQ(odd.report("Birds"), "Added 1 keyword to \"Birds\".\r\n\r\nSkipped:\r\n"
-                                   "  1 line without a keyword before the tab\r\n\r\n"
-                                   "Added as \"Any word\":\r\n"
-                                   "  1 line whose text after the tab is not a match mode\r\n");
+    addText(odd, "\tAny word\nfinch\tbird");
+    EXPECT_EQ(odd.report("Birds", texts),
+              "Added 1 keyword to \"Birds\".\r\n\r\nSkipped:\r\n"
+              "  1 line without a keyword before the tab\r\n\r\n"
+              "Added as \"Any word\":\r\n"
+              "  1 line whose text after the tab is not a match mode\r\n");
 
     FakeFiles files;
-    files.files["C:\\huge.txt"] = std::string(KeywordImport::kMaxFileBytes + 1, 'x');
+    files.files["C:\\huge.txt"] = std::string(KeywordImport::kMaxBytes + 1, 'x');
     KeywordImport none;
     none.addFiles({"C:\\huge.txt"}, files, Latin1());
-    EXPECT_EQ(none.report("Birds"), "No keywords were added to \"Birds\".\r\n\r\nSkipped:\r\n"
-                                    "  \"C:\\huge.txt\": larger than 16 MB\r\n");
+    EXPECT_EQ(none.report("Birds", texts),
+              "No keywords were added to \"Birds\".\r\n\r\nSkipped:\r\n"
+              "  \"C:\\huge.txt\": more than the 16 MB one import takes\r\n");
 }
 
 TEST(ClipboardCopyMark, TheOwnCopyIsKnownBySequenceOrElseByOwnerAndText) {

@@ -36,18 +36,22 @@ TEST(KeywordClipboard, CopiesSelectedRowsInOrderAndPastesThemIntoAnotherList) {
     EXPECT_EQ(other.rows.size(), 5u);
 }
 
-TEST(KeywordClipboard, CopyWithoutSelectionEmptiesTheClipboard) {
+// The system clipboard keeps the earlier copy and its mark says "ours", so the
+// keyword clipboard must keep the rows that copy holds: Paste then pastes them.
+TEST(KeywordClipboard, CopyWithoutSelectionChangesNothing) {
     FakeRows rows;
-    rows.rows = {{"one", AnyWord, true}};
+    rows.rows = {{"one", ExactPhrase, true}, {"two", AnyWord, false}};
     KeywordClipboard clipboard;
     clipboard.target = &rows;
     ASSERT_TRUE(clipboard.copy());
     rows.rows[0].selected = false;
     EXPECT_FALSE(clipboard.canCopy());
     EXPECT_FALSE(clipboard.copy());
-    EXPECT_TRUE(clipboard.texts.empty());
-    EXPECT_TRUE(clipboard.modes.empty());
-    EXPECT_FALSE(clipboard.canPaste());
-    EXPECT_FALSE(clipboard.paste());
-    EXPECT_EQ(rows.rows.size(), 1u);
+    EXPECT_EQ(clipboard.texts, std::vector<std::string>{"one"});
+    EXPECT_EQ(clipboard.modes, std::vector<uint16_t>{ExactPhrase});
+    EXPECT_TRUE(clipboard.canPaste());
+    EXPECT_TRUE(clipboard.paste());
+    ASSERT_EQ(rows.rows.size(), 3u);
+    EXPECT_EQ(rows.rows[2].text, "one");
+    EXPECT_EQ(rows.rows[2].mode, ExactPhrase);
 }

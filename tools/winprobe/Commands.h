@@ -36,6 +36,7 @@ void cmdCursor(const Args& args, JsonObject& answer);
 void cmdPixel(const Args& args, JsonObject& answer);
 void cmdScreenPixels(const Args& args, JsonObject& answer);
 void cmdKeys(const Args& args, JsonObject& answer);
+void cmdMetrics(const Args& args, JsonObject& answer);
 void cmdMenu(const Args& args, JsonObject& answer);
 void cmdResourceMenu(const Args& args, JsonObject& answer);
 

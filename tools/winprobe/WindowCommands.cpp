@@ -178,6 +178,14 @@ void cmdCursor(const Args&, JsonObject& answer) {
     answer.addBool("visible", GetSystemMetrics(SM_MOUSEPRESENT) != 0);
 }
 
+// GetSystemMetrics for each index given (SM_SWAPBUTTON is 23).
+void cmdMetrics(const Args& args, JsonObject& answer) {
+    std::vector<std::string> values;
+    for (size_t i = 0; i < args.size(); ++i)
+        values.push_back(std::to_string(GetSystemMetrics(static_cast<int>(args.number(i)))));
+    answer.addRaw("values", jsonArray(values));
+}
+
 // What the system reports as held down; under Wine the asynchronous state is shared
 // by the desktop, so it shows keys that another program's keystrokes left pressed.
 void cmdKeys(const Args& args, JsonObject& answer) {

@@ -28,6 +28,7 @@ const Command kCommands[] = {
     {"pixel", cmdPixel},
     {"screen_pixels", cmdScreenPixels},
     {"keys", cmdKeys},
+    {"metrics", cmdMetrics},
     {"menu", cmdMenu},
     {"resource_menu", cmdResourceMenu},
     {"tab", cmdTab},

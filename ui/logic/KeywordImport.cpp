@@ -1,67 +1,164 @@
 // KeywordImport: gathering entries from clipboard text and dropped files,
-// and the account of what was left out.
+// within the import's limits, and the account of what was left out.
 #include "ui/logic/KeywordImport.h"
+
+#include "resources/PageIds.h"
+#include "vocab/MemoryRoom.h"
 
 namespace {
 
-std::string lineCount(int count, const char* what) {
-    return "  " + std::to_string(count) + (count == 1 ? " line " : " lines ") + what + "\r\n";
+// The text with "%1" replaced by `first` and "%2" by `second`.
+std::string fill(std::string text, const std::string& first, const std::string& second = {}) {
+    size_t at = text.find('%');
+    while (at != std::string::npos && at + 1 < text.size()) {
+        char which = text[at + 1];
+        if (which == '1' || which == '2') {
+            const std::string& value = which == '1' ? first : second;
+            text.replace(at, 2, value);
+            at += value.size();
+        } else {
+            ++at;
+        }
+        at = text.find('%', at);
+    }
+    return text;
 }
 
-const char* refusalText(FileRefusal reason) {
+// "  1 line ..." or "  n lines ..." with its line break; nothing for none.
+std::string lineCount(int count, unsigned oneId, unsigned manyId, const ImportTexts& texts) {
+    if (count == 0)
+        return {};
+    std::string text =
+        count == 1 ? texts.text(oneId) : fill(texts.text(manyId), std::to_string(count));
+    return "  " + text + "\r\n";
+}
+
+unsigned refusalId(ImportRefusal reason) {
     switch (reason) {
-    case FileRefusal::NotText:
-        return "not a text file";
-    case FileRefusal::Folder:
-        return "a folder, not a file";
-    case FileRefusal::TooLarge:
-        return "larger than 16 MB";
-    case FileRefusal::Unreadable:
+    case ImportRefusal::NotText:
+        return IDS_REFUSED_NOT_TEXT;
+    case ImportRefusal::Folder:
+        return IDS_REFUSED_FOLDER;
+    case ImportRefusal::TooLarge:
+        return IDS_REFUSED_TOO_LARGE;
+    case ImportRefusal::TooManyLines:
+        return IDS_REFUSED_TOO_MANY_LINES;
+    case ImportRefusal::NoRoom:
+        return IDS_REFUSED_NO_ROOM;
+    case ImportRefusal::Unreadable:
         break;
     }
-    return "cannot be read";
+    return IDS_REFUSED_UNREADABLE;
 }
+
+// Decoding UTF-16 or another code page holds the text twice more at most
+// (two bytes a character, then the converted line).
+constexpr size_t kDecodingCopies = 3;
 
 } // namespace
 
-void KeywordImport::addText(std::string_view ansiText) {
-    readKeywordLines(ansiText, lines, tally);
+LineTally KeywordImport::roomLeft() const {
+    LineTally counted;
+    counted.room = kMaxLines - lines.size();
+    return counted;
+}
+
+bool KeywordImport::keep(const std::string& path, std::vector<KeywordLine>& taken,
+                         const LineTally& counted) {
+    if (counted.beyondRoom > 0) {
+        refused.push_back({path, ImportRefusal::TooManyLines});
+        return false;
+    }
+    lines.insert(lines.end(), std::make_move_iterator(taken.begin()),
+                 std::make_move_iterator(taken.end()));
+    tally.unconvertible += counted.unconvertible;
+    tally.withNul += counted.withNul;
+    tally.withoutText += counted.withoutText;
+    tally.unknownMode += counted.unknownMode;
+    return true;
+}
+
+void KeywordImport::addClipboard(ClipboardTextSource& clipboard, const CodePages& codePages) {
+    ClipboardText text;
+    ImportRefusal reason = ImportRefusal::Unreadable;
+    if (!clipboard.read(kMaxBytes - bytesTaken_, text, reason)) {
+        refused.push_back({{}, reason});
+        return;
+    }
+    if (!roomFor(text.bytes.size() * kDecodingCopies)) {
+        refused.push_back({{}, ImportRefusal::NoRoom});
+        return;
+    }
+    std::vector<KeywordLine> taken;
+    LineTally counted = roomLeft();
+    std::u16string wide;
+    uint32_t codePage = text.unicode ? 0 : codePages.codePageOfLocale(text.locale);
+    if (text.unicode) {
+        readUnicodeKeywordLines(utf16FromBytes(text.bytes, false), codePages, taken, counted);
+    } else if (codePage != 0 && codePage != codePages.ansiCodePage() &&
+               codePages.toUtf16(text.bytes, codePage, wide)) {
+        readUnicodeKeywordLines(wide, codePages, taken, counted);
+    } else {
+        // Text of the program's own code page, or of one the system cannot
+        // convert from: its bytes as they are, as before locales were read.
+        readKeywordLines(text.bytes, taken, counted);
+    }
+    if (keep({}, taken, counted))
+        bytesTaken_ += text.bytes.size();
 }
 
 void KeywordImport::addFiles(const std::vector<std::string>& paths, TextFiles& files,
-                             const AnsiCodePage& codePage) {
+                             const CodePages& codePages) {
     std::string bytes;
     for (const std::string& path : paths) {
-        FileRefusal reason = FileRefusal::Unreadable;
-        if (!files.read(path, kMaxFileBytes, bytes, reason))
+        ImportRefusal reason = ImportRefusal::Unreadable;
+        if (!files.read(path, kMaxBytes - bytesTaken_, bytes, reason)) {
             refused.push_back({path, reason});
-        else if (!readKeywordFile(bytes, codePage, lines, tally))
-            refused.push_back({path, FileRefusal::NotText});
+            continue;
+        }
+        if (!roomFor(bytes.size() * kDecodingCopies)) {
+            refused.push_back({path, ImportRefusal::NoRoom});
+            continue;
+        }
+        std::vector<KeywordLine> taken;
+        LineTally counted = roomLeft();
+        if (!readKeywordFile(bytes, codePages, taken, counted)) {
+            refused.push_back({path, ImportRefusal::NotText});
+            continue;
+        }
+        if (keep(path, taken, counted))
+            bytesTaken_ += bytes.size();
     }
 }
 
-std::string KeywordImport::report(const std::string& vocabularyName) const {
-    if (!tally.anySkipped() && tally.unknownMode == 0 && refused.empty())
-        return {};
-    std::string text = lines.empty()
-                           ? std::string("No keywords were added to \"")
-                           : "Added " + std::to_string(lines.size()) +
-                                 (lines.size() == 1 ? " keyword" : " keywords") + " to \"";
-    text += vocabularyName + "\".\r\n";
-    if (tally.anySkipped() || !refused.empty()) {
-        text += "\r\nSkipped:\r\n";
-        if (tally.unconvertible)
-            text += lineCount(tally.unconvertible, "with characters this system cannot show");
-        if (tally.withNul)
-            text += lineCount(tally.withNul, "holding a NUL character");
-        if (tally.withoutText)
-            text += lineCount(tally.withoutText, "without a keyword before the tab");
-        for (const Refused& file : refused)
-            text += "  \"" + file.path + "\": " + refusalText(file.reason) + "\r\n";
+std::string KeywordImport::report(const std::string& vocabularyName,
+                                  const ImportTexts& texts) const {
+    bool skipped = tally.anySkipped() || !refused.empty();
+    if (!skipped && tally.unknownMode == 0)
+        return lines.empty() ? fill(texts.text(IDS_IMPORT_NOTHING), {}, vocabularyName) : "";
+    std::string count = std::to_string(lines.size());
+    unsigned addedId = lines.empty()       ? IDS_IMPORT_ADDED_NONE
+                       : lines.size() == 1 ? IDS_IMPORT_ADDED_ONE
+                                           : IDS_IMPORT_ADDED;
+    std::string text = fill(texts.text(addedId), count, vocabularyName) + "\r\n";
+    if (skipped) {
+        text += "\r\n" + texts.text(IDS_IMPORT_SKIPPED) + "\r\n";
+        text += lineCount(tally.unconvertible, IDS_IMPORT_UNCONVERTIBLE_ONE,
+                          IDS_IMPORT_UNCONVERTIBLE, texts);
+        text += lineCount(tally.withNul, IDS_IMPORT_NUL_ONE, IDS_IMPORT_NUL, texts);
+        text +=
+            lineCount(tally.withoutText, IDS_IMPORT_NO_KEYWORD_ONE, IDS_IMPORT_NO_KEYWORD, texts);
+        for (const Refused& source : refused) {
+            unsigned id =
+                source.path.empty() ? IDS_IMPORT_REFUSED_CLIPBOARD : IDS_IMPORT_REFUSED_FILE;
+            text += "  " + fill(texts.text(id), source.path, texts.text(refusalId(source.reason))) +
+                    "\r\n";
+        }
     }
     if (tally.unknownMode) {
-        text += "\r\nAdded as \"Any word\":\r\n";
-        text += lineCount(tally.unknownMode, "whose text after the tab is not a match mode");
+        text += "\r\n" + texts.text(IDS_IMPORT_AS_ANY_WORD) + "\r\n";
+        text += lineCount(tally.unknownMode, IDS_IMPORT_UNKNOWN_MODE_ONE, IDS_IMPORT_UNKNOWN_MODE,
+                          texts);
     }
     return text;
 }

@@ -7,8 +7,9 @@
 
 namespace {
 
-constexpr size_t kNotTextProbe = 4096;
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+// A NUL in the first 4 KB of a UTF-16 file (2048 units) marks a binary file,
+// as a NUL byte does in the others.
+constexpr size_t kNotTextUnits = 2048;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -23,17 +24,18 @@ std::string_view trimBlanks(std::string_view text) {
 }
 
 // Calls `take` with every line of `text`, without its line break.
-template <class Take> void forEachLine(std::string_view text, Take take) {
+template <class Char, class Take> void forEachLine(std::basic_string_view<Char> text, Take take) {
+    const Char breaks[] = {Char('\r'), Char('\n'), Char(0)};
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
+        size_t end = text.find_first_of(breaks, start);
+        if (end == std::basic_string_view<Char>::npos)
             end = text.size();
         take(text.substr(start, end - start));
         start = end;
-        if (start < text.size() && text[start] == '\r')
+        if (start < text.size() && text[start] == Char('\r'))
             ++start;
-        if (start < text.size() && text[start] == '\n')
+        if (start < text.size() && text[start] == Char('\n'))
             ++start;
     }
 }
@@ -62,21 +64,26 @@ void readOneLine(std::string_view line, std::vector<KeywordLine>& lines, LineTal
             }
         }
     }
-    lines.push_back({std::string(text), mode});
+    if (lines.size() >= tally.room)
+        ++tally.beyondRoom;
+    else
+        lines.push_back({std::string(text), mode});
 }
 
-// The number of bytes of the UTF-8 sequence that `lead` begins; 0 when no
-// sequence begins with it.
-int sequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
+// One line of UTF-16 text, converted to the code page and read.
+void readUnicodeLine(std::u16string_view line, const CodePages& codePages,
+                     std::vector<KeywordLine>& lines, LineTally& tally, std::string& ansi) {
+    if (line.find(u'\0') != std::u16string_view::npos) {
+        ++tally.withNul;
+        return;
+    }
+    bool exact = codePages.toAnsi(line, ansi);
+    if (trimBlanks(ansi).empty())
+        return; // a blank line, not counted
+    if (!exact || !surrogatesPaired(line))
+        ++tally.unconvertible;
+    else
+        readOneLine(ansi, lines, tally);
 }
 
 } // namespace
@@ -109,65 +116,45 @@ void readKeywordLines(std::string_view text, std::vector<KeywordLine>& lines, Li
     forEachLine(text, [&](std::string_view line) { readOneLine(line, lines, tally); });
 }
 
-bool utf8ToUtf16(std::string_view utf8, std::u16string& wide) {
-    wide.clear();
-    size_t i = 0;
-    while (i < utf8.size()) {
-        auto lead = static_cast<unsigned char>(utf8[i]);
-        int length = sequenceLength(lead);
-        if (length == 0 || i + length > utf8.size())
-            return false;
-        uint32_t code = length == 1 ? lead : lead & (0xFF >> (length + 1));
-        for (int k = 1; k < length; ++k) {
-            auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and values beyond U+10FFFF are not UTF-8.
-        static const uint32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kSmallest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-            return false;
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            wide += static_cast<char16_t>(0xD800 + (code >> 10));
-            wide += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-        } else {
-            wide += static_cast<char16_t>(code);
-        }
-        i += length;
-    }
-    return true;
+void readUnicodeKeywordLines(std::u16string_view text, const CodePages& codePages,
+                             std::vector<KeywordLine>& lines, LineTally& tally) {
+    std::string ansi;
+    forEachLine(text, [&](std::u16string_view line) {
+        readUnicodeLine(line, codePages, lines, tally, ansi);
+    });
 }
 
-TextFileKind textFileKind(std::string_view bytes) {
-    if (bytes.substr(0, kNotTextProbe).find('\0') != std::string_view::npos)
-        return TextFileKind::NotText;
-    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark)
-        return TextFileKind::Utf8;
-    return TextFileKind::Ansi;
-}
-
-bool readKeywordFile(std::string_view bytes, const AnsiCodePage& codePage,
+bool readKeywordFile(std::string_view bytes, const CodePages& codePages,
                      std::vector<KeywordLine>& lines, LineTally& tally) {
-    switch (textFileKind(bytes)) {
-    case TextFileKind::NotText:
+    DetectedEncoding detected = detectTextEncoding(bytes);
+    std::string_view text = bytes.substr(detected.markBytes);
+    switch (detected.encoding) {
+    case TextEncoding::NotText:
         return false;
-    case TextFileKind::Ansi:
-        readKeywordLines(bytes, lines, tally);
+    case TextEncoding::Ansi:
+        readKeywordLines(text, lines, tally);
         return true;
-    case TextFileKind::Utf8:
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be: {
+        std::u16string wide = utf16FromBytes(text, detected.encoding == TextEncoding::Utf16Be);
+        if (std::u16string_view(wide).substr(0, kNotTextUnits).find(u'\0') !=
+            std::u16string_view::npos)
+            return false;
+        readUnicodeKeywordLines(wide, codePages, lines, tally);
+        return true;
+    }
+    case TextEncoding::Utf8:
         break;
     }
     std::u16string wide;
     std::string ansi;
-    forEachLine(bytes.substr(kUtf8Mark.size()), [&](std::string_view line) {
+    forEachLine(text, [&](std::string_view line) {
         if (line.find('\0') != std::string_view::npos)
             ++tally.withNul;
-        else if (!utf8ToUtf16(line, wide) || !codePage.fromUtf16(wide, ansi))
+        else if (!utf8ToUtf16(line, wide))
             ++tally.unconvertible;
         else
-            readOneLine(ansi, lines, tally);
+            readUnicodeLine(wide, codePages, lines, tally, ansi);
     });
     return true;
 }

@@ -3,6 +3,9 @@
 // per entry: the entry text, a tab, the match mode's display name, CR LF.
 #pragma once
 
+#include "vocab/TextEncoding.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,10 +18,15 @@ struct KeywordLine {
 
 // What reading lines left out or changed; blank lines are not counted.
 struct LineTally {
-    int unconvertible = 0; // not representable in the system's code page
+    int unconvertible = 0; // not in the system's code page, or broken in its encoding
     int withNul = 0;       // a NUL byte, which no entry text may hold
     int withoutText = 0;   // nothing but blanks before the tab
     int unknownMode = 0;   // text after the tab that is no mode name: "Any word"
+
+    // Entries beyond `room` in the list are not added, only counted in
+    // `beyondRoom`: an import past its limit is refused without holding it.
+    size_t room = SIZE_MAX;
+    int beyondRoom = 0;
 
     bool anySkipped() const { return unconvertible + withNul + withoutText > 0; }
 };
@@ -36,28 +44,15 @@ std::string writeKeywordLines(const std::vector<std::string>& texts,
 // blanks, and the mode named after it ("Any word" without one).
 void readKeywordLines(std::string_view text, std::vector<KeywordLine>& lines, LineTally& tally);
 
-// The system's ANSI code page, for text that arrives as UTF-16.
-class AnsiCodePage {
-public:
-    virtual ~AnsiCodePage() = default;
-    // False when some character has no exact equivalent in the code page.
-    virtual bool fromUtf16(const std::u16string& wide, std::string& ansi) const = 0;
-};
+// Appends one entry per non-blank line of UTF-16 text (CR LF, LF or CR ends
+// a line), read as readKeywordLines does once converted to the ANSI code
+// page. A line with a character the code page lacks, or with half a
+// surrogate pair, is left out and counted as unconvertible.
+void readUnicodeKeywordLines(std::u16string_view text, const CodePages& codePages,
+                             std::vector<KeywordLine>& lines, LineTally& tally);
 
-// UTF-8 to UTF-16; false for bytes that are not well-formed UTF-8.
-bool utf8ToUtf16(std::string_view utf8, std::u16string& wide);
-
-enum class TextFileKind {
-    Ansi,
-    Utf8, // began with the UTF-8 byte-order mark
-    NotText,
-};
-
-// A file holding a NUL byte in its first 4 KB is taken for a binary file.
-TextFileKind textFileKind(std::string_view bytes);
-
-// Reads a text file's lines as readKeywordLines does; the lines of a UTF-8
-// file are converted to the code page, and one that cannot be is counted.
-// False, with nothing read, for a file that is not text.
-bool readKeywordFile(std::string_view bytes, const AnsiCodePage& codePage,
+// Reads a text file's lines in the encoding detectTextEncoding finds. In a
+// UTF-8 file each line is decoded alone, so that a broken sequence costs
+// only its line. False, with nothing read, for a file that is not text.
+bool readKeywordFile(std::string_view bytes, const CodePages& codePages,
                      std::vector<KeywordLine>& lines, LineTally& tally);

@@ -2,9 +2,9 @@
 // MoveFileExA, with the Windows 95/98 case told apart.
 #include "vocab/datafile/win32/Win32FileSystem.h"
 
-#include <windows.h>
+#include "vocab/MemoryRoom.h"
 
-#include <cstdlib>
+#include <windows.h>
 
 namespace {
 
@@ -78,10 +78,8 @@ WholeFileRead readWholeFile(const std::string& path, size_t maxBytes, std::strin
     if (high != 0 || size > maxBytes) {
         return WholeFileRead::TooLarge;
     }
-    if (void* room = std::malloc(size ? size : 1)) {
-        std::free(room);
-    } else {
-        return WholeFileRead::TooLarge;
+    if (!roomFor(size)) {
+        return WholeFileRead::NoRoom;
     }
     bytes.resize(size);
     DWORD done = 0;

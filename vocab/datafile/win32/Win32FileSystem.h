@@ -6,7 +6,7 @@
 #include <cstddef>
 
 // How reading a whole file ended.
-enum class WholeFileRead { Read, Unreadable, Folder, TooLarge };
+enum class WholeFileRead { Read, Unreadable, Folder, TooLarge, NoRoom };
 
 // The one reader of a whole file, for the data file and for keyword imports.
 // Other programs may hold the file open, for reading or writing. A folder is
