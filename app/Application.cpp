@@ -4,6 +4,8 @@
 #include "app/MainWindow.h"
 #include "reading/win32/DocumentWindowTracker.h"
 #include "reading/win32/KeywordsFoundWindow.h"
+#include "resources/AppIds.h"
+#include "toolkit/LoadText.h"
 
 Application::Application()
     : data_(files_, dataFilePath()), tracker_(std::make_unique<DocumentWindowTracker>()) {}
@@ -17,8 +19,36 @@ Application& app() {
 
 void Application::setBusy(bool on) {
     busy_ = on;
+    showBusy();
+}
+
+void Application::setGoingTo(bool on) {
+    goingTo_ = on;
+    showBusy();
+}
+
+void Application::showBusy() {
     if (mainWindow)
-        mainWindow->showBusy(on);
+        mainWindow->showBusy(busy());
+}
+
+void ReportDataLoad(LoadOutcome outcome) {
+    UINT text = 0;
+    if (outcome == LoadOutcome::Refused)
+        text = IDS_LOAD_FAILED;
+    else if (outcome == LoadOutcome::Unreadable)
+        text = IDS_DATA_UNREADABLE;
+    if (text)
+        MessageBoxA(nullptr, loadText(text).c_str(), loadText(IDS_APP_TITLE).c_str(),
+                    MB_OK | MB_ICONSTOP);
+}
+
+// Still unreadable, it is not told again: the user knows from start-up, and
+// OK asks before a save sets the file aside.
+void LoadDataAgain() {
+    const LoadOutcome outcome = app().data().loadAgain();
+    if (outcome == LoadOutcome::Refused)
+        ReportDataLoad(outcome);
 }
 
 std::string dataFilePath() {

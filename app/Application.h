@@ -32,9 +32,14 @@ public:
     DataStore* store() const { return &data_.store(); }
     ProgramData& data() { return data_; }
 
-    bool busy() const { return busy_; }
+    // Busy while a read runs, the tabbed window is open or "Go to" plays its
+    // keys: the tray icon and the reads then start nothing.
+    bool busy() const { return busy_ || goingTo_; }
     // Sets busy and shows it in the tray icon.
     void setBusy(bool on);
+    // "Go to" runs on its own flag: it may be chosen while the tabbed window
+    // holds busy, and must not end that window's busy when it ends.
+    void setGoingTo(bool on);
 
     MainWindow* mainWindow = nullptr;
     HWND mainWindowHandle = nullptr;
@@ -52,9 +57,24 @@ private:
     ProgramData data_;
     std::unique_ptr<DocumentWindowTracker> tracker_;
     bool busy_ = false;
+    bool goingTo_ = false;
+    void showBusy();
 };
 
 Application& app();
+
+// Tells the user of a data file that was refused ("Data file load failed.")
+// or could not be read (held open by another program); nothing for one that
+// was read or is missing. The main window is hidden, so the box has no owner.
+void ReportDataLoad(LoadOutcome outcome);
+// Before the tabbed window opens and before a read: a data file that could
+// not be read at start-up is read now if it can be; one refused then is told.
+void LoadDataAgain();
+
+// The quick-start page: opened from the program's folder at start-up,
+// deleted from the current folder when the program ends (Exit, or Windows
+// ending the session).
+constexpr char kQuickStartPage[] = "zfqsf.htm";
 
 // Where data.dat lives: beside the program, so that a program started from
 // the Start menu (no working folder) still finds the user's vocabularies.

@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "app/Reads.h"
+#include "app/RunningCopy.h"
 #include "toolkit/Handles.h"
 #include "toolkit/LoadText.h"
 
@@ -20,6 +21,8 @@ const MessageHandler<MainWindow> MainWindow::kMessages[] = {
     {kReadByKeyMessage, &MainWindow::onReadByKey},
     {kShowBusyMessage, &MainWindow::onShowBusy},
     {kSecondStartMessage, &MainWindow::onSecondStart},
+    {kWakeMessage, &MainWindow::onWake},
+    {WM_ENDSESSION, &MainWindow::onEndSession},
     {WM_WINDOWPOSCHANGING, &MainWindow::onWindowPosChanging},
 };
 
@@ -89,10 +92,9 @@ BOOL MainWindow::onInit() {
     app().mainWindow = this;
     app().mainWindowHandle = hwnd();
 
-    // Unowned: the main window is hidden and never comes to the front.
-    if (app().data().load() == LoadOutcome::Refused)
-        MessageBoxA(nullptr, loadText(IDS_LOAD_FAILED).c_str(), loadText(IDS_APP_TITLE).c_str(),
-                    MB_OK | MB_ICONSTOP);
+    // The message box of a failed load dispatches messages: until start-up
+    // has finished, a second start's request waits (TrayClicks).
+    ReportDataLoad(app().data().load());
 
     SetTimer(hwnd(), kTrackerTimer, kTrackerPeriodMs, nullptr);
     tray_ = std::make_unique<TrayIcon>(hwnd());
@@ -100,7 +102,20 @@ BOOL MainWindow::onInit() {
     PostMessageA(hwnd(), WM_COMMAND, IDM_HIDE, 0);
     drag_ = std::make_unique<IconDrag>(hwnd(), kDragTimer, app().tracker(), &ReadDropped);
     PrepareReads();
+    if (clicks_.finishStartUp())
+        PostMessageA(hwnd(), kWakeMessage, 0, 0);
     return TRUE;
+}
+
+// Until start-up has finished, its message boxes dispatch messages to a
+// window that has no tray icon, timer or drag yet: commands and reads are
+// dropped (a second start's request waits in TrayClicks).
+bool MainWindow::dispatch(UINT message, WPARAM w, LPARAM l, INT_PTR& result) {
+    if (!clicks_.startedUp() && (message == WM_COMMAND || message == kReadByKeyMessage)) {
+        result = TRUE;
+        return true;
+    }
+    return DialogImpl<MainWindow>::dispatch(message, w, l, result);
 }
 
 void MainWindow::showBusy(bool) {
@@ -115,8 +130,10 @@ INT_PTR MainWindow::onShowBusy(WPARAM, LPARAM) {
     return TRUE;
 }
 
+// Not before start-up has made the drag (see onInit).
 void MainWindow::startIconDrag(HICON icon, int vocabularyIndex) {
-    drag_->start(icon, vocabularyIndex);
+    if (drag_)
+        drag_->start(icon, vocabularyIndex);
 }
 
 void MainWindow::readByKey(int vocabularyIndex) {
@@ -151,8 +168,32 @@ INT_PTR MainWindow::onTrayMessage(WPARAM, LPARAM mouseMessage) {
     return action != TrayAction::Nothing;
 }
 
-INT_PTR MainWindow::onSecondStart(WPARAM, LPARAM) {
-    perform(TrayClicks::onSecondStart(app().busy()));
+// Answered at once, for the second start waits for the answer; what it asks
+// for runs from this window's loop. A start of another installation is left
+// unanswered.
+INT_PTR MainWindow::onSecondStart(WPARAM installation, LPARAM) {
+    if (installation != RunningCopy::installation())
+        return FALSE;
+    PostMessageA(hwnd(), kWakeMessage, 0, 0);
+    SetWindowLongPtrA(hwnd(), DWLP_MSGRESULT, RunningCopy::kAnswer);
+    return TRUE;
+}
+
+INT_PTR MainWindow::onWake(WPARAM, LPARAM) {
+    perform(clicks_.onSecondStart(app().busy()));
+    return TRUE;
+}
+
+// Windows is ending the session: what Exit does, and nothing more. The tray
+// icon goes, and so does the quick-start page, which would otherwise greet
+// the user at every start of Windows; nothing is saved, as at every exit.
+INT_PTR MainWindow::onEndSession(WPARAM ending, LPARAM) {
+    if (!ending)
+        return FALSE;
+    KillTimer(hwnd(), kTrackerTimer);
+    if (tray_)
+        tray_->set(NIM_DELETE, "SMALL_MAIN");
+    DeleteFileA(kQuickStartPage);
     return TRUE;
 }
 
@@ -266,6 +307,7 @@ void MainWindow::onEnter() {}
 
 void MainWindow::onExit() {
     KillTimer(hwnd(), kTrackerTimer);
-    tray_->set(NIM_DELETE, "SMALL_MAIN");
+    if (tray_)
+        tray_->set(NIM_DELETE, "SMALL_MAIN");
     end(IDCANCEL);
 }

@@ -13,11 +13,13 @@ class MainWindow : public DialogImpl<MainWindow> {
 public:
     static constexpr UINT_PTR kTrackerTimer = 1;
     static constexpr UINT_PTR kDragTimer = 2;
-    // Posted by a second start of the program (a private message: it
-    // carries nothing and needs no registration).
+    // Sent by a second start of the program with its installation's number
+    // (a private message: only the program's hidden windows are asked).
     static constexpr UINT kSecondStartMessage = WM_APP + 1;
     static constexpr UINT kReadByKeyMessage = WM_APP + 2;
-    static constexpr UINT kShowBusyMessage = WM_APP + 3;
+    // Posted to itself: the second start's request, answered from the loop.
+    static constexpr UINT kWakeMessage = WM_APP + 3;
+    static constexpr UINT kShowBusyMessage = WM_APP + 4;
     static constexpr char kCaption[] = "kestrelwin";
 
     // Runs the program: returns when "Exit" closed the window.
@@ -27,6 +29,9 @@ public:
     // takes: a read starting dispatches messages during its first wait, so
     // the shell's work on the icon costs it nothing there.
     void showBusy(bool busy);
+    // The tray icon, which also gives the word after a read; none before
+    // start-up has added it.
+    TrayIcon* trayIcon() { return tray_.get(); }
     // Starts dragging `icon` (all vocabularies when index is -1).
     void startIconDrag(HICON icon, int vocabularyIndex);
     // A read asked for by a key (all vocabularies when index is -1). It runs
@@ -41,9 +46,12 @@ private:
     static const CommandHandler<MainWindow> kCommands[];
 
     BOOL onInit() override;
+    bool dispatch(UINT message, WPARAM w, LPARAM l, INT_PTR& result) override;
     INT_PTR onTimer(WPARAM timer, LPARAM);
     INT_PTR onTrayMessage(WPARAM, LPARAM mouseMessage);
-    INT_PTR onSecondStart(WPARAM, LPARAM);
+    INT_PTR onSecondStart(WPARAM installation, LPARAM);
+    INT_PTR onWake(WPARAM, LPARAM);
+    INT_PTR onEndSession(WPARAM ending, LPARAM);
     INT_PTR onReadByKey(WPARAM vocabularyIndex, LPARAM);
     INT_PTR onShowBusy(WPARAM, LPARAM);
     INT_PTR onWindowPosChanging(WPARAM, LPARAM position);

@@ -1,14 +1,22 @@
-// The reads on Windows: the capture, the keywords-found window, the sounds.
+// The reads on Windows: the capture, the keywords-found window and its "Go to", the sounds.
 #include "app/Reads.h"
 
 #include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/logic/ReadNotice.h"
 #include "reading/DocumentRead.h"
+#include "reading/GoToKeyword.h"
 #include "reading/win32/DocumentWindowTracker.h"
 #include "reading/win32/Foreground.h"
 #include "reading/win32/KeywordsFoundWindow.h"
 #include "reading/win32/PumpingWait.h"
 #include "reading/win32/TextCapture.h"
 #include "reading/win32/Win32Clipboard.h"
+#include "reading/win32/Win32Input.h"
+#include "resources/AppIds.h"
+#include "toolkit/LoadText.h"
+#include "toolkit/WindowText.h"
+#include "vocab/DataStore.h"
 
 #include <mmsystem.h>
 
@@ -16,8 +24,18 @@
 
 namespace {
 
-const DataStore& CurrentStore() {
-    return *app().store();
+// "Go to" from the keywords-found window, which handed over copies of all it
+// needs: a read may destroy that window during the waits. Busy meanwhile, so
+// that no read starts (and plays its keys into the same document) before the
+// last key; the Find sequence is the one current when the user chose.
+void GoToFoundKeyword(HWND document, const std::string& keyword) {
+    const std::string findSequence =
+        app().store()->sequenceForTitle(SequenceKind::GoTo, WindowText(document));
+    app().setGoingTo(true);
+    BringToFront(document);
+    Win32Input input(document);
+    PlayGoToKeyword(input, findSequence, keyword);
+    app().setGoingTo(false);
 }
 
 // The keywords-found window made ahead of need; made now if that failed.
@@ -67,16 +85,38 @@ std::string Win32Read::captureText(WindowHandle document) {
 
 // The tray icon refuses a second read while busy; this also covers the
 // "Read All" command and a page that asks while the tabbed window is open.
-// While "Go to" types into a document, a read would mix its keys into
-// them.
 HWND DocumentToRead() {
     if (app().busy() || !app().store())
         return nullptr;
-    if (app().keywordsFoundWindow && app().keywordsFoundWindow->goingTo())
-        return nullptr;
+    LoadDataAgain();
     HWND document = app().tracker().window();
     return IsWindow(document) ? document : nullptr;
 }
+
+// A read that lists nothing says so at the tray icon, so that the first
+// read of a new user is never taken for a broken program; a capture that
+// brought no text is told apart from a text without keywords.
+class ReadReport {
+public:
+    explicit ReadReport(HWND document) : title_(WindowText(document)) {
+        if (TrayIcon* tray = Tray())
+            tray->clearNotice();
+    }
+    void operator()(ReadOutcome outcome) const {
+        TrayIcon* tray = Tray();
+        if (!tray || outcome == ReadOutcome::Found)
+            return;
+        const bool noText = outcome == ReadOutcome::NoText;
+        const std::size_t limit = tray->shape().balloons ? 256 : tray->shape().tipBytes;
+        tray->tell(readNotice(loadText(noText ? IDS_READ_NO_TEXT : IDS_READ_NO_KEYWORDS), title_,
+                              loadText(IDS_READ_UNTITLED), limit),
+                   noText);
+    }
+
+private:
+    static TrayIcon* Tray() { return app().mainWindow ? app().mainWindow->trayIcon() : nullptr; }
+    std::string title_;
+};
 
 } // namespace
 
@@ -86,8 +126,9 @@ HWND DocumentToRead() {
 void ReadVocabulary(int index, SelectionClearing clearing) {
     if (HWND document = DocumentToRead()) {
         {
+            ReadReport report(document);
             Win32Read read(clearing);
-            ReadDocument(read, *app().store(), document, index);
+            report(ReadDocument(read, *app().store(), document, index));
         }
         _heapmin();
     }
@@ -96,8 +137,9 @@ void ReadVocabulary(int index, SelectionClearing clearing) {
 void ReadAllVocabularies(SelectionClearing clearing) {
     if (HWND document = DocumentToRead()) {
         {
+            ReadReport report(document);
             Win32Read read(clearing);
-            ReadDocumentWithAll(read, *app().store(), document);
+            report(ReadDocumentWithAll(read, *app().store(), document));
         }
         _heapmin();
     }
@@ -106,7 +148,7 @@ void ReadAllVocabularies(SelectionClearing clearing) {
 void PrepareReads() {
     if (!app().keywordsFoundWindow)
         app().keywordsFoundWindow =
-            std::make_unique<KeywordsFoundWindow>(app().mainWindowHandle, &CurrentStore);
+            std::make_unique<KeywordsFoundWindow>(app().mainWindowHandle, &GoToFoundKeyword);
 }
 
 void ReadDropped(int vocabularyIndex) {

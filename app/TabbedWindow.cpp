@@ -60,6 +60,9 @@ constexpr int kPageTop = 32;
 // The pages and the store that was not kept are gone once the window ends:
 // the heap gives their pages back to the system.
 void TabbedWindow::open(int page) {
+    // Before the session copies the store: the pages must show the data file
+    // that could not be read at start-up if it can be read now.
+    LoadDataAgain();
     {
         TabbedWindow window(page);
         window.runModal(app().mainWindowHandle, IDD_TABBED);
@@ -248,6 +251,13 @@ void TabbedWindow::setBusy(bool on) {
 void TabbedWindow::reportSaveFailed() {
     MessageBoxA(hwnd(), loadText(IDS_SAVE_FAILED).c_str(), loadText(IDS_APP_TITLE).c_str(),
                 MB_OK | MB_ICONSTOP);
+}
+
+// No is the default: the safe answer keeps the file and the window.
+bool TabbedWindow::confirmSaveWithoutFile() {
+    return MessageBoxA(hwnd(), loadText(IDS_SAVE_WITHOUT_FILE).c_str(),
+                       loadText(IDS_APP_TITLE).c_str(),
+                       MB_YESNO | MB_DEFBUTTON2 | MB_ICONINFORMATION) == IDYES;
 }
 
 // F1 here or on a page (the pages pass it up as children do).

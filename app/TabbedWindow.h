@@ -64,6 +64,7 @@ private:
 
     void setBusy(bool on) override;
     void reportSaveFailed() override;
+    bool confirmSaveWithoutFile() override;
 
     bool commitEdits() override { return commit(); }
     bool primaryButtonDown() override;

@@ -1,4 +1,4 @@
-// The notification-area icon record and its one call.
+// The notification-area icon record, its calls, and its word after a read.
 #include "app/TrayIcon.h"
 
 #include "app/Application.h"
@@ -7,9 +7,12 @@
 
 #include <shellapi.h>
 
+#include <cstddef>
 #include <cstring>
+#include <string>
 
 namespace {
+
 constexpr char kIdleImage[] = "SMALL_MAIN";
 constexpr char kBusyImage[] = "SMALL_READING";
 
@@ -18,7 +21,52 @@ HICON LoadSmallIcon(const char* iconName) {
     return static_cast<HICON>(
         LoadImageA(app().instance(), iconName, IMAGE_ICON, 16, 16, LR_SHARED));
 }
+
+// shell32's DllGetVersion record; the function is loaded by name, since the
+// first shells lack it.
+struct ShellVersionInfo {
+    DWORD size;
+    DWORD major;
+    DWORD minor;
+    DWORD build;
+    DWORD platform;
+};
+using DllGetVersionFunction = HRESULT(CALLBACK*)(ShellVersionInfo*);
+
+unsigned ShellMajorVersion() {
+    HMODULE shell = GetModuleHandleA("shell32.dll");
+    auto getVersion = shell ? reinterpret_cast<DllGetVersionFunction>(
+                                  reinterpret_cast<void*>(GetProcAddress(shell, "DllGetVersion")))
+                            : nullptr;
+    ShellVersionInfo info{sizeof(ShellVersionInfo), 0, 0, 0, 0};
+    if (!getVersion || FAILED(getVersion(&info)))
+        return 0;
+    return info.major;
+}
+
+void CopyText(char* to, std::size_t bytes, const std::string& text) {
+    const std::size_t length = text.size() < bytes ? text.size() : bytes - 1;
+    text.copy(to, length);
+    to[length] = '\0';
+}
+
+// The record of the shell's shape for this icon, with what `flags` name.
+NOTIFYICONDATAA Record(const TrayRecordShape& shape, HWND owner, UINT flags) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = shape.size;
+    data.hWnd = owner;
+    data.uID = TrayIcon::kId;
+    data.uFlags = flags;
+    return data;
+}
+
 } // namespace
+
+// The record's larger shapes are prefixes of the one structure.
+static_assert(offsetof(NOTIFYICONDATAA, guidItem) == 488, "second shell record");
+static_assert(sizeof(NOTIFYICONDATAA) >= 504, "third shell record");
+
+TrayIcon::TrayIcon(HWND owner) : owner_(owner), shape_(trayRecordFor(ShellMajorVersion())) {}
 
 HICON TrayIcon::image(const char* iconName) {
     if (std::strcmp(iconName, kIdleImage) == 0)
@@ -29,18 +77,10 @@ HICON TrayIcon::image(const char* iconName) {
 }
 
 void TrayIcon::set(DWORD operation, const char* iconName) {
-    // The first shell version's record (88 bytes, 64-character tip): every
-    // shell since Windows 95 accepts it.
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = owner_;
-    data.uID = kId;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    NOTIFYICONDATAA data = Record(shape_, owner_, NIF_MESSAGE | NIF_ICON | NIF_TIP);
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = image(iconName);
-    if (tip_.empty())
-        tip_ = loadText(IDS_TRAY_TIP);
-    lstrcpynA(data.szTip, tip_.c_str(), sizeof data.szTip);
+    CopyText(data.szTip, shape_.tipBytes, notice_.empty() ? loadText(IDS_TRAY_TIP) : notice_);
     Shell_NotifyIconA(operation, &data);
     shown_ = operation == NIM_DELETE ? nullptr : data.hIcon;
 }
@@ -49,4 +89,30 @@ void TrayIcon::showBusy(bool busy) {
     const char* name = busy ? kBusyImage : kIdleImage;
     if (shown_ && image(name) != shown_)
         set(NIM_MODIFY, name);
+}
+
+void TrayIcon::tell(const std::string& text, bool failure) {
+    NOTIFYICONDATAA data = Record(shape_, owner_, shape_.balloons ? NIF_INFO : NIF_TIP);
+    if (shape_.balloons) {
+        CopyText(data.szInfo, sizeof data.szInfo, text);
+        CopyText(data.szInfoTitle, sizeof data.szInfoTitle, loadText(IDS_APP_TITLE));
+        data.uTimeout = 10000;
+        data.dwInfoFlags = failure ? NIIF_ERROR : NIIF_INFO;
+    } else {
+        notice_ = text;
+        CopyText(data.szTip, shape_.tipBytes, notice_);
+    }
+    Shell_NotifyIconA(NIM_MODIFY, &data);
+}
+
+void TrayIcon::clearNotice() {
+    if (!shape_.balloons && notice_.empty())
+        return;
+    // An empty balloon text takes a shown balloon away.
+    NOTIFYICONDATAA data = Record(shape_, owner_, shape_.balloons ? NIF_INFO : NIF_TIP);
+    if (!shape_.balloons) {
+        notice_.clear();
+        CopyText(data.szTip, shape_.tipBytes, loadText(IDS_TRAY_TIP));
+    }
+    Shell_NotifyIconA(NIM_MODIFY, &data);
 }

@@ -7,7 +7,8 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // A second start neither loads nor saves data.dat, shows no tray icon
-    // and leaves the quick-start page alone.
+    // and leaves the quick-start page alone; it only hands over to the first
+    // copy of this installation, or says why it cannot.
     RunningCopy copy;
     if (!copy.isFirst()) {
         copy.wakeFirst();
@@ -17,13 +18,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // The plain form: its Ex sibling needs a comctl32 newer than Windows 95's.
     InitCommonControls();
 
-    OpenProgramFolderPage("zfqsf.htm");
+    OpenProgramFolderPage(kQuickStartPage);
     {
         MainWindow window;
         window.run();
     }
     // The quick-start page is opened from the program's folder but deleted
     // from the current one: installed copies keep it only until first exit.
-    DeleteFileA("zfqsf.htm");
+    DeleteFileA(kQuickStartPage);
     return 0;
 }

@@ -5,6 +5,8 @@ file(GLOB ZF_INSTALLER_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DI
 list(FILTER ZF_INSTALLER_WIN32_SOURCES EXCLUDE REGEX "/InstallerApp\\.cpp$")
 add_library(zfinstall_win32 STATIC ${ZF_INSTALLER_WIN32_SOURCES})
 target_link_libraries(zfinstall_win32 PUBLIC zfinstall)
+# The banner's title carries the product version (generated/Version.h).
+target_include_directories(zfinstall_win32 PRIVATE ${ZF_GENERATED_DIR})
 # No exceptions and std::string built from its inline templates (with its
 # bounds assertions) rather than the library's whole prebuilt copy.
 foreach(library zfinstall zfinstall_win32)

@@ -28,12 +28,19 @@ void PlayIf(ReadPlatform& platform, int32_t on, const Text& file) {
         platform.playSound(file.str());
 }
 
+ReadOutcome OutcomeOf(bool found, bool gotText) {
+    if (found)
+        return ReadOutcome::Found;
+    return gotText ? ReadOutcome::NothingFound : ReadOutcome::NoText;
+}
+
 } // namespace
 
-void ReadDocument(ReadPlatform& platform, const DataStore& store, WindowHandle document,
-                  int index) {
+ReadOutcome ReadDocument(ReadPlatform& platform, const DataStore& store, WindowHandle document,
+                         int index) {
     platform.setBusy(true);
     std::string text = CaptureFrom(platform, document);
+    const bool gotText = !text.empty();
     // A slot that no longer holds a vocabulary reads as finding nothing.
     const Vocabulary* vocabulary =
         index >= 0 && index < store.vocabularies.count() ? store.vocabularies.at(index) : nullptr;
@@ -51,12 +58,15 @@ void ReadDocument(ReadPlatform& platform, const DataStore& store, WindowHandle d
     }
     platform.restoreClipboard();
     platform.setBusy(false);
+    return OutcomeOf(found, gotText);
 }
 
-void ReadDocumentWithAll(ReadPlatform& platform, const DataStore& store, WindowHandle document) {
+ReadOutcome ReadDocumentWithAll(ReadPlatform& platform, const DataStore& store,
+                                WindowHandle document) {
     platform.openFoundWindow(document);
     platform.setBusy(true);
     std::string text = CaptureFrom(platform, document);
+    const bool gotText = !text.empty();
     // Every list is announced first, so that one pass answers the needles
     // of all of them and the text is folded at most once.
     SearchSession session(std::move(text));
@@ -82,4 +92,5 @@ void ReadDocumentWithAll(ReadPlatform& platform, const DataStore& store, WindowH
     }
     platform.restoreClipboard();
     platform.setBusy(false);
+    return OutcomeOf(found, gotText);
 }

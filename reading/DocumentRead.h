@@ -33,10 +33,16 @@ public:
     virtual void playSound(const std::string& file) = 0;
 };
 
+// How a read ended, for the word the program gives after it: a capture that
+// brought no text is told apart from a text without any keyword.
+enum class ReadOutcome { Found, NothingFound, NoText };
+
 constexpr unsigned kBeforeCaptureMs = 50;
 constexpr unsigned kBeforeResultsMs = 500;
 
 // Reads `document` with the vocabulary in slot `index`.
-void ReadDocument(ReadPlatform& platform, const DataStore& store, WindowHandle document, int index);
+ReadOutcome ReadDocument(ReadPlatform& platform, const DataStore& store, WindowHandle document,
+                         int index);
 // Reads `document` with every vocabulary; the hits of all are listed.
-void ReadDocumentWithAll(ReadPlatform& platform, const DataStore& store, WindowHandle document);
+ReadOutcome ReadDocumentWithAll(ReadPlatform& platform, const DataStore& store,
+                                WindowHandle document);

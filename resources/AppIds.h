@@ -34,3 +34,13 @@
 #define IDS_TAB_ABOUT 185
 #define IDS_SAVE_FAILED 186
 #define IDS_LOAD_FAILED 187
+// The data file held open at start-up, and the save without it.
+#define IDS_DATA_UNREADABLE 195
+#define IDS_SAVE_WITHOUT_FILE 196
+// A second start that cannot hand over to the first copy.
+#define IDS_FIRST_COPY_SILENT 197
+#define IDS_FIRST_COPY_UNREACHABLE 198
+// What the tray icon says after a read that listed nothing.
+#define IDS_READ_NO_KEYWORDS 188
+#define IDS_READ_NO_TEXT 189
+#define IDS_READ_UNTITLED 190

@@ -3,8 +3,9 @@
 
 namespace {
 
-// Longer than the longest text of the table.
-constexpr int kLongestText = 256;
+// Longer than the longest text of the table (the messages that say what
+// happened and what to do run to a few hundred characters).
+constexpr int kLongestText = 1024;
 
 } // namespace
 

@@ -43,14 +43,25 @@ rm -rf "$dist"
 mkdir -p "$dist"
 cp "$win32/install.exe" "$win32/zfw32.exe" "$win32/uninstzfw.exe" "$dist/"
 
+# The product's version, as CMake's project version gave it to the build;
+# the pages and texts carry it where they say "@VERSION@".
+need "$win32/generated/version.txt" "run make win32"
+version=$(cat "$win32/generated/version.txt")
+stamp() {
+    sed "s/@VERSION@/$version/g" "$1" >"$2"
+}
+
 # The help pages ship under the names the installer's list gives them.
 help=$root/resources/help
-cp "$help/zfhelp.htm" "$dist/Zfhelp.htm"
-cp "$help/zfqs.htm" "$dist/Zfqs.htm"
-cp "$help/zfqsf.htm" "$dist/Zfqsf.htm"
-cp "$help/zfwother.htm" "$dist/zfwother.htm"
+stamp "$help/zfhelp.htm" "$dist/Zfhelp.htm"
+stamp "$help/zfqs.htm" "$dist/Zfqs.htm"
+stamp "$help/zfqsf.htm" "$dist/Zfqsf.htm"
+stamp "$help/zfwother.htm" "$dist/zfwother.htm"
 
-cp "$root/resources/text/readme.txt" "$root/resources/text/license.txt" "$dist/"
+# Line ends as Windows 95's Notepad needs them.
+for text in readme.txt license.txt; do
+    sed "s/@VERSION@/$version/g; s/\r*\$/\r/" "$root/resources/text/$text" >"$dist/$text"
+done
 cp "$generated/type.wav" "$generated/whoosh.wav" "$generated/target.gif" "$dist/"
 
 # The initial data file: the program's own save of a new store. The "+"

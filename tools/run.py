@@ -1,7 +1,7 @@
 """make run: Zembrafind in a Wine desktop.
 
-With $DISPLAY: starts zfw32.exe on a Wine virtual desktop on that display and waits until
-the program is ended from its tray menu. Without a display: runs a scripted demo on a
+With $DISPLAY: starts zfw32.exe on a Wine virtual desktop on that display, with notepad
+showing a document to read, and waits until the program is ended from its tray menu. Without a display: runs a scripted demo on a
 private Xvfb and writes screenshots to BUILD_DIR/run/, printing their paths.
 
 Usage: python3 tools/run.py BUILD_DIR
@@ -162,7 +162,10 @@ def start_program(desk):
 def run_on_display(display):
     with zfwine.WineDesktop("run", display=display) as desk:
         program = start_program(desk)
-        print(f"Zembrafind runs on {display}: use its tray icon; 'Exit' in its menu ends it.")
+        # A read needs a document: one is open to drag the tray icon onto.
+        desk.start_notepad(SAMPLE_DOCUMENT, name="field notes.txt")
+        print(f"Zembrafind runs on {display}: hold its tray icon and drag it onto the notepad "
+              "window to read it; 'Exit' in the icon's menu ends it.")
         program.wait()
 
 

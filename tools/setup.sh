@@ -9,7 +9,8 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok
 
 for pkg in cmake g++ make python3 googletest libgtest-dev libgmock-dev clang clang-format \
            libclang-rt-14-dev g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-           wine wine32:i386 wine64 xvfb xauth xdotool imagemagick wamerican; do
+           g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 \
+           wine wine32:i386 wine64 xvfb xauth xdotool imagemagick wamerican zip; do
     have_pkg "$pkg" || need="$need $pkg"
 done
 

@@ -16,7 +16,8 @@ public:
     void join(HWND window);
     // A viewer that goes without leaving cuts off the viewers after it.
     void leave();
-    // Hand on WM_DRAWCLIPBOARD and WM_CHANGECBCHAIN.
+    // Hand on WM_DRAWCLIPBOARD and WM_CHANGECBCHAIN, waiting for a hung or slow
+    // next viewer no longer than a moment.
     void passOnChange(WPARAM w, LPARAM l) const;
     void chainChanged(WPARAM removed, LPARAM next);
 

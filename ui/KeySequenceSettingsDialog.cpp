@@ -5,6 +5,7 @@
 #include "resources/SettingsIds.h"
 #include "toolkit/LoadText.h"
 #include "toolkit/RedrawFreeze.h"
+#include "ui/KeyNameWarning.h"
 #include "ui/WindowSpecificDialog.h"
 
 const CommandHandler<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kCommands[] = {
@@ -123,7 +124,13 @@ LRESULT KeySequenceSettingsDialog::onDoubleClick(NMHDR*) {
     return 0;
 }
 
+// The window-specific rows were asked about when they were entered.
 void KeySequenceSettingsDialog::onOk() {
-    replaceSequences(store_, kind_, itemText(IDC_KEYSEQ_DEFAULT), rows_);
+    const std::string sequence = itemText(IDC_KEYSEQ_DEFAULT);
+    if (!KeepKeySequence(hwnd(), sequence)) {
+        SetFocus(GetDlgItem(hwnd(), IDC_KEYSEQ_DEFAULT));
+        return;
+    }
+    replaceSequences(store_, kind_, sequence, rows_);
     end(IDOK);
 }

@@ -1,5 +1,7 @@
 // The pages' message boxes: a text from the string table under the
-// program's usual caption.
+// program's usual caption. One icon convention for the program's own words:
+// MB_ICONSTOP when something asked for did not happen, MB_ICONINFORMATION
+// for guidance; the same text always with the same icon.
 #pragma once
 
 #include <windows.h>

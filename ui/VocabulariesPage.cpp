@@ -104,7 +104,7 @@ void VocabulariesPage::onAdd() {
         return;
     // Tell the user before the dialog, not after the name has been typed.
     if (table->count() >= kMaxVocabularies) {
-        showMessage(hwnd(), IDS_TABLE_FULL, MB_ICONEXCLAMATION);
+        showMessage(hwnd(), IDS_TABLE_FULL, MB_ICONSTOP);
         return;
     }
     VocabularyPropertiesDialog dialog;
@@ -178,7 +178,7 @@ LRESULT VocabulariesPage::onBeginDrag(NMHDR*) {
 void VocabulariesPage::onReadSelected() {
     int selected = selectedIndex();
     if (selected < 0) {
-        showMessage(hwnd(), IDS_NO_VOCABULARY, MB_ICONINFORMATION);
+        showMessage(hwnd(), IDS_NO_VOCABULARY, MB_ICONSTOP);
         return;
     }
     readByKey(selected);

@@ -2,6 +2,7 @@
 #include "ui/WindowSpecificDialog.h"
 
 #include "resources/SettingsIds.h"
+#include "ui/KeyNameWarning.h"
 
 const CommandHandler<WindowSpecificDialog> WindowSpecificDialog::kCommands[] = {
     {IDOK, &WindowSpecificDialog::onOk},
@@ -19,9 +20,15 @@ BOOL WindowSpecificDialog::onInit() {
     return TRUE;
 }
 
-// Key sequences are kept as typed; they are checked only when played.
+// Key sequences are kept as typed, after a question about any "<name>" that
+// would be typed as text; No leaves the user at the sequence to mend it.
 void WindowSpecificDialog::onOk() {
+    const std::string sequence = itemText(IDC_TITLE_PAIR_SEQUENCE);
+    if (!KeepKeySequence(hwnd(), sequence)) {
+        SetFocus(GetDlgItem(hwnd(), IDC_TITLE_PAIR_SEQUENCE));
+        return;
+    }
     windowTitle = itemText(IDC_TITLE_PAIR_TITLE);
-    keySequence = itemText(IDC_TITLE_PAIR_SEQUENCE);
+    keySequence = sequence;
     end(IDOK);
 }

@@ -27,7 +27,8 @@ LoadOutcome DataStore::load(FileSystem& files, const std::string& path) {
     DataFileStorage storage(files, path, isLoadableDataFile);
     std::string bytes;
     if (!storage.read(bytes)) {
-        return LoadOutcome::Unread;
+        // Held open by a backup or a virus scanner: there, but not readable now.
+        return files.exists(path) ? LoadOutcome::Unreadable : LoadOutcome::Unread;
     }
     // Read into a store of its own, so that a file refused halfway through
     // leaves this one exactly as new.

@@ -15,9 +15,10 @@ enum class SequenceKind : int32_t {
 
 // How a load went; the caller tells the user of a refused file.
 enum class LoadOutcome {
-    Loaded,  // the store holds what the file holds
-    Unread,  // no file, or none that could be read: nothing to tell
-    Refused, // a damaged or foreign file ("Data file load failed.")
+    Loaded,     // the store holds what the file holds
+    Unread,     // no file: nothing to tell
+    Unreadable, // a file that cannot be opened or read now (another program holds it)
+    Refused,    // a damaged or foreign file ("Data file load failed.")
 };
 
 class DataStore {

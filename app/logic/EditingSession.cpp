@@ -15,6 +15,10 @@ CommitResult EditingSession::commit() {
         return CommitResult::Refused;
     }
     state_ = State::Committing;
+    if (data_.fileUnread() && !host_.confirmSaveWithoutFile()) {
+        state_ = State::Editing;
+        return CommitResult::Declined;
+    }
     if (!data_.save()) {
         host_.reportSaveFailed();
         state_ = State::Editing;

@@ -19,12 +19,16 @@ public:
     // Tells the user the data file could not be written; the session is
     // locked while this runs.
     virtual void reportSaveFailed() = 0;
+    // Asks whether to save although the data file could not be read, which
+    // sets that file aside; the session is locked while this runs.
+    virtual bool confirmSaveWithoutFile() = 0;
 };
 
 enum class CommitResult {
-    Saved,   // the session has ended; the copy is the program's store
-    Failed,  // reported; the session goes on with every edit in the copy
-    Refused, // the session has already ended, or a commit is running
+    Saved,    // the session has ended; the copy is the program's store
+    Failed,   // reported; the session goes on with every edit in the copy
+    Declined, // the user chose not to save without the unread data file; the session goes on
+    Refused,  // the session has already ended, or a commit is running
 };
 
 class EditingSession {

@@ -13,9 +13,21 @@ std::unique_ptr<DataStore> ProgramData::exchange(std::unique_ptr<DataStore> stor
 }
 
 LoadOutcome ProgramData::load() {
-    const bool found = files_.exists(path_);
+    return loadInto();
+}
+
+// Only a file that was unreadable is tried again: until it is read or the
+// user has confirmed a save without it, the store is the one start-up made.
+LoadOutcome ProgramData::loadAgain() {
+    return unreadable_ ? loadInto() : LoadOutcome::Unread;
+}
+
+// A file that was not loaded, even if it becomes readable later, is kept
+// aside by the first save: the store does not hold what that file holds.
+LoadOutcome ProgramData::loadInto() {
     const LoadOutcome outcome = store_->load(files_, path_);
-    keepOldFile_ = found && outcome != LoadOutcome::Loaded;
+    unreadable_ = outcome == LoadOutcome::Unreadable;
+    keepOldFile_ = outcome == LoadOutcome::Unreadable || outcome == LoadOutcome::Refused;
     return outcome;
 }
 
@@ -23,6 +35,7 @@ bool ProgramData::save() {
     if (!store_->save(files_, path_, keepOldFile_)) {
         return false;
     }
+    unreadable_ = false;
     keepOldFile_ = false;
     return true;
 }

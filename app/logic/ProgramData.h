@@ -20,19 +20,28 @@ public:
     // Makes `store` current and hands back the one it replaces.
     std::unique_ptr<DataStore> exchange(std::unique_ptr<DataStore> store);
 
-    // Start-up: fills the new store from the data file. A data file that
-    // exists but could not be read (another program holds it open, a slow
-    // network drive) or was refused is kept aside by the first save, even
-    // if it has become readable by then: the store the program runs with
-    // does not hold what that file holds. A refused file is the caller's
-    // to tell the user of.
+    // Start-up: fills the new store from the data file. A refused file, and
+    // one that exists but cannot be read now (another program holds it open),
+    // is the caller's to tell the user of.
     LoadOutcome load();
+    // Before the tabbed window opens and before a read: a data file that
+    // could not be read at start-up is tried again, into the store that is
+    // still as new. Unread when there was nothing to try again.
+    LoadOutcome loadAgain();
+    // True while the data file has not been read since start-up: a save
+    // would set it aside (data.bad) for a store that does not hold it, which
+    // the user must confirm first.
+    bool fileUnread() const { return unreadable_; }
     // Writes the current store to the data file; false when it could not.
+    // A refused file, or one never read, is kept aside first.
     bool save();
 
 private:
+    LoadOutcome loadInto();
+
     FileSystem& files_;
     std::string path_;
     std::unique_ptr<DataStore> store_;
+    bool unreadable_ = false;
     bool keepOldFile_ = false;
 };

@@ -1,7 +1,12 @@
 // TrayClicks: the click-or-hold decision on the tray icon.
 #include "app/logic/TrayClicks.h"
 
+#include <utility>
+
 TrayAction TrayClicks::onMouse(TrayMouse mouse, bool busy) {
+    if (!startedUp_) {
+        return TrayAction::Nothing;
+    }
     if (busy) {
         // The open tabbed window or the running read keeps the icon from
         // starting anything else.
@@ -37,5 +42,14 @@ TrayAction TrayClicks::afterHold() {
 }
 
 TrayAction TrayClicks::onSecondStart(bool busy) {
+    if (!startedUp_) {
+        secondStartWaiting_ = true;
+        return TrayAction::Nothing;
+    }
     return busy ? TrayAction::ShowOpenWindow : TrayAction::OpenVocabularies;
+}
+
+bool TrayClicks::finishStartUp() {
+    startedUp_ = true;
+    return std::exchange(secondStartWaiting_, false);
 }

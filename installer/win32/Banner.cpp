@@ -2,6 +2,7 @@
 // that a change of the display's resolution is followed.
 #include "installer/win32/Banner.h"
 
+#include "Version.h"
 #include "installer/BannerColours.h"
 #include "installer/win32/Handles.h"
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-const char kTitle[] = "Zembrafind version 1.0";
+const char kTitle[] = ZF_BANNER_TITLE;
 const char kTitleStart[] = "Zembra ";
 const char kSubtitle[] = "for Windows 95/98/NT";
 const char kNotice[] = "Copyright (c) the Zembrafind authors. Freeware.";

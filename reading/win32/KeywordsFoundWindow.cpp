@@ -1,13 +1,8 @@
 // KeywordsFoundWindow: the found entries, "Go to" and "Close".
 #include "reading/win32/KeywordsFoundWindow.h"
 
-#include "reading/GoToKeyword.h"
 #include "reading/WindowPlacement.h"
-#include "reading/win32/Foreground.h"
-#include "reading/win32/Win32Input.h"
 #include "resources/ReadingIds.h"
-#include "toolkit/WindowText.h"
-#include "vocab/DataStore.h"
 
 #include <vector>
 
@@ -48,8 +43,7 @@ ScreenRect WorkArea() {
 
 } // namespace
 
-KeywordsFoundWindow::KeywordsFoundWindow(HWND owner, CurrentStore currentStore)
-    : currentStore_(currentStore) {
+KeywordsFoundWindow::KeywordsFoundWindow(HWND owner, GoTo goTo) : goTo_(goTo) {
     createModeless(owner, IDD_KEYWORDS_FOUND);
     gKeyboardDialog = hwnd();
     keyboardHook_ = SetWindowsHookExA(WH_GETMESSAGE, KeyboardHook, nullptr, GetCurrentThreadId());
@@ -130,24 +124,18 @@ void KeywordsFoundWindow::onClose() {
     empty();
 }
 
-// Everything the keystrokes need is copied first, and the window is never
-// destroyed: it outlives the waits, whatever runs during them.
+// Everything "Go to" needs is copied before its first wait, and nothing of
+// this window is touched after it (the window is never destroyed by a read,
+// but a read may open it again meanwhile).
 void KeywordsFoundWindow::onGoTo() {
-    if (goingTo_)
-        return;
     HWND list = item(IDC_FOUND_LIST);
     LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR)
         return;
     std::vector<char> text(SendMessageA(list, LB_GETTEXTLEN, selected, 0) + 1);
     SendMessageA(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
-    HWND document = document_;
-    goingTo_ = true;
+    const HWND document = document_;
+    const GoTo goTo = goTo_;
     onClose();
-    BringToFront(document);
-    std::string findSequence =
-        currentStore_().sequenceForTitle(SequenceKind::GoTo, WindowText(document));
-    Win32Input input(document);
-    PlayGoToKeyword(input, findSequence, text.data());
-    goingTo_ = false;
+    goTo(document, text.data());
 }

@@ -4,20 +4,20 @@
 #include "toolkit/Dialog.h"
 #include "vocab/TextList.h"
 
-class DataStore;
+#include <string>
 
 class KeywordsFoundWindow : public DialogImpl<KeywordsFoundWindow> {
 public:
-    // The store whose "Go to" sequence a chosen keyword is typed with: the
-    // one current when the user chooses, which the tabbed window may have
-    // replaced since the read.
-    using CurrentStore = const DataStore& (*)();
+    // Plays "Go to" for the keyword chosen in the window, into the document
+    // that was read. It is given copies: a read may open the window again
+    // while the keys are played.
+    using GoTo = void (*)(HWND document, const std::string& keyword);
 
     // Creates the window, modeless, topmost and hidden, owned by `owner`. It
     // is made once, ahead of the first read, and serves every read after it:
     // creating a dialog from its template cost the read tens of
     // milliseconds under Wine.
-    KeywordsFoundWindow(HWND owner, CurrentStore currentStore);
+    KeywordsFoundWindow(HWND owner, GoTo goTo);
     ~KeywordsFoundWindow() override;
 
     // Empties the window, hidden, for a read of `document`, and places it
@@ -30,9 +30,6 @@ public:
     void show();
     // Hides the window and lets go of its entries (a read found nothing).
     void discard();
-    // True while "Go to" plays its keys into the document: a read then would
-    // mix its own keys into them, and is refused.
-    bool goingTo() const { return goingTo_; }
 
     static const MessageMap<KeywordsFoundWindow> kMap;
 
@@ -46,8 +43,7 @@ private:
     void onClose();
 
     HWND document_ = nullptr;
-    CurrentStore currentStore_;
+    GoTo goTo_;
     KeywordList found_;
     HHOOK keyboardHook_ = nullptr;
-    bool goingTo_ = false;
 };

@@ -3,8 +3,8 @@
 // while it is told, and a commit ends busy at once.
 #include "app/logic/EditingSession.h"
 #include "tests/Fixtures.h"
+#include "tests/app/LockingFileSystem.h"
 #include "tests/vocab/StoreSamples.h"
-#include "tests/vocab/datafile/MemoryFileSystem.h"
 #include "vocab/datafile/DataFile.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +23,15 @@ public:
         }
     }
 
+    bool confirmSaveWithoutFile() override {
+        ++questionsAsked;
+        return saveWithoutFile;
+    }
+
     std::vector<bool> busy;
     int failuresTold = 0;
+    int questionsAsked = 0;
+    bool saveWithoutFile = false;
     // What the user does while the message box shows (its loop pumps).
     std::function<void()> whileTelling;
 };
@@ -38,7 +45,7 @@ protected:
 
     std::string current() const { return describeStore(data.store()); }
 
-    MemoryFileSystem disk;
+    LockingFileSystem disk;
     const std::string original = encode(*makeRichStore());
     const std::string originalStore = describeStore(*makeRichStore());
     ProgramData data{disk, "data.dat"};
@@ -112,6 +119,36 @@ TEST_F(EditingSessionTest, WindowClosedByTheSystemDiscardsTheCopy) {
     EXPECT_EQ(current(), originalStore);
     EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
     EXPECT_EQ(disk.files["data.dat"], original);
+}
+
+// A data file that could not be read when the window opened is set aside
+// only when the user says so; until then OK keeps the window and the file.
+TEST_F(EditingSessionTest, OkWithoutTheUnreadFileAsksFirstAndNoKeepsEverything) {
+    ProgramData unread(disk, "data.dat");
+    disk.locked = {"data.dat"};
+    ASSERT_EQ(unread.load(), LoadOutcome::Unreadable);
+    disk.locked.clear(); // readable again, but the window's copy lacks it all the same
+    EditingSession session(unread, host);
+    unread.store().vocabularies.add()->name = "Typed";
+    const std::string edited = describeStore(unread.store());
+
+    EXPECT_EQ(session.commit(), CommitResult::Declined);
+    EXPECT_EQ(host.questionsAsked, 1);
+    EXPECT_FALSE(session.ended());
+    EXPECT_EQ(describeStore(unread.store()), edited);
+    EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{"data.dat", original}}));
+
+    host.saveWithoutFile = true;
+    ASSERT_EQ(session.commit(), CommitResult::Saved);
+    EXPECT_EQ(disk.files["data.bad"], original);
+    EXPECT_EQ(disk.files["data.dat"], encode(unread.store()));
+    EXPECT_FALSE(unread.fileUnread());
+}
+
+TEST_F(EditingSessionTest, OkOverAFileThatWasReadAsksNothing) {
+    EditingSession session(data, host);
+    ASSERT_EQ(session.commit(), CommitResult::Saved);
+    EXPECT_EQ(host.questionsAsked, 0);
 }
 
 TEST(ProgramDataStore, IsNeverLeftWithoutAStore) {

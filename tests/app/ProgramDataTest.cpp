@@ -1,44 +1,17 @@
 // The program's data at start-up: a data.dat that exists but could not be
-// read (held open by another program) is kept aside by the first save, and
-// no rescued file is ever overwritten.
+// read (held open by another program) is read again once it can be, and
+// otherwise kept aside by the first save; no rescued file is ever
+// overwritten.
 #include "app/logic/ProgramData.h"
 #include "tests/Caller.h"
 #include "tests/Fixtures.h"
+#include "tests/app/LockingFileSystem.h"
 #include "tests/vocab/StoreSamples.h"
-#include "tests/vocab/datafile/MemoryFileSystem.h"
 #include "vocab/datafile/DataFile.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace {
-
-// Files another program holds open without sharing: they exist, but cannot
-// be read, written, renamed or replaced.
-class LockingFileSystem : public MemoryFileSystem {
-public:
-    std::set<std::string> locked;
-
-    bool readWholeFile(const std::string& path, std::string& bytes) override {
-        return !locked.count(path) && MemoryFileSystem::readWholeFile(path, bytes);
-    }
-    std::unique_ptr<OutputFile> openForWrite(const std::string& path) override {
-        return locked.count(path) ? nullptr : MemoryFileSystem::openForWrite(path);
-    }
-    bool rename(const std::string& from, const std::string& to) override {
-        return !locked.count(from) && MemoryFileSystem::rename(from, to);
-    }
-    ReplaceResult replace(const std::string& from, const std::string& to) override {
-        if (locked.count(from) || locked.count(to)) {
-            return ReplaceResult::Failed;
-        }
-        return MemoryFileSystem::replace(from, to);
-    }
-    bool remove(const std::string& path) override {
-        return !locked.count(path) && MemoryFileSystem::remove(path);
-    }
-};
 
 class ProgramDataTest : public ::testing::Test {
 protected:
@@ -46,7 +19,7 @@ protected:
     void startWhileLocked(ProgramData& data, Caller caller = {}) {
         TRACE_CALLER(caller);
         disk.locked = {"data.dat"};
-        EXPECT_EQ(data.load(), LoadOutcome::Unread); // silent, as for a missing file
+        EXPECT_EQ(data.load(), LoadOutcome::Unreadable);
         EXPECT_EQ(describeStore(data.store()), describeStore(DataStore()));
         disk.locked.clear();
     }
@@ -107,4 +80,53 @@ TEST_F(ProgramDataTest, NoFileAtStartUpLeavesNothingToKeep) {
     EXPECT_EQ(data.load(), LoadOutcome::Unread);
     ASSERT_TRUE(data.save());
     EXPECT_EQ(disk.files.size(), 1u);
+}
+
+TEST_F(ProgramDataTest, FileUnreadableAtStartUpIsReadOnceItCanBeAndThenSimplyReplaced) {
+    disk.files = {{"data.dat", original}};
+    ProgramData data(disk, "data.dat");
+    disk.locked = {"data.dat"};
+    ASSERT_EQ(data.load(), LoadOutcome::Unreadable);
+    EXPECT_TRUE(data.fileUnread());
+    EXPECT_EQ(data.loadAgain(), LoadOutcome::Unreadable); // still held
+    EXPECT_EQ(describeStore(data.store()), describeStore(DataStore()));
+    disk.locked.clear();
+    ASSERT_EQ(data.loadAgain(), LoadOutcome::Loaded);
+    EXPECT_FALSE(data.fileUnread());
+    EXPECT_EQ(describeStore(data.store()), describeStore(*makeRichStore()));
+    // Read once: a later try changes nothing, edits included.
+    data.store().vocabularies.remove(0);
+    const std::string edited = describeStore(data.store());
+    EXPECT_EQ(data.loadAgain(), LoadOutcome::Unread);
+    EXPECT_EQ(describeStore(data.store()), edited);
+    ASSERT_TRUE(data.save());
+    EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{"data.dat", encode(data.store())}}));
+}
+
+// Only an unreadable file is tried again: a missing one stays missing, and a
+// refused one was read and is what it is.
+TEST_F(ProgramDataTest, NothingElseIsTriedAgain) {
+    for (const char* bytes : {"", "not a data file"}) {
+        disk.files.clear();
+        if (*bytes)
+            disk.files["data.dat"] = bytes;
+        ProgramData data(disk, "data.dat");
+        data.load();
+        EXPECT_FALSE(data.fileUnread()) << bytes;
+        disk.files["data.dat"] = original;
+        EXPECT_EQ(data.loadAgain(), LoadOutcome::Unread) << bytes;
+        EXPECT_EQ(describeStore(data.store()), describeStore(DataStore())) << bytes;
+    }
+}
+
+TEST_F(ProgramDataTest, FileDamagedWhenFinallyReadIsRefusedAndKeptAside) {
+    disk.files = {{"data.dat", "damaged"}};
+    ProgramData data(disk, "data.dat");
+    disk.locked = {"data.dat"};
+    data.load();
+    disk.locked.clear();
+    EXPECT_EQ(data.loadAgain(), LoadOutcome::Refused);
+    EXPECT_FALSE(data.fileUnread());
+    ASSERT_TRUE(data.save());
+    EXPECT_EQ(disk.files["data.bad"], "damaged");
 }

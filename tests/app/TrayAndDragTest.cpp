@@ -10,6 +10,7 @@
 
 TEST(TrayClicks, ReleaseWithinTheHoldIsAClickAndAHeldPressADrag) {
     TrayClicks clicks;
+    clicks.finishStartUp();
     EXPECT_EQ(clicks.onMouse(TrayMouse::LeftDown, false), TrayAction::WaitForHold);
     // The release arrives during the wait.
     EXPECT_EQ(clicks.onMouse(TrayMouse::LeftUp, false), TrayAction::OpenVocabularies);
@@ -29,6 +30,7 @@ TEST(TrayClicks, ReleaseWithinTheHoldIsAClickAndAHeldPressADrag) {
 
 TEST(TrayClicks, WhileBusyAPressOnlyBringsTheProgramForward) {
     TrayClicks clicks;
+    clicks.finishStartUp();
     EXPECT_EQ(clicks.onMouse(TrayMouse::LeftDown, true), TrayAction::BringForward);
     for (TrayMouse mouse : {TrayMouse::LeftUp, TrayMouse::LeftDoubleClick, TrayMouse::RightDown})
         EXPECT_EQ(clicks.onMouse(mouse, true), TrayAction::Nothing);
@@ -38,8 +40,30 @@ TEST(TrayClicks, WhileBusyAPressOnlyBringsTheProgramForward) {
 // A second start shows the running copy's Vocabularies page, or, while that
 // one is busy, what it shows; it never opens a second editing window.
 TEST(TrayClicks, SecondStartActsLikeAClickOrShowsTheBusyWindow) {
-    EXPECT_EQ(TrayClicks::onSecondStart(false), TrayAction::OpenVocabularies);
-    EXPECT_EQ(TrayClicks::onSecondStart(true), TrayAction::ShowOpenWindow);
+    TrayClicks clicks;
+    EXPECT_FALSE(clicks.finishStartUp());
+    EXPECT_EQ(clicks.onSecondStart(false), TrayAction::OpenVocabularies);
+    EXPECT_EQ(clicks.onSecondStart(true), TrayAction::ShowOpenWindow);
+}
+
+// The start-up's message box (a data file that could not be read) dispatches
+// messages before the tray icon and the drag exist: a second start then
+// waits until start-up has finished and is answered once, and the mouse acts
+// on nothing.
+TEST(TrayClicks, BeforeStartUpHasFinishedASecondStartWaitsAndNothingActs) {
+    for (bool busy : {false, true}) {
+        TrayClicks clicks;
+        EXPECT_EQ(clicks.onSecondStart(busy), TrayAction::Nothing);
+        EXPECT_EQ(clicks.onSecondStart(busy), TrayAction::Nothing);
+        for (TrayMouse mouse : {TrayMouse::LeftDown, TrayMouse::LeftUp, TrayMouse::LeftDoubleClick,
+                                TrayMouse::RightDown})
+            EXPECT_EQ(clicks.onMouse(mouse, busy), TrayAction::Nothing);
+        EXPECT_EQ(clicks.afterHold(), TrayAction::Nothing);
+        EXPECT_TRUE(clicks.finishStartUp()); // answered once, for both requests
+        EXPECT_FALSE(clicks.finishStartUp());
+        EXPECT_EQ(clicks.onSecondStart(busy),
+                  busy ? TrayAction::ShowOpenWindow : TrayAction::OpenVocabularies);
+    }
 }
 
 namespace {

@@ -6,6 +6,8 @@ import os
 import subprocess
 import unittest
 
+import zfprefix
+
 from installer_driver import (DEFAULT_FOLDER, IDNO, IDOK, IDYES, SETUP_FOLDER, UNINSTALL_CAPTION,
                               InstallerDriver, screenshot_path, start_shortcut)
 from zfwine import WineDesktop
@@ -102,7 +104,7 @@ class UninstallTest(unittest.TestCase):
     def pending_removals(desk):
         """What the system will remove at its next start, lower-cased."""
         answer = subprocess.run(
-            ["wine", "reg", "query",
+            zfprefix.wine_command() + ["reg", "query",
              "HKLM\\System\\CurrentControlSet\\Control\\Session Manager",
              "/v", "PendingFileRenameOperations"],
             env=desk.env, capture_output=True, timeout=120)

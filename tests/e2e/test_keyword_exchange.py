@@ -2,7 +2,7 @@
 on the system clipboard, Paste takes another program's text (and still the program's own
 rows, exactly, when the clipboard holds its own copy), text files dropped on the entry list
 are added, and the list's keys (Enter, Ctrl+A, Ctrl+C, Delete, Ctrl+V) work; OK saves what
-the page shows."""
+the page shows. A hung clipboard viewer after the page in the viewer chain holds nothing up."""
 
 import unittest
 
@@ -92,6 +92,24 @@ class KeywordExchangeTest(unittest.TestCase):
             self.assertEqual(zfdata.data_file([start[0], Vocabulary("Sky", "shell32.dll", 7,
                                                                     sky)]),
                              page.program.data())
+
+    def test_a_hung_clipboard_viewer_next_in_the_chain_holds_nothing_up(self):
+        with WineDesktop("keywords-hung-viewer") as desk:
+            desk.probe.clip_empty()
+            # Joined before the page, so the page passes every change on to it.
+            desk.probe.clip_viewer_hang()
+            page = Page(desk, [Vocabulary("Birds", "shell32.dll", 13, BIRDS)])
+            # Each change still reaches the page, which passes it on and goes on.
+            for text, enabled in (("heron", True), (None, False), ("wren", True)):
+                if text is None:
+                    desk.probe.clip_empty()
+                else:
+                    desk.probe.clip_set_text(text)
+                desk.wait_for(lambda: page.paste_enabled() == enabled,
+                              message=f"Paste {'on' if enabled else 'off'} after {text!r}")
+            page.program.finish(IDOK)
+            desk.probe.clip_viewer_release()
+            self.assertIsNone(page.program.process.poll())
 
     def test_dropped_files_and_list_keys(self):
         with WineDesktop("keyword-exchange-drop") as desk:

@@ -1,5 +1,6 @@
 """Reading a notepad document by dropping the tray icon on it: the Keywords found window,
-"Go to" and double click, the busy icon, the user's clipboard, window-specific sequences."""
+"Go to" and double click (no read while Go to plays its keys), the busy icon, the user's
+clipboard, window-specific sequences."""
 
 import os
 import sys
@@ -22,6 +23,8 @@ VOCABULARIES = [
     Vocabulary("Places", "default", 0, [("Fence Post", EXACT_PHRASE), ("river", ANY_WORD)]),
 ]
 ALL_HITS = ["fence post", "kestrel", "kestrel", "rain", "wind strong", "zebra"]
+# The hidden main window's private message for a read asked for by a key (WM_APP + 2).
+READ_BY_KEY_MESSAGE = 0x8002
 
 
 class ReadAllTest(unittest.TestCase):
@@ -86,6 +89,33 @@ class ReadAllTest(unittest.TestCase):
         expected = rd.expected_selection(DOCUMENT, keyword)
         desk.wait_for(lambda: rd.edit_selection(desk, notepad) == expected, timeout=15,
                       message=f"notepad's selection on {keyword!r} {expected}")
+
+
+class GoToTest(unittest.TestCase):
+    def test_no_read_starts_while_go_to_plays_its_keys(self):
+        with WineDesktop("reading-go-to-busy") as desk:
+            notepad = desk.start_notepad(DOCUMENT, name="zebras.txt")
+            rd.start_reader(desk, VOCABULARIES)
+            idle = desk.tray_icon_image()
+            rd.put_desktop_in_front(desk)
+            rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
+            window = rd.found_window(desk)
+            _, box = rd.found_list(desk, window)
+            desk.probe.select_listbox(box["hwnd"], 1)
+            main = desk.probe.find_window(title="kestrelwin", visible=None)
+            # "Go to", and right behind it in the queue a read (the one Ctrl+R on the
+            # Vocabularies page asks for): Go to's first wait takes the read out of the
+            # queue. It is refused: it would destroy the window and play its own keys.
+            desk.probe.click_id(window["hwnd"], rd.GO_TO_ID)
+            desk.probe.post(main["hwnd"], READ_BY_KEY_MESSAGE, 0)
+            expected = rd.expected_selection(DOCUMENT, "kestrel")
+            desk.wait_for(lambda: rd.edit_selection(desk, notepad) == expected, timeout=15,
+                          message="Go to's selection on the entry")
+            rd.wait_idle(desk, idle)
+            desk.holds_for(lambda: (rd.found_window(desk) or {}).get("hwnd") == window["hwnd"] and
+                           not desk.probe.window(window["hwnd"])["visible"], 1,
+                           message="the hidden window of the first read, not a new one")
+            self.assertTrue(desk.probe.pids_of("zfw32.exe"))
 
 
 class VocabularyDragTest(unittest.TestCase):

@@ -1,5 +1,6 @@
 """Faults and hostile input under Wine: a read-only data.dat on OK, a data.dat held open by
-another program at start-up, key sequences full of unknown names, keyword texts and a window
+another program at start-up (told, read again once let go, set aside only when the user says
+so), key sequences full of unknown names, keyword texts and a window
 title of 10,000 characters, a document of 8 MB. The program says what failed, loses no edit
 and no data file, never crashes and leaves no key pressed."""
 
@@ -11,6 +12,7 @@ import readingdesk as rd
 import zfdata
 import zfhealth
 from zfdata import ANY_WORD, EXACT_PHRASE, Settings, Vocabulary
+from zfids import IDNO, IDYES
 from zftabbed import (IDC_KEYWORDS_ADD, IDC_KEYWORDS_LIST, IDC_VOCAB_LIST, IDCANCEL, IDOK,
                       Program)
 from zfwine import WineDesktop
@@ -57,7 +59,8 @@ class DataFileFailureTest(unittest.TestCase):
             box = desk.wait_for(lambda: program.message_box(tabbed),
                                 message="the save failure message")
             texts = [c["text"] for c in desk.probe.children(box)]
-            self.assertIn("Data file save failed.", texts)
+            self.assertTrue(any(text.startswith("Data file save failed. Your changes are still")
+                                for text in texts), texts)
             # Modal to the tabbed window: neither a click on its Cancel button nor a Cancel
             # sent to it (as its close box sends) ends it while the message shows.
             self.assertEqual(tabbed, desk.probe.window(box)["owner"])
@@ -84,18 +87,54 @@ class DataFileFailureTest(unittest.TestCase):
             self.assertTrue(zfhealth.answers_tray(desk))
             self.assertEqual(original, program.data())
 
-    def test_data_file_held_open_at_start_up_survives_the_first_ok(self):
+    def test_data_file_held_open_at_start_up_is_told_and_read_once_let_go(self):
         with WineDesktop("reliability-held-data") as desk:
             original = zfdata.data_file(VOCABULARIES)
             program = Program(desk, original, hold_data=True)
+            # Told at start-up: what happened, that nothing changed, what to do.
+            told = " ".join(program.start_up_message)
+            for words in ("could not read its data file", "Nothing was changed",
+                          "reads it again when you open its window"):
+                self.assertIn(words, told)
+            # Let go: the window that opens next shows the vocabularies of the file.
             program.release_data()
-            # The program started silently with a new store.
             open_tabbed(program)
-            self.assertEqual([], desk.probe.listview(program.control(IDC_VOCAB_LIST))["items"])
+            self.assertEqual(["Animals", "Places"], self.vocabulary_names(program))
             program.finish(IDOK)
-            # The file it could not read was kept aside before its own was written.
+            self.assertEqual(original, program.data())
+            self.assertFalse(os.path.exists(os.path.join(program.folder, "data.bad")))
+
+    def test_ok_without_the_held_data_file_asks_before_setting_it_aside(self):
+        with WineDesktop("reliability-held-data-ok") as desk:
+            original = zfdata.data_file(VOCABULARIES)
+            program = Program(desk, original, hold_data=True)
+            # Still held when the window opens: it shows no vocabulary, and OK asks first.
+            open_tabbed(program)
+            self.assertEqual([], self.vocabulary_names(program))
+            tabbed = program.tabbed()
+            program.click(IDOK, tabbed)
+            box = desk.wait_for(lambda: program.message_box(tabbed),
+                                message="the question before saving without data.dat")
+            texts = " ".join(c["text"] for c in desk.probe.children(box))
+            self.assertIn("could not read data.dat when this window opened", texts)
+            self.assertIn("kept beside the program as data.bad", texts)
+            # No: the window stays, the file is untouched.
+            desk.probe.click_id(box, IDNO)
+            program.wait_closed(box)
+            self.assertEqual(tabbed, program.tabbed())
+            program.release_data()
+            self.assertEqual(original, program.data())
+            # Yes: the file is kept aside, and the window's data is saved.
+            program.click(IDOK, tabbed)
+            box = desk.wait_for(lambda: program.message_box(tabbed),
+                                message="the question again")
+            desk.probe.click_id(box, IDYES)
+            desk.wait_for(lambda: not program.tabbed(), message="the window closed by OK")
             self.assertEqual(original, program.data("data.bad"))
             self.assertEqual(zfdata.data_file(), program.data())
+
+    def vocabulary_names(self, program):
+        return [row[0] for row in program.probe.listview_rows(program.control(IDC_VOCAB_LIST))]
 
     def add_keyword(self, program, text):
         open_tabbed(program)

@@ -217,8 +217,8 @@ class SettingsPageTest(unittest.TestCase):
             s = SettingsSession(self, desk, program)
             # A cancelled key-sequence dialog stores nothing.
             dialog = s.open_sequences(IDC_GOTO, GOTO_TITLE)
-            s.pair_dialog(dialog, IDC_ADD, "Scratch", "<f3>")
-            s.set_text(IDC_DEFAULT, dialog, "<f3>")
+            s.pair_dialog(dialog, IDC_ADD, "Scratch", "<F3>")
+            s.set_text(IDC_DEFAULT, dialog, "<F3>")
             s.close(dialog, IDCANCEL)
             # OK without changes keeps the pairs and their order; deleting every row
             # leaves none.

@@ -1,12 +1,14 @@
 """The tray program's life: start-up with the quick-start page and the hidden main window,
-the tray icon and its menu, the data file refused when foreign, a second start, and the ways
-out ("Exit", Escape; Enter is none)."""
+the tray icon and its menu, the data file refused when foreign, a second start (during the
+start-up's message too), one copy per installation, and the ways out ("Exit", Escape, the
+end of the Windows session; Enter is none)."""
 
 import os
+import signal
 import unittest
 
 import zfdata
-from zfids import IDCANCEL, IDOK
+from zfids import IDC_TABS, IDCANCEL, IDOK
 from zftabbed import Program
 from zfwine import WineDesktop
 
@@ -14,6 +16,7 @@ PROGRAM_DIR = "C:\\Zembrafind"
 PROGRAM = PROGRAM_DIR + "\\zfw32.exe"
 DATA = PROGRAM_DIR + "\\data.dat"
 WM_COMMAND = 0x0111
+WM_ENDSESSION = 0x0016
 
 
 def start(desk, cwd=PROGRAM_DIR):
@@ -52,8 +55,11 @@ class TrayProgramTest(unittest.TestCase):
 
             popup = desk.probe.resource_menu(PROGRAM, "TRAY")[0]
             menu_items = [item["text"] for item in popup["items"]]
-            self.assertEqual(["Vocabularies", "", "Settings", "Help", "About", "", "Exit"],
+            self.assertEqual(["&Vocabularies", "", "&Settings", "&Help", "&About", "", "E&xit"],
                              menu_items)
+            # What a click on the icon opens is the bold default item.
+            self.assertEqual(["&Vocabularies"],
+                             [item["text"] for item in popup["items"] if item["default"]])
             menu = desk.open_tray_menu()
             self.assertTrue(menu["visible"])
             desk.screenshot(os.path.join(artifacts(), "tray-menu.png"))
@@ -88,6 +94,23 @@ class TrayProgramTest(unittest.TestCase):
             self.assertFalse(exists(desk, "C:\\elsewhere", "zfqsf.htm"))
             self.assertTrue(exists(desk, PROGRAM_DIR, "zfqsf.htm"))
             self.assertFalse(os.path.exists(desk.unix_path(DATA)))
+
+    def test_end_of_the_session_removes_the_icon_and_the_quick_start_page(self):
+        with WineDesktop("tray-end-session") as desk:
+            desk.install_dist()
+            data = zfdata.data_file(zfdata.sample_vocabularies())
+            desk.write_file(DATA, data)
+            data_stat = os.stat(desk.unix_path(DATA))
+            program = start(desk)
+            main = desk.probe.find_window(title="kestrelwin", visible=None)
+            # What Windows sends every program when the session ends.
+            desk.probe.send(main["hwnd"], WM_ENDSESSION, 1, 0)
+            desk.wait_for(lambda: not desk.tray_icon_shown(), message="the tray icon removed")
+            self.assertFalse(exists(desk, PROGRAM_DIR, "zfqsf.htm"))
+            # Nothing more: nothing saved, and the process is the system's to end.
+            self.assertEqual(data, desk.read_file(DATA))
+            self.assertEqual(data_stat.st_mtime_ns, os.stat(desk.unix_path(DATA)).st_mtime_ns)
+            self.assertIsNone(program.poll())
 
     def test_foreign_data_file_is_refused_with_a_message(self):
         with WineDesktop("tray-foreign-data") as desk:
@@ -133,6 +156,99 @@ class SecondStartTest(unittest.TestCase):
                           message="the tabbed window in front again")
             self.assertEqual(first, desk.probe.pids_of("zfw32.exe"))
             self.assertEqual(data, program.data())
+
+
+    def test_second_start_during_the_start_up_message_waits_until_start_up_has_finished(self):
+        with WineDesktop("tray-second-start-early") as desk:
+            desk.install_dist()
+            desk.write_file(DATA, b"PK\x03\x04 not a data file" + bytes(100))
+            program = desk.run(PROGRAM, cwd=PROGRAM_DIR)
+            box = desk.wait_window(title="Zembrafind", cls="#32770")
+            second = desk.run(PROGRAM, cwd=PROGRAM_DIR)
+            self.assertEqual(0, desk.wait_exit(second))
+            # The message's loop takes the request, but nothing opens under it: the tray
+            # icon and the drag do not exist yet.
+            desk.holds_for(lambda: self.tabbed_windows(desk) == [] and
+                           desk.probe.window(box["hwnd"]) is not None, 2,
+                           message="only the start-up message while it shows")
+            desk.probe.click_id(box["hwnd"], IDOK)
+            # Then the request is answered as a click would be: the Vocabularies page.
+            desk.wait_for(desk.tray_icon_shown, message="the tray icon after the message")
+            tabbed = desk.wait_for(lambda: self.tabbed_windows(desk),
+                                   message="the Vocabularies page after start-up")
+            self.assertEqual(1, len(tabbed))
+            self.assertEqual(0, desk.probe.tab(desk.probe.control(tabbed[0],
+                                                                  id=IDC_TABS)["hwnd"])["selected"])
+            self.assertIsNone(program.poll())
+
+    def test_copies_of_two_installations_run_side_by_side(self):
+        with WineDesktop("tray-two-installations") as desk:
+            desk.install_dist()
+            desk.install_dist("C:\\Other")
+            first = start(desk)
+            first_pid = desk.probe.pids_of("zfw32.exe")
+            other = desk.run("C:\\Other\\zfw32.exe", cwd="C:\\Other")
+            desk.wait_for(lambda: desk.tray_icon_shown(1), message="the other installation's icon")
+            desk.holds_for(lambda: other.poll() is None, 2,
+                           message="the other installation's copy running")
+            # A second start of the first installation, spelled as the Start menu may spell
+            # it, reaches its own copy and no other.
+            again = desk.run("c:\\zembrafind\\ZFW32.EXE", cwd=PROGRAM_DIR)
+            self.assertEqual(0, desk.wait_exit(again))
+            tabbed = desk.wait_for(lambda: self.tabbed_windows(desk),
+                                   message="a Vocabularies page")
+            self.assertEqual(1, len(tabbed))
+            self.assertEqual(first_pid, [desk.probe.window(tabbed[0])["pid"]])
+            self.assertEqual(2, len(desk.probe.pids_of("zfw32.exe")))
+            self.assertIsNone(first.poll())
+
+    def test_second_start_says_so_when_the_first_copy_does_not_answer(self):
+        with WineDesktop("tray-first-silent") as desk:
+            desk.install_dist()
+            data = zfdata.data_file(zfdata.sample_vocabularies())
+            desk.write_file(DATA, data)
+            first = start(desk)
+            os.kill(first.pid, signal.SIGSTOP)  # a hung first copy takes no message
+            try:
+                second = desk.run(PROGRAM, cwd=PROGRAM_DIR)
+                box = desk.wait_window(title="Zembrafind", cls="#32770", timeout=60)
+                texts = " ".join(c["text"] for c in desk.probe.children(box["hwnd"]))
+                self.assertIn("already running from this folder, but it does not answer", texts)
+                self.assertIn("Task Manager", texts)
+                desk.probe.click_id(box["hwnd"], IDOK)
+                self.assertEqual(0, desk.wait_exit(second))
+            finally:
+                os.kill(first.pid, signal.SIGCONT)
+            self.assertEqual(data, desk.read_file(DATA))
+
+    def test_second_start_says_so_when_the_first_copy_runs_out_of_reach(self):
+        with WineDesktop("tray-first-unreachable") as desk:
+            desk.install_dist()
+            data = zfdata.data_file(zfdata.sample_vocabularies())
+            desk.write_file(DATA, data)
+            # On a desktop of its own, as another session's copy: its windows cannot be
+            # seen from here, its single-copy mutex can.
+            desk.run("explorer.exe", args=["/desktop=elsewhere,640x480", PROGRAM],
+                     cwd=PROGRAM_DIR)
+            # Its quick-start page opens after it has made its mutex.
+            desk.wait_for(lambda: any(p.lower().endswith("zfqsf.htm")
+                                      for p in desk.opened_pages()),
+                          message="the first copy's quick-start page")
+            self.assertIsNone(desk.probe.find_window(title="kestrelwin", visible=None))
+            second = desk.run(PROGRAM, cwd=PROGRAM_DIR)
+            box = desk.wait_window(title="Zembrafind", cls="#32770", timeout=60)
+            texts = " ".join(c["text"] for c in desk.probe.children(box["hwnd"]))
+            self.assertIn("for another user or in another session", texts)
+            desk.probe.click_id(box["hwnd"], IDOK)
+            self.assertEqual(0, desk.wait_exit(second))
+            # One copy, and neither loaded nor saved anything more.
+            self.assertEqual(1, len(desk.probe.pids_of("zfw32.exe")))
+            self.assertEqual(data, desk.read_file(DATA))
+
+    @staticmethod
+    def tabbed_windows(desk):
+        return [w["hwnd"] for w in desk.probe.find_windows(title="Zembrafind", cls="#32770")
+                if desk.probe.control(w["hwnd"], id=IDC_TABS)]
 
 
 def exists(desk, folder, name):

@@ -1,6 +1,7 @@
 """Wine prefixes for the end-to-end tests: one template per Wine version, cheap copies per test."""
 
 import fcntl
+import functools
 import os
 import shutil
 import subprocess
@@ -40,15 +41,43 @@ _SHARED_SUFFIXES = (".dll", ".exe", ".drv", ".sys", ".nls", ".acm", ".ocx", ".cp
                     ".tlb", ".vxd", ".ttf", ".fon", ".ax", ".ds", ".msstyles", ".mui")
 
 
+# Debian's 64-bit Wine loader, used directly where the 32-bit one cannot start.
+_WINE64_LOADER = "/usr/lib/wine/wine64"
+
+
+@functools.lru_cache(maxsize=None)
+def wine_arch():
+    """"win32" where this host runs 32-bit code (the product's own kind of program);
+    "win64" on a host whose kernel runs no 32-bit code at all (some virtual machines
+    answer "Exec format error" to every 32-bit program, Wine's loader included): there
+    the tests drive a 64-bit build of the same sources under 64-bit Wine (the Makefile
+    builds it on such a host). ZF_WINE_ARCH overrides the check."""
+    chosen = os.environ.get("ZF_WINE_ARCH")
+    if chosen in ("win32", "win64"):
+        return chosen
+    try:
+        ok = subprocess.run(["wine", "--version"], capture_output=True, timeout=60).returncode == 0
+    except OSError:
+        ok = False
+    return "win32" if ok or not os.path.exists(_WINE64_LOADER) else "win64"
+
+
+def wine_command():
+    """The command that starts a Windows program in a test's prefix."""
+    return ["wine"] if wine_arch() == "win32" else [_WINE64_LOADER]
+
+
 def wine_environment(prefix, display=None):
     """Environment for every Wine process of a test: quiet, no Mono/Gecko prompts,
-    32-bit prefix (the product targets 32-bit Windows; the probe reads other processes'
-    memory with 32-bit layouts)."""
+    a prefix of the programs' own kind (32-bit, as the product; the probe reads other
+    processes' memory with its own layouts, so it is always built like the programs)."""
     env = dict(os.environ)
     for name in ("WAYLAND_DISPLAY", "WINELOADER", "WINESERVER"):
         env.pop(name, None)
-    env.update(WINEPREFIX=str(prefix), WINEARCH="win32", WINEDEBUG=os.environ.get("ZF_WINEDEBUG", "-all"),
+    env.update(WINEPREFIX=str(prefix), WINEARCH=wine_arch(), WINEDEBUG=os.environ.get("ZF_WINEDEBUG", "-all"),
                WINEDLLOVERRIDES="mscoree,mshtml=")
+    if wine_arch() == "win64":
+        env["WINELOADER"] = _WINE64_LOADER
     if display is None:
         env.pop("DISPLAY", None)
     else:
@@ -57,8 +86,8 @@ def wine_environment(prefix, display=None):
 
 
 def wine_version():
-    return subprocess.run(["wine", "--version"], capture_output=True, text=True,
-                          check=True).stdout.strip()
+    return subprocess.run(wine_command() + ["--version"], capture_output=True, text=True,
+                          check=True).stdout.strip() + "-" + wine_arch()
 
 
 def template_path(build_dir):
@@ -91,12 +120,12 @@ def ensure_template(build_dir):
 def _make_template(prefix):
     env = wine_environment(prefix)
     os.rmdir(prefix)  # wineboot wants to create the folder itself
-    subprocess.run(["wineboot", "-i"], env=env, check=True, stdout=subprocess.DEVNULL,
+    subprocess.run(wine_command() + ["wineboot", "-i"], env=env, check=True, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, timeout=300)
     reg_file = os.path.join(prefix, "drive_c", "harness.reg")
     with open(reg_file, "w", newline="\r\n") as out:
         out.write(_TEMPLATE_REGISTRY)
-    subprocess.run(["wine", "regedit", "/S", "C:\\harness.reg"], env=env, check=True,
+    subprocess.run(wine_command() + ["regedit", "/S", "C:\\harness.reg"], env=env, check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
     subprocess.run(["wineserver", "-w"], env=env, check=True, timeout=120)
     os.remove(reg_file)

@@ -337,3 +337,11 @@ class Probe:
 
     def clip_empty(self):
         return self.call("clip_empty")["done"]
+
+    def clip_viewer_hang(self):
+        """Puts a clipboard viewer of the probe's own into the viewer chain that takes no
+        more messages (as a hung program's would) until clip_viewer_release."""
+        return self.call("clip_viewer_hang")["done"]
+
+    def clip_viewer_release(self):
+        return self.call("clip_viewer_release")["done"]

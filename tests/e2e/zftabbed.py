@@ -39,7 +39,9 @@ class Program:
 
     def __init__(self, desk, data=None, hold_data=False):
         """hold_data: the data file is held open without sharing (as another program may)
-        while the program starts, until the test releases it (release_data)."""
+        while the program starts, until the test releases it (release_data); the texts
+        of the message the program then shows at start-up are kept in start_up_message,
+        and the message is closed with OK."""
         self.desk = desk
         self.probe = desk.probe
         self.folder = desk.install_dist()
@@ -52,6 +54,13 @@ class Program:
         self.main = desk.wait_for(
             lambda: desk.probe.find_window(title=MAIN_TITLE, visible=None),
             message="the hidden main window")["hwnd"]
+        self.start_up_message = None
+        if hold_data:
+            box = desk.wait_for(lambda: self.message_box(None),
+                                message="the start-up message about the data file")
+            self.start_up_message = [c["text"] for c in self.probe.children(box)]
+            self.probe.click_id(box, IDOK)
+            self.wait_closed(box)
         desk.wait_for(desk.tray_icon_shown, message="the tray icon")
 
     def data(self, name="data.dat"):

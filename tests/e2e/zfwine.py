@@ -30,10 +30,16 @@ def build_dir():
 
 
 def win32_dir():
+    """The Windows build the tests run: the product's own, or on a host that runs no
+    32-bit code the 64-bit build of the same sources (see zfprefix.wine_arch)."""
+    if zfprefix.wine_arch() == "win64":
+        return os.environ.get("ZF_WIN64_DIR") or os.path.join(build_dir(), "win64")
     return os.environ.get("ZF_WIN32_DIR") or os.path.join(build_dir(), "win32")
 
 
 def dist_dir():
+    if zfprefix.wine_arch() == "win64":
+        return os.environ.get("ZF_DIST64_DIR") or os.path.join(build_dir(), "dist64")
     return os.environ.get("ZF_DIST_DIR") or os.path.join(build_dir(), "dist")
 
 
@@ -150,7 +156,7 @@ class WineDesktop:
                 self._xvfb, self.display = _start_xvfb(log)
         self.env = zfprefix.wine_environment(self.prefix, self.display)
         with self._log("winprobe") as log:
-            self.probe = Probe(["wine", os.path.join(self.harness_dir(), "winprobe.exe")],
+            self.probe = Probe(zfprefix.wine_command() + [os.path.join(self.harness_dir(), "winprobe.exe")],
                                self.env, log)
         self.probe.ping()
         self.wait_for(self._taskbar_ready, timeout=60, message="the Wine desktop's taskbar")
@@ -203,7 +209,7 @@ class WineDesktop:
     def run(self, exe, cwd=None, args=()):
         """Starts a Windows program (Windows or Linux path) with `wine`; cwd is a Linux or
         Windows folder and becomes the program's current folder. Returns the Popen."""
-        command = ["wine", exe] + [str(a) for a in args]
+        command = zfprefix.wine_command() + [exe] + [str(a) for a in args]
         folder = self.unix_path(cwd) if cwd and ":" in cwd else cwd
         with self._log(os.path.basename(exe.replace("\\", "/"))) as log:
             process = subprocess.Popen(command, cwd=folder or self.drive_c(), env=self.env,

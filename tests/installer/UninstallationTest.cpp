@@ -76,6 +76,22 @@ TEST_F(UninstallationTest, FilesInUseAndAnUnreachableShellAreReported) {
     EXPECT_NE(ui.reported.find("could not be reached"), std::string::npos);
 }
 
+// The Start menu starts the uninstaller by a lower-case path, a prompt by
+// whatever the user typed: in every spelling it knows itself, and is left for
+// the restart rather than deleted while it runs.
+TEST_F(UninstallationTest, KnowsItsOwnPathInAnyLetterCase) {
+    for (const std::string& self :
+         {std::string("c:\\program files\\zembrafind\\uninstzfw.exe"), upperCase(kSelf),
+          std::string("C:\\Program Files\\Zembrafind\\UninstZfw.exe")}) {
+        SetUp();
+        files.atRestart.clear();
+        runUninstall(files, channel, ui, texts, self);
+        EXPECT_EQ(files.atRestart, std::set<std::string>{upperCase(kSelf)}) << self;
+        EXPECT_TRUE(files.fileExists(self)) << self;
+        EXPECT_NE(ui.reported.find("10 file(s) deleted."), std::string::npos) << self;
+    }
+}
+
 TEST_F(UninstallationTest, CleansOnlyTheUninstallersOwnFolder) {
     ui.keep = false;
     runUninstall(files, channel, ui, texts, "D:\\OTHER\\UNINSTZFW.EXE");

@@ -109,6 +109,36 @@ TEST(ReadDocument, SoundsSwitchedOffMakeTheReadSilent) {
         EXPECT_EQ(line.find("sound"), std::string::npos);
 }
 
+// Each sound has its own switch: with one on and the other off, only the
+// switched-on sound plays, and only after the read it belongs to.
+TEST(ReadDocument, EachSoundFollowsItsOwnSwitch) {
+    struct Case {
+        int32_t found, notFound;
+        const char* text;
+        const char* sound; // none when empty
+    };
+    const Case cases[] = {
+        {1, 0, "red green", "sound found.wav"},
+        {1, 0, "blue", ""},
+        {0, 1, "red green", ""},
+        {0, 1, "blue", "sound none.wav"},
+    };
+    for (const Case& c : cases) {
+        for (bool all : {false, true}) {
+            Read r;
+            r.store.playFoundSound = c.found;
+            r.store.playNotFoundSound = c.notFound;
+            r.platform.text = c.text;
+            Lines sounds;
+            for (const std::string& line : all ? r.all() : r.one(0))
+                if (line.rfind("sound", 0) == 0)
+                    sounds.push_back(line);
+            EXPECT_EQ(sounds, c.sound[0] ? Lines{c.sound} : Lines{})
+                << c.found << c.notFound << " " << c.text << (all ? " all" : " one");
+        }
+    }
+}
+
 TEST(ReadDocumentWithAll, ShowsTheEmptyWindowFirstAndListsEveryVocabularysHits) {
     Read r;
     r.platform.text = "a green apple";
@@ -130,4 +160,26 @@ TEST(ReadDocumentWithAll, AFailedCaptureSearchesAnEmptyText) {
     r.store.vocabularies.at(2)->addKeyword("", AllWords);
     Lines lines = r.all();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "add "), lines.end());
+}
+
+// The outcome decides the word the program gives after a read: a capture
+// without text must not pass for a text without keywords, nor the reverse.
+TEST(ReadOutcomes, TellFoundNothingFoundAndNoTextApartForBothReads) {
+    struct Case {
+        const char* text;
+        ReadOutcome one;
+        ReadOutcome all;
+    };
+    const Case cases[] = {
+        {"", ReadOutcome::NoText, ReadOutcome::NoText},
+        {"blue sky", ReadOutcome::NothingFound, ReadOutcome::NothingFound},
+        {"an apple", ReadOutcome::NothingFound, ReadOutcome::Found},
+        {"red", ReadOutcome::Found, ReadOutcome::Found},
+    };
+    for (const Case& c : cases) {
+        Read r;
+        r.platform.text = c.text;
+        EXPECT_EQ(ReadDocument(r.platform, r.store, kDocument, 0), c.one) << c.text;
+        EXPECT_EQ(ReadDocumentWithAll(r.platform, r.store, kDocument), c.all) << c.text;
+    }
 }

@@ -64,3 +64,7 @@ void cmdClipText(const Args& args, JsonObject& answer);
 void cmdClipData(const Args& args, JsonObject& answer);
 void cmdClipFormats(const Args& args, JsonObject& answer);
 void cmdClipEmpty(const Args& args, JsonObject& answer);
+
+// A hung clipboard viewer (ViewerCommands.cpp).
+void cmdClipViewerHang(const Args& args, JsonObject& answer);
+void cmdClipViewerRelease(const Args& args, JsonObject& answer);

@@ -51,6 +51,7 @@ std::string menuItems(HMENU menu) {
         item.addText("text", toUtf8(text)).addInt("id", info.wID);
         item.addBool("separator", (info.fType & MFT_SEPARATOR) != 0);
         item.addBool("grayed", (info.fState & MFS_GRAYED) != 0);
+        item.addBool("default", (info.fState & MFS_DEFAULT) != 0);
         if (info.hSubMenu)
             item.addRaw("items", menuItems(info.hSubMenu));
         items.push_back(item.str());

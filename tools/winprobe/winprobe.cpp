@@ -52,6 +52,8 @@ const Command kCommands[] = {
     {"clip_data", cmdClipData},
     {"clip_formats", cmdClipFormats},
     {"clip_empty", cmdClipEmpty},
+    {"clip_viewer_hang", cmdClipViewerHang},
+    {"clip_viewer_release", cmdClipViewerRelease},
 };
 
 HWND gClipboardOwner = nullptr;
