@@ -6,6 +6,8 @@
 #include "reading/TerminalWindows.h"
 #include "vocab/DataStore.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned kAfterSelectMs = 50;
@@ -27,11 +29,21 @@ void SendCopyKey(InputSink& input, CopyKey key) {
     input.keyUp(kVkControl);
 }
 
-// Polls the clipboard until the copy's text arrives; true when the
+// Polls the clipboard until the copy's text arrives: the n-th poll on its
+// turn n x 5 ms after the copy request. The turns are counted on the tick
+// clock, so that neither a slow paste nor a wait that ran over (every wait
+// ends at the first tick past its end, and Windows 95's clock moves in steps
+// of about 55 ms) is added again to every later poll; no poll comes before
+// its turn, and a poll whose turn has passed comes at once. True when the
 // clipboard holds data of any kind at the end.
 bool AwaitCopy(CapturePlatform& platform, int polls, std::string& text) {
-    for (int i = 0; i < polls; ++i) {
-        platform.input().wait(kPastePollMs);
+    InputSink& input = platform.input();
+    const uint32_t asked = platform.tickCount();
+    for (uint32_t turn = 1; turn <= static_cast<uint32_t>(polls); ++turn) {
+        uint32_t since = platform.tickCount() - asked;
+        uint32_t due = turn * kPastePollMs;
+        if (since < due)
+            input.wait(std::min(due - since, kPastePollMs));
         text = platform.pasteText();
         if (!text.empty())
             return true;

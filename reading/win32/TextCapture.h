@@ -3,6 +3,7 @@
 #pragma once
 
 #include "reading/DocumentCapture.h"
+#include "reading/win32/PumpingWait.h"
 #include "reading/win32/Win32Input.h"
 
 #include <windows.h>
@@ -33,7 +34,7 @@ public:
     WindowHandle windowAt(ScreenPoint point) override {
         return WindowFromPoint({point.x, point.y});
     }
-    uint32_t tickCount() override { return GetTickCount(); }
+    uint32_t tickCount() override { return PreciseTickCount(); }
     DoubleClickRule doubleClickRule() override;
     SentClick lastClick() override { return LastPrimaryClickSent(); }
     WindowHandle focusedControlOf(WindowHandle window) override;

@@ -104,6 +104,13 @@ def wait_found_window(desk, timeout=30):
     return desk.wait_window(title=FOUND_TITLE, visible=True, timeout=timeout)
 
 
+def shown_found_window(desk):
+    """The Keywords found window's record while it shows, else None. The program keeps the
+    window, hidden, between reads (and makes it before the first)."""
+    window = found_window(desk)
+    return window if window and window["visible"] else None
+
+
 def found_list(desk, window):
     """{"items", "selected", ...} of the window's list box, and the list box's record."""
     if not window:

@@ -91,7 +91,7 @@ class KeyboardReadTest(unittest.TestCase):
             desk.key("Return")
             desk.wait_gone(box["hwnd"])
             self.assertTrue(desk.probe.window(tabbed["hwnd"])["visible"])
-            self.assertIsNone(rd.found_window(desk))
+            self.assertIsNone(rd.shown_found_window(desk))
 
             # The tabs, which never take the focus, change with Ctrl+Tab and back, both
             # keys of each direction wrapping around at both ends.

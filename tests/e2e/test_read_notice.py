@@ -51,7 +51,7 @@ class ReadNoticeTest(unittest.TestCase):
 
             rd.put_desktop_in_front(desk)
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
-            self.assertIsNone(rd.found_window(desk))
+            self.assertIsNone(rd.shown_found_window(desk))
             rd.check_desktop_after_read(desk, notepad, rd.document_point(desk, notepad))
             wait_balloon(desk, f"No keywords found in {title}")
             # The balloon's stem points into the icon: the next drag waits for it to go.

@@ -69,7 +69,7 @@ class RefusedDropTest(unittest.TestCase):
 
     def assert_nothing_read(self, desk, idle, what):
         sequence = desk.probe.clip_info()["sequence"]
-        desk.holds_for(lambda: rd.found_window(desk) is None and not rd.tray_icon_busy(desk),
+        desk.holds_for(lambda: rd.shown_found_window(desk) is None and not rd.tray_icon_busy(desk),
                        QUIET_SECONDS, message=f"no read after {what}")
         self.assertEqual(idle, desk.tray_icon_image(), what)
         self.assertEqual(sequence, desk.probe.clip_info()["sequence"], what)
@@ -87,7 +87,7 @@ class RefusedDropTest(unittest.TestCase):
             # The read shows the empty window while it runs, then takes it away.
             point = rd.document_point(desk, notepad)
             rd.read_by_drop(desk, point, idle)
-            self.assertIsNone(rd.found_window(desk))
+            self.assertIsNone(rd.shown_found_window(desk))
             rd.check_desktop_after_read(desk, notepad, point)
             self.assertNotEqual(sequence, desk.probe.clip_info()["sequence"])
             self.assertEqual("keep me", desk.probe.clip_text())

@@ -101,23 +101,43 @@ public:
     int copies = 0;
     int pastes = 0;
     int pendingPastes = -1;
+    // With the clock running, each wait moves it past the wait's end to the
+    // next step of the clock (1 ms under Wine, about 55 ms on Windows 95),
+    // and `waitOverrunMs` later still; otherwise time stands.
+    bool clockRuns = false;
+    uint32_t clockStepMs = 1;
+    uint32_t waitOverrunMs = 0;
+    // The clock at each copy key and each paste.
+    std::vector<uint32_t> copyTimes;
+    std::vector<uint32_t> pasteTimes;
 
 private:
+    void runClock(uint32_t waitMs);
     void onEvent(const std::string& event);
     bool ctrlDown_ = false;
 };
 
+void FakeDesktop::runClock(uint32_t waitMs) {
+    uint32_t end = now + waitMs;
+    now = (end / clockStepMs + 1) * clockStepMs + waitOverrunMs;
+}
+
 void FakeDesktop::onEvent(const std::string& event) {
+    if (clockRuns && event[0] == 'w')
+        runClock(static_cast<uint32_t>(std::stoul(event.substr(1))));
     if (event == "+17" || event == "-17")
         ctrlDown_ = event[0] == '+';
     bool copyKey = std::any_of(copyKeys.begin(), copyKeys.end(),
                                [&](int key) { return event == "+" + std::to_string(key); });
+    if (copyKey && ctrlDown_)
+        copyTimes.push_back(now);
     if (copyKey && ctrlDown_ && ++copies >= copyOnAttempt && pendingPastes < 0)
         pendingPastes = pastesUntilCopy;
 }
 
 std::string FakeDesktop::pasteText() {
     ++pastes;
+    pasteTimes.push_back(now);
     if (pendingPastes > 0 && --pendingPastes == 0)
         clipboard_.put(content, FakeClipboard::kDocumentProgram);
     return clipboard_.text();
@@ -144,6 +164,48 @@ TEST(CaptureDocumentText, TakesTheTextOnceAfterThePastesItNeeded) {
     EXPECT_EQ(c.desktop.pastes, 7);
     EXPECT_EQ(c.desktop.copies, 1);
     EXPECT_EQ(c.desktop.count("+65"), 1); // one select-all: no second attempt
+}
+
+// The pastes after the copy key of the first attempt that never gets a
+// copy, as times after that key.
+std::vector<uint32_t> FirstAttemptPastes(uint32_t clockStepMs, uint32_t waitOverrunMs) {
+    Capture c;
+    c.desktop.copyOnAttempt = 99;
+    c.desktop.copyKeys = {45, 67};
+    c.desktop.clockRuns = true;
+    c.desktop.now = 200 * 55; // a step of either clock
+    c.desktop.clockStepMs = clockStepMs;
+    c.desktop.waitOverrunMs = waitOverrunMs;
+    c.run();
+    const FakeDesktop& d = c.desktop;
+    EXPECT_EQ(d.copyTimes.size(), 6u);
+    std::vector<uint32_t> times;
+    for (uint32_t at : d.pasteTimes)
+        if (at > d.copyTimes[0] && at < d.copyTimes[1])
+            times.push_back(at - d.copyTimes[0]);
+    // The copy key's own polls; those after the WM_COPY that follows keep
+    // their turns by the same rule.
+    if (times.size() > 50)
+        times.resize(50);
+    return times;
+}
+
+TEST(CaptureDocumentText, PollsKeepToTheirTurnsWhenWaitsRunOver) {
+    // Under Wine every wait ends a tick or two late: the turns do not drift.
+    std::vector<uint32_t> wine = FirstAttemptPastes(1, 1);
+    ASSERT_EQ(wine.size(), 50u);
+    for (size_t poll = 0; poll < wine.size(); ++poll)
+        EXPECT_GE(wine[poll], 5 * (poll + 1)) << "poll " << poll + 1 << " before its turn";
+    EXPECT_LE(wine.back(), 260u);
+
+    // Windows 95's clock moves in steps of about 55 ms: the polls whose turns
+    // a step passed come at once, and the attempt lasts its 50 turns of 5 ms,
+    // not 50 steps.
+    std::vector<uint32_t> win95 = FirstAttemptPastes(55, 0);
+    ASSERT_EQ(win95.size(), 50u);
+    for (size_t poll = 0; poll < win95.size(); ++poll)
+        EXPECT_GE(win95[poll], 5 * (poll + 1)) << "poll " << poll + 1 << " before its turn";
+    EXPECT_EQ(win95.back(), 275u);
 }
 
 TEST(CaptureDocumentText, GivesUpAfterSixAttemptsOfFiftyPastesAndTenAfterWmCopy) {
