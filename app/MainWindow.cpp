@@ -19,6 +19,7 @@ const MessageHandler<MainWindow> MainWindow::kMessages[] = {
     {WM_TIMER, &MainWindow::onTimer},
     {TrayIcon::kCallbackMessage, &MainWindow::onTrayMessage},
     {kReadByKeyMessage, &MainWindow::onReadByKey},
+    {kShowBusyMessage, &MainWindow::onShowBusy},
     {kSecondStartMessage, &MainWindow::onSecondStart},
     {kWakeMessage, &MainWindow::onWake},
     {WM_ENDSESSION, &MainWindow::onEndSession},
@@ -100,6 +101,7 @@ BOOL MainWindow::onInit() {
     tray_->set(NIM_ADD, "SMALL_MAIN");
     PostMessageA(hwnd(), WM_COMMAND, IDM_HIDE, 0);
     drag_ = std::make_unique<IconDrag>(hwnd(), kDragTimer, app().tracker(), &ReadDropped);
+    PrepareReads();
     if (clicks_.finishStartUp())
         PostMessageA(hwnd(), kWakeMessage, 0, 0);
     return TRUE;
@@ -116,9 +118,16 @@ bool MainWindow::dispatch(UINT message, WPARAM w, LPARAM l, INT_PTR& result) {
     return DialogImpl<MainWindow>::dispatch(message, w, l, result);
 }
 
-void MainWindow::showBusy(bool busy) {
+void MainWindow::showBusy(bool) {
+    PostMessageA(hwnd(), kShowBusyMessage, 0, 0);
+}
+
+// The state when the message arrives: a change and its reversal in between
+// send nothing to the shell.
+INT_PTR MainWindow::onShowBusy(WPARAM, LPARAM) {
     if (tray_)
-        tray_->set(NIM_MODIFY, busy ? "SMALL_READING" : "SMALL_MAIN");
+        tray_->showBusy(app().busy());
+    return TRUE;
 }
 
 // Not before start-up has made the drag (see onInit).

@@ -19,12 +19,15 @@ public:
     static constexpr UINT kReadByKeyMessage = WM_APP + 2;
     // Posted to itself: the second start's request, answered from the loop.
     static constexpr UINT kWakeMessage = WM_APP + 3;
+    static constexpr UINT kShowBusyMessage = WM_APP + 4;
     static constexpr char kCaption[] = "kestrelwin";
 
     // Runs the program: returns when "Exit" closed the window.
     void run();
 
-    // Shows the busy or the idle tray icon.
+    // Shows the busy or the idle tray icon, at the next message this window
+    // takes: a read starting dispatches messages during its first wait, so
+    // the shell's work on the icon costs it nothing there.
     void showBusy(bool busy);
     // The tray icon, which also gives the word after a read; none before
     // start-up has added it.
@@ -50,6 +53,7 @@ private:
     INT_PTR onWake(WPARAM, LPARAM);
     INT_PTR onEndSession(WPARAM ending, LPARAM);
     INT_PTR onReadByKey(WPARAM vocabularyIndex, LPARAM);
+    INT_PTR onShowBusy(WPARAM, LPARAM);
     INT_PTR onWindowPosChanging(WPARAM, LPARAM position);
     void perform(TrayAction action);
     void bringForward();

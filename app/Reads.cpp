@@ -20,6 +20,8 @@
 
 #include <mmsystem.h>
 
+#include <malloc.h>
+
 namespace {
 
 // "Go to" from the keywords-found window, which handed over copies of all it
@@ -36,6 +38,13 @@ void GoToFoundKeyword(HWND document, const std::string& keyword) {
     app().setGoingTo(false);
 }
 
+// The keywords-found window made ahead of need; made now if that failed.
+KeywordsFoundWindow& FoundWindow() {
+    if (!app().keywordsFoundWindow)
+        PrepareReads();
+    return *app().keywordsFoundWindow;
+}
+
 class Win32Read : public ReadPlatform {
 public:
     explicit Win32Read(SelectionClearing clearing) : clearing_(clearing) {}
@@ -44,21 +53,20 @@ public:
     void setForeground(WindowHandle window) override { BringToFront(static_cast<HWND>(window), 0); }
     void wait(unsigned ms) override { PumpingWait(ms); }
     std::string captureText(WindowHandle document) override;
-    void restoreClipboard() override { keeper_.restore(); }
+    // The capture has put the clipboard back already (the keeper restores once,
+    // so this covers a capture that ended early); then a moment's watch for a
+    // late copy of the document's program.
+    void restoreClipboard() override {
+        keeper_.restore();
+        PumpingClock clock;
+        keeper_.watchForLateCopies(clock);
+    }
     void openFoundWindow(WindowHandle document) override {
-        app().keywordsFoundWindow.reset();
-        app().keywordsFoundWindow = std::make_unique<KeywordsFoundWindow>(
-            app().mainWindowHandle, static_cast<HWND>(document), &GoToFoundKeyword);
+        FoundWindow().open(static_cast<HWND>(document));
     }
-    void addFound(const KeywordList& hits) override {
-        if (app().keywordsFoundWindow)
-            app().keywordsFoundWindow->addFound(hits);
-    }
-    void showFoundWindow() override {
-        if (app().keywordsFoundWindow)
-            app().keywordsFoundWindow->show();
-    }
-    void destroyFoundWindow() override { app().keywordsFoundWindow.reset(); }
+    void addFound(const KeywordList& hits) override { FoundWindow().addFound(hits); }
+    void showFoundWindow() override { FoundWindow().show(); }
+    void destroyFoundWindow() override { FoundWindow().discard(); }
     void playSound(const std::string& file) override {
         PlaySoundA(file.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
     }
@@ -69,11 +77,14 @@ private:
     ClipboardKeeper keeper_{clipboard_};
 };
 
+// The user's clipboard goes back as soon as the text is taken, before the
+// search and the results.
 std::string Win32Read::captureText(WindowHandle document) {
     TextCapture capture(clipboard_);
     capture.setTarget(static_cast<HWND>(document));
     capture.setClearing(clearing_);
     capture.captureDocumentText(*app().store(), keeper_);
+    keeper_.restore();
     return capture.text();
 }
 
@@ -114,20 +125,35 @@ private:
 
 } // namespace
 
+// A read's text and search tables are gone when it ends; the heap gives
+// the pages they freed back to the system, so that an idle program holds
+// no more than it did before the read.
 void ReadVocabulary(int index, SelectionClearing clearing) {
     if (HWND document = DocumentToRead()) {
-        ReadReport report(document);
-        Win32Read read(clearing);
-        report(ReadDocument(read, *app().store(), document, index));
+        {
+            ReadReport report(document);
+            Win32Read read(clearing);
+            report(ReadDocument(read, *app().store(), document, index));
+        }
+        _heapmin();
     }
 }
 
 void ReadAllVocabularies(SelectionClearing clearing) {
     if (HWND document = DocumentToRead()) {
-        ReadReport report(document);
-        Win32Read read(clearing);
-        report(ReadDocumentWithAll(read, *app().store(), document));
+        {
+            ReadReport report(document);
+            Win32Read read(clearing);
+            report(ReadDocumentWithAll(read, *app().store(), document));
+        }
+        _heapmin();
     }
+}
+
+void PrepareReads() {
+    if (!app().keywordsFoundWindow)
+        app().keywordsFoundWindow =
+            std::make_unique<KeywordsFoundWindow>(app().mainWindowHandle, &GoToFoundKeyword);
 }
 
 void ReadDropped(int vocabularyIndex) {

@@ -1,6 +1,6 @@
 // The two reads of the remembered document window: with one vocabulary or
-// with all of them. A read asked for while another runs, or with no
-// document window remembered, does nothing.
+// with all of them. A read asked for while another runs, while "Go to" plays
+// its keys, or with no document window remembered, does nothing.
 #pragma once
 
 #include "reading/DocumentCapture.h"
@@ -9,6 +9,9 @@
 // CollapseByKey, and nothing is clicked.
 void ReadVocabulary(int index, SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
 void ReadAllVocabularies(SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);
+// Makes ahead of the first read what every read needs: the keywords-found
+// window, hidden. Called once the program has started.
+void PrepareReads();
 // The read of an icon dropped on a document: one vocabulary, or all of them
 // when the index is -1.
 void ReadDropped(int vocabularyIndex);

@@ -15,6 +15,8 @@
 #include "ui/Messages.h"
 #include "ui/PageRequests.h"
 
+#include <malloc.h>
+
 const MessageHandler<TabbedWindow> TabbedWindow::kMessages[] = {
     {WM_PAINT, &TabbedWindow::onPaint},
     {WM_HELP, &TabbedWindow::onHelpKey},
@@ -55,12 +57,17 @@ constexpr int kPageLeft = 16;
 constexpr int kPageTop = 32;
 } // namespace
 
+// The pages and the store that was not kept are gone once the window ends:
+// the heap gives their pages back to the system.
 void TabbedWindow::open(int page) {
     // Before the session copies the store: the pages must show the data file
     // that could not be read at start-up if it can be read now.
     LoadDataAgain();
-    TabbedWindow window(page);
-    window.runModal(app().mainWindowHandle, IDD_TABBED);
+    {
+        TabbedWindow window(page);
+        window.runModal(app().mainWindowHandle, IDD_TABBED);
+    }
+    _heapmin();
 }
 
 // The session's store goes to the program before the window: the session
@@ -83,13 +90,6 @@ BOOL TabbedWindow::onInit() {
         tab.pszText = title.data();
         SendMessageA(tabs, TCM_INSERTITEMA, page, reinterpret_cast<LPARAM>(&tab));
     }
-    // The session's working copy: current until the window ends.
-    DataStore& store = *app().store();
-    pages_[kKeywordsPage] = keywords_.create(hwnd(), store, app().keywordClipboard,
-                                             app().keywordCopyMark, app().mainWindowHandle);
-    pages_[kVocabulariesPage] = vocabularies_.create(hwnd(), store);
-    pages_[kSettingsPage] = settings_.create(hwnd(), store);
-    pages_[kAboutPage] = about_.create(hwnd());
     showPage(initialPage_);
     tabKeys_ = std::make_unique<KeyCommands>(hwnd(), kTabKeys);
     ShowWindow(hwnd(), SW_SHOW);
@@ -126,21 +126,54 @@ LRESULT TabbedWindow::onTabChanged(NMHDR*) {
     return 0;
 }
 
+// Each page is made the first time its tab is shown, and lives until the
+// window ends: the window opens with one page made, not four, and a page
+// shown again is as the user left it.
+HWND TabbedWindow::page(int index) {
+    if (pages_[index])
+        return pages_[index];
+    // The session's working copy: current until the window ends.
+    DataStore& store = *app().store();
+    switch (index) {
+    case kKeywordsPage:
+        pages_[index] = keywords_.create(hwnd(), store, app().keywordClipboard,
+                                         app().keywordCopyMark, app().mainWindowHandle);
+        break;
+    case kVocabulariesPage:
+        pages_[index] = vocabularies_.create(hwnd(), store);
+        break;
+    case kSettingsPage:
+        pages_[index] = settings_.create(hwnd(), store);
+        break;
+    case kAboutPage:
+        pages_[index] = about_.create(hwnd());
+        break;
+    }
+    return pages_[index];
+}
+
+// The vocabulary the Keywords page shows. A Vocabularies page not made yet
+// would have had its first item chosen, which the Keywords page also shows
+// when asked for none.
+int TabbedWindow::chosenVocabulary() const {
+    return pages_[kVocabulariesPage] ? vocabularies_.selectedIndex() : -1;
+}
+
 void TabbedWindow::showSelectedPage() {
     int selected = TabCtrl_GetCurSel(item(IDC_TABS));
-    for (HWND page : pages_)
-        if (page)
-            ShowWindow(page, SW_HIDE);
-    if (selected < 0 || selected >= kPageCount || !pages_[selected])
+    for (HWND shown : pages_)
+        if (shown)
+            ShowWindow(shown, SW_HIDE);
+    if (selected < 0 || selected >= kPageCount || !page(selected))
         return;
-    HWND page = pages_[selected];
-    placePage(page);
-    ShowWindow(page, SW_SHOW);
+    HWND window = pages_[selected];
+    placePage(window);
+    ShowWindow(window, SW_SHOW);
     if (selected == kKeywordsPage)
-        keywords_.fill(vocabularies_.selectedIndex());
+        keywords_.fill(chosenVocabulary());
     // Every page takes the focus, About too: the keys must not stay with a
     // control of the page just hidden.
-    SetFocus(page);
+    SetFocus(window);
 }
 
 void TabbedWindow::placePage(HWND page) const {

@@ -52,6 +52,10 @@ private:
     LRESULT onTabChanged(NMHDR*);
 
     void showSelectedPage();
+    // Page `index`, made now if it has not been shown before; null when it
+    // could not be made.
+    HWND page(int index);
+    int chosenVocabulary() const;
     void placePage(HWND page) const;
     void paintTitle(HDC dc) const;
     // Commits the session; true when it was saved and the window closes.

@@ -8,9 +8,19 @@
 #include <shellapi.h>
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 
 namespace {
+
+constexpr char kIdleImage[] = "SMALL_MAIN";
+constexpr char kBusyImage[] = "SMALL_READING";
+
+// Shared icons from the module need no DestroyIcon.
+HICON LoadSmallIcon(const char* iconName) {
+    return static_cast<HICON>(
+        LoadImageA(app().instance(), iconName, IMAGE_ICON, 16, 16, LR_SHARED));
+}
 
 // shell32's DllGetVersion record; the function is loaded by name, since the
 // first shells lack it.
@@ -70,14 +80,27 @@ static_assert(offsetof(NOTIFYICONDATAA, guidItem) + sizeof(GUID) == 504, "third 
 
 TrayIcon::TrayIcon(HWND owner) : owner_(owner), shape_(trayRecordFor(ShellMajorVersion())) {}
 
-void TrayIcon::set(DWORD operation, const char* iconName) const {
+HICON TrayIcon::image(const char* iconName) {
+    if (std::strcmp(iconName, kIdleImage) == 0)
+        return idle_ ? idle_ : (idle_ = LoadSmallIcon(kIdleImage));
+    if (std::strcmp(iconName, kBusyImage) == 0)
+        return busy_ ? busy_ : (busy_ = LoadSmallIcon(kBusyImage));
+    return LoadSmallIcon(iconName);
+}
+
+void TrayIcon::set(DWORD operation, const char* iconName) {
     NOTIFYICONDATAA data = Record(shape_, owner_, NIF_MESSAGE | NIF_ICON | NIF_TIP);
     data.uCallbackMessage = kCallbackMessage;
-    // Shared icons from the module need no DestroyIcon.
-    data.hIcon =
-        static_cast<HICON>(LoadImageA(app().instance(), iconName, IMAGE_ICON, 16, 16, LR_SHARED));
+    data.hIcon = image(iconName);
     CopyText(data.szTip, shape_.tipBytes, notice_.empty() ? loadText(IDS_TRAY_TIP) : notice_);
     Shell_NotifyIconA(operation, &data);
+    shown_ = operation == NIM_DELETE ? nullptr : data.hIcon;
+}
+
+void TrayIcon::showBusy(bool busy) {
+    const char* name = busy ? kBusyImage : kIdleImage;
+    if (shown_ && image(name) != shown_)
+        set(NIM_MODIFY, name);
 }
 
 void TrayIcon::tell(const std::string& text, bool failure) {

@@ -40,13 +40,18 @@ add_dependencies(zfw32 zf_generated_resources)
 # about windows, controls and the clipboard; openlog.exe stands in for the web browser
 # and logs the pages the programs open.
 file(GLOB WINPROBE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/winprobe/*.cpp)
-list(FILTER WINPROBE_SOURCES EXCLUDE REGEX "openlog\\.cpp$")
+list(FILTER WINPROBE_SOURCES EXCLUDE REGEX "(openlog|keywindows)\\.cpp$")
 add_executable(winprobe ${WINPROBE_SOURCES})
 target_link_options(winprobe PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s)
 target_link_libraries(winprobe PRIVATE psapi gdi32 user32 kernel32)
 add_executable(openlog WIN32 ${CMAKE_SOURCE_DIR}/tools/winprobe/openlog.cpp)
 target_link_options(openlog PRIVATE ${ZF_LINK_FLAGS})
 target_link_libraries(openlog PRIVATE shell32)
+# keywindows.exe stands in for consoles and terminals: windows of their classes that
+# record the keys they get.
+add_executable(keywindows ${CMAKE_SOURCE_DIR}/tools/winprobe/keywindows.cpp)
+target_link_options(keywindows PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s)
+target_link_libraries(keywindows PRIVATE user32 kernel32)
 
 # windres does not see the fragments, id headers and drawn icons as inputs of
 # zfw32.rc; name them so that a change recompiles the resources.

@@ -1,8 +1,12 @@
 // The capture of a document's text: select all, copy, read the clipboard, clear.
 #include "reading/DocumentCapture.h"
 
+#include "reading/DocumentWindowRules.h"
 #include "reading/KeySequence.h"
+#include "reading/TerminalWindows.h"
 #include "vocab/DataStore.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -25,17 +29,26 @@ void SendCopyKey(InputSink& input, CopyKey key) {
     input.keyUp(kVkControl);
 }
 
-// Copies, then pastes until the text arrives.
-bool CopyAndPaste(CapturePlatform& platform, CopyKey key, std::string& text) {
+// Polls the clipboard until the copy's text arrives: the n-th poll on its
+// turn n x 5 ms after the copy request. The turns are counted on the tick
+// clock, so that neither a slow paste nor a wait that ran over (every wait
+// ends at the first tick past its end, and Windows 95's clock moves in steps
+// of about 55 ms) is added again to every later poll; no poll comes before
+// its turn, and a poll whose turn has passed comes at once. True when the
+// clipboard holds data of any kind at the end.
+bool AwaitCopy(CapturePlatform& platform, int polls, std::string& text) {
     InputSink& input = platform.input();
-    SendCopyKey(input, key);
-    for (int i = 0; i < kPastesPerAttempt; ++i) {
-        input.wait(kPastePollMs);
+    const uint32_t asked = platform.tickCount();
+    for (uint32_t turn = 1; turn <= static_cast<uint32_t>(polls); ++turn) {
+        uint32_t since = platform.tickCount() - asked;
+        uint32_t due = turn * kPastePollMs;
+        if (since < due)
+            input.wait(std::min(due - since, kPastePollMs));
         text = platform.pasteText();
         if (!text.empty())
             return true;
     }
-    return false;
+    return platform.clipboard().countFormats() != 0;
 }
 
 void SelectAll(CapturePlatform& platform, const DataStore& store) {
@@ -44,15 +57,69 @@ void SelectAll(CapturePlatform& platform, const DataStore& store) {
     PlayKeySequence(platform.input(), sequence, false);
 }
 
-bool IsConsole(CapturePlatform& platform, WindowHandle window) {
-    return window && platform.windowClass(window) == kConsoleWindowClass;
+bool IsTerminal(CapturePlatform& platform, WindowHandle window) {
+    return window && IsTerminalClass(platform.windowClass(window));
 }
 
-// Many programs outside the classic controls copy only on Ctrl+C; a console
-// would take it as an interrupt, so it keeps Ctrl+Insert.
+// The keys go to the focus of the window in front, normally the target's; a
+// terminal may be any of the windows involved (ConEmu and Windows Terminal
+// draw into children of other classes, and a terminal can be embedded).
 bool MayCopyWithCtrlC(CapturePlatform& platform, WindowHandle target) {
-    return !IsConsole(platform, target) && !IsConsole(platform, platform.foregroundWindow());
+    for (WindowHandle window : {target, platform.foregroundWindow()}) {
+        if (!window)
+            continue;
+        for (WindowHandle involved :
+             {window,
+              TopLevelAncestor([&](WindowHandle child) { return platform.parentOf(child); },
+                               window),
+              platform.focusedControlOf(window)})
+            if (IsTerminal(platform, involved))
+                return false;
+    }
+    return true;
 }
+
+// The copy requests of one capture. A keystroke waits in the document's
+// input queue, and a message that timed out in its message queue: either can
+// still be answered after the capture, and then overwrites the clipboard.
+class Copier {
+public:
+    Copier(CapturePlatform& platform, WindowHandle target, std::string& text)
+        : platform_(platform), target_(target), text_(text) {}
+
+    // One attempt's copy: a keystroke, then WM_COPY; true once data arrived.
+    bool copy(int attempt) {
+        return byKey(attempt == 0 || !MayCopyWithCtrlC(platform_, target_) ? CopyKey::CtrlInsert
+                                                                           : CopyKey::CtrlC) ||
+               byMessage();
+    }
+    int unanswered() const { return unanswered_; }
+
+private:
+    bool byKey(CopyKey key) {
+        SendCopyKey(platform_.input(), key);
+        return counted(AwaitCopy(platform_, kPastesPerAttempt, text_), true);
+    }
+    bool byMessage() {
+        WindowHandle focus = platform_.focusedControlOf(target_);
+        if (!focus)
+            return false;
+        bool inTime = platform_.askToCopy(focus);
+        return counted(AwaitCopy(platform_, kPastesAfterCopyMessage, text_), !inTime);
+    }
+    // A request that brought no data may still be answered later, unless it
+    // was a message that the control answered in time.
+    bool counted(bool copied, bool mayComeLater) {
+        if (mayComeLater && !copied)
+            ++unanswered_;
+        return copied;
+    }
+
+    CapturePlatform& platform_;
+    WindowHandle target_;
+    std::string& text_;
+    int unanswered_ = 0;
+};
 
 bool Outside(int offset, int extent) {
     return offset < 0 ? -offset > extent / 2 : offset > extent / 2;
@@ -66,24 +133,22 @@ bool CaptureDocumentText(CapturePlatform& platform, const DataStore& store, Wind
     ScreenPoint start = platform.cursorPos();
     if (!keeper.saveAndEmpty())
         return false;
+    Copier copier(platform, target, text);
     bool copied = false;
-    CopyKey key = CopyKey::CtrlInsert;
     for (int attempt = 0; attempt < kCaptureAttempts && !copied; ++attempt) {
         SelectAll(platform, store);
         platform.input().wait(kAfterSelectMs);
-        copied = CopyAndPaste(platform, key, text) || platform.clipboard().countFormats() != 0;
-        if (!copied && key == CopyKey::CtrlInsert && MayCopyWithCtrlC(platform, target))
-            key = CopyKey::CtrlC;
+        copied = copier.copy(attempt);
     }
-    keeper.noteCaptureLeft();
-    if (!copied)
-        return false;
+    keeper.noteCaptureLeft(platform.processOf(target), copier.unanswered());
+    // Whatever came of it, the document must not stay selected: the user's
+    // next key would replace the whole text.
     if (clearing == SelectionClearing::ClickAtStartPoint)
         ClearSelectionClick(platform, target, start);
     else
         PlayKeySequence(platform.input(), kCollapseSelectionSequence, false);
     platform.input().wait(kAfterClickMs);
-    return true;
+    return copied;
 }
 
 ClickPlan PlanClearingClick(ScreenPoint at, const SentClick& previous, uint32_t now,

@@ -56,6 +56,14 @@ public:
     virtual SentClick lastClick() = 0;
     // The control with the keyboard focus in the thread of `window`.
     virtual WindowHandle focusedControlOf(WindowHandle window) = 0;
+    // The parent (or owner) of `window`; none for a top-level window.
+    virtual WindowHandle parentOf(WindowHandle window) = 0;
+    // The process that `window` belongs to.
+    virtual uint32_t processOf(WindowHandle window) = 0;
+    // Asks `control` to copy its selection with WM_COPY, no keystroke: edit
+    // and rich-edit controls copy, other windows ignore it. False when the
+    // control did not answer in time, so that its copy may still come.
+    virtual bool askToCopy(WindowHandle control) = 0;
     // Repaints the window at once.
     virtual void redrawNow(WindowHandle window) = 0;
     // The clipboard's text as it is now (empty while the copy has not
@@ -73,16 +81,18 @@ enum class SelectionClearing { ClickAtStartPoint, CollapseByKey };
 // The key that collapses the selection: the caret to the document's start.
 constexpr char kCollapseSelectionSequence[] = "<ctrl><home><ctrl>";
 constexpr int kPastesPerAttempt = 50;
-
-// Consoles take Ctrl+C as "interrupt the running program", never as a copy.
-constexpr const char* kConsoleWindowClass = "ConsoleWindowClass";
+// A control answers WM_COPY before the call returns; the polls only cover a
+// clipboard that its program still holds open.
+constexpr int kPastesAfterCopyMessage = 10;
 
 // Captures the text of `target`, the window in front. True when the
 // application copied anything; `text` holds what arrived as text (possibly
 // nothing). The clipboard is emptied first; what it held stays with `keeper`
-// for the caller to restore when the read is over. The copy keystroke is
-// Ctrl+Insert; after an attempt that left no data at all, the remaining
-// attempts copy with Ctrl+C, except in a console.
+// for the caller to restore when the read is over. Each attempt copies with a
+// keystroke and then, if nothing came, asks the focused control with WM_COPY.
+// The first keystroke is Ctrl+Insert; the later ones are Ctrl+C, except for a
+// console or terminal (TerminalWindows.h), which keeps Ctrl+Insert. The
+// selection is collapsed afterwards whether or not anything was copied.
 bool CaptureDocumentText(CapturePlatform& platform, const DataStore& store, WindowHandle target,
                          ClipboardKeeper& keeper, std::string& text,
                          SelectionClearing clearing = SelectionClearing::ClickAtStartPoint);

@@ -16,17 +16,20 @@ public:
     virtual void setBusy(bool on) = 0;
     virtual void setForeground(WindowHandle window) = 0;
     virtual void wait(unsigned ms) = 0;
-    // Captures the document's text; the clipboard stays the capture's until
-    // restoreClipboard().
+    // Captures the document's text; the user's clipboard may be put back as
+    // soon as the text is taken, and is at the latest by restoreClipboard().
     virtual std::string captureText(WindowHandle document) = 0;
-    // Puts the user's clipboard back unless it has changed since the capture.
+    // Puts the user's clipboard back, once, unless another program has changed
+    // it since the capture, and keeps it from a late copy of the document's
+    // program for a moment (ClipboardKeeper).
     virtual void restoreClipboard() = 0;
-    // Replaces the keywords-found window by a new, empty one for `document`;
-    // it shows itself, topmost and in front.
+    // Empties the keywords-found window for `document`, hidden, placed where
+    // the pointer is.
     virtual void openFoundWindow(WindowHandle document) = 0;
     virtual void addFound(const KeywordList& hits) = 0;
-    // Shows the keywords-found window and brings it to the front.
+    // Shows the keywords-found window, topmost, and brings it to the front.
     virtual void showFoundWindow() = 0;
+    // Takes the keywords-found window away (hidden and emptied).
     virtual void destroyFoundWindow() = 0;
     virtual void playSound(const std::string& file) = 0;
 };

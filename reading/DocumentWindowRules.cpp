@@ -22,11 +22,16 @@ bool IsDesktop(WindowQuery& query, WindowHandle topLevel) {
 } // namespace
 
 WindowHandle TopLevelAncestor(WindowQuery& query, WindowHandle window) {
+    return TopLevelAncestor([&query](WindowHandle child) { return query.parent(child); }, window);
+}
+
+WindowHandle TopLevelAncestor(const std::function<WindowHandle(WindowHandle)>& parent,
+                              WindowHandle window) {
     for (int i = 0; i < kMaxAncestors; ++i) {
-        WindowHandle parent = query.parent(window);
-        if (!parent)
+        WindowHandle up = parent(window);
+        if (!up)
             break;
-        window = parent;
+        window = up;
     }
     return window;
 }

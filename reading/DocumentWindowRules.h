@@ -6,6 +6,7 @@
 #include "reading/WindowHandle.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class WindowQuery {
@@ -25,6 +26,8 @@ public:
 
 // The top-level ancestor: GetParent climbed as far as it goes.
 WindowHandle TopLevelAncestor(WindowQuery& query, WindowHandle window);
+WindowHandle TopLevelAncestor(const std::function<WindowHandle(WindowHandle)>& parent,
+                              WindowHandle window);
 
 // True when `window` qualifies as a document window.
 bool IsDocumentWindow(WindowQuery& query, WindowHandle window);

@@ -1,8 +1,10 @@
 #!/bin/sh
 # make bench: the keyword search benchmark (tools/bench/search_bench.cpp) and,
 # where Wine is installed, the read, editing and start-up figures of zfw32.exe
-# under Wine (tools/bench/wine_bench.py) and its idle memory beside notepad's
-# (tools/bench/memory_bench.py). Builds the benchmark when it is missing.
+# under Wine (tools/bench/wine_bench.py), its idle memory beside notepad's
+# (tools/bench/memory_bench.py), and the four speed and memory goals, each
+# with "goal met" or "goal missed" (tools/bench/goals_bench.py). Builds the
+# benchmark when it is missing.
 # The last line is the search benchmark's summary:
 #   speedup_vs_naive=<x> ratio_to_grep=<engine time / grep time>
 # Usage: bench.sh BUILD_DIR; ZF_BENCH_ARGS=--quick stops at 8 MB documents.
@@ -29,6 +31,8 @@ if command -v wine >/dev/null 2>&1 && [ -f "$build/dist/zfw32.exe" ]; then
     ZF_BUILD_DIR=$(cd "$build" && pwd) python3 "$root/tools/bench/wine_bench.py" || status=1
     echo
     ZF_BUILD_DIR=$(cd "$build" && pwd) python3 "$root/tools/bench/memory_bench.py" || status=1
+    echo
+    ZF_BUILD_DIR=$(cd "$build" && pwd) python3 "$root/tools/bench/goals_bench.py" || status=1
 else
     echo "bench: no Wine or no $build/dist: read and start-up figures skipped"
 fi

@@ -7,6 +7,8 @@
 
 #include <commctrl.h>
 
+#include <climits>
+
 #include <string>
 #include <vector>
 
@@ -86,8 +88,9 @@ int32_t KeywordListView::rowMode(int row) const {
     return static_cast<int32_t>(item.lParam);
 }
 
+// A position past the end appends: no count asked for on every row of a fill.
 void KeywordListView::appendRow(const std::string& text, int32_t mode) {
-    insertRow(rowCount(), text, mode);
+    insertRow(INT_MAX, text, mode);
 }
 
 void KeywordListView::insertRow(int row, const std::string& text, int32_t mode) {

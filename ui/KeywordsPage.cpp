@@ -38,6 +38,7 @@ const NotifyHandler<KeywordsPage> KeywordsPage::kNotifications[] = {
     {IDC_KEYWORDS_LIST, NM_DBLCLK, &KeywordsPage::onDoubleClick},
     {IDC_KEYWORDS_LIST, NM_RETURN, &KeywordsPage::onDoubleClick},
     {IDC_KEYWORDS_LIST, LVN_KEYDOWN, &KeywordsPage::onListKey},
+    {IDC_KEYWORDS_LIST, LVN_DELETEALLITEMS, &KeywordsPage::onDeleteAll},
 };
 
 const MessageMap<KeywordsPage> KeywordsPage::kMap{kMessages, kCommands, kNotifications};
@@ -80,6 +81,7 @@ void KeywordsPage::fill(int index) {
     if (!table || table->count() == 0) {
         // Nothing to paste into: rows without a vocabulary would be lost.
         picture_.show(Icon());
+        pictureSource_ = {};
         enableItem(IDC_KEYWORDS_PASTE, false);
         return;
     }
@@ -103,8 +105,15 @@ void KeywordsPage::fillVocabularyBox(const VocabularyTable& table, int chosen) {
     SendMessageA(box, CB_SETCURSEL, chosen, 0);
 }
 
+// An icon is extracted by opening and mapping its file; the picture of the
+// same file and index as before is kept (the page is filled again on every
+// visit of its tab).
 void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
+    IconSource source{true, vocabulary.iconFile.str(), vocabulary.iconIndex};
+    if (source == pictureSource_)
+        return;
     picture_.show(vocabularyIcon(vocabulary));
+    pictureSource_ = source;
 }
 
 void KeywordsPage::updatePasteButton() {
@@ -260,6 +269,11 @@ LRESULT KeywordsPage::onListKey(NMHDR* header) {
     else if (!control && key == VK_DELETE)
         onDelete();
     return 0;
+}
+
+// Emptying the list asks for no notification per row.
+LRESULT KeywordsPage::onDeleteAll(NMHDR*) {
+    return TRUE;
 }
 
 INT_PTR KeywordsPage::onDropFiles(WPARAM drop, LPARAM) {

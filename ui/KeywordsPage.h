@@ -8,6 +8,7 @@
 #include "ui/KeywordListView.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class ClipboardCopyMark;
@@ -50,6 +51,7 @@ private:
     LRESULT onDoubleClick(NMHDR*);
     // Ctrl+A, Ctrl+C, Ctrl+V and Delete in the entry list.
     LRESULT onListKey(NMHDR* header);
+    LRESULT onDeleteAll(NMHDR*);
     // WM_DROPFILES: wParam the drop.
     INT_PTR onDropFiles(WPARAM drop, LPARAM);
     // The clipboard viewer chain: Paste follows what the clipboard holds.
@@ -74,8 +76,19 @@ private:
     void addImported(const KeywordImport& import);
     HWND vocabularyBox() const;
 
+    // The icon file and index whose icon the picture shows, if any.
+    struct IconSource {
+        bool shown = false;
+        std::string file;
+        int32_t index = 0;
+        bool operator==(const IconSource& other) const {
+            return shown == other.shown && file == other.file && index == other.index;
+        }
+    };
+
     KeywordListView rows_;
     Picture picture_;
+    IconSource pictureSource_;
     ClipboardViewer clipboardViewer_;
     DataStore* store_ = nullptr;
     KeywordClipboard* clipboard_ = nullptr;

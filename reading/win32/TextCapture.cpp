@@ -5,6 +5,12 @@
 #include "toolkit/WindowText.h"
 #include "vocab/win32/Win32CodePages.h"
 
+namespace {
+
+constexpr UINT kCopyMessageTimeoutMs = 1000;
+
+} // namespace
+
 bool TextCapture::captureDocumentText(const DataStore& store, ClipboardKeeper& keeper) {
     return CaptureDocumentText(*this, store, target_, keeper, text_, clearing_);
 }
@@ -41,6 +47,19 @@ WindowHandle TextCapture::focusedControlOf(WindowHandle window) {
     if (attach)
         AttachThreadInput(self, thread, FALSE);
     return focus;
+}
+
+uint32_t TextCapture::processOf(WindowHandle window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(static_cast<HWND>(window), &process);
+    return process;
+}
+
+// A hung program must not hang the read with it.
+bool TextCapture::askToCopy(WindowHandle control) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(static_cast<HWND>(control), WM_COPY, 0, 0, SMTO_ABORTIFHUNG,
+                               kCopyMessageTimeoutMs, &result) != 0;
 }
 
 void TextCapture::redrawNow(WindowHandle window) {

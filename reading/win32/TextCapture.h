@@ -3,6 +3,7 @@
 #pragma once
 
 #include "reading/DocumentCapture.h"
+#include "reading/win32/PumpingWait.h"
 #include "reading/win32/Win32Input.h"
 
 #include <windows.h>
@@ -33,10 +34,15 @@ public:
     WindowHandle windowAt(ScreenPoint point) override {
         return WindowFromPoint({point.x, point.y});
     }
-    uint32_t tickCount() override { return GetTickCount(); }
+    uint32_t tickCount() override { return PreciseTickCount(); }
     DoubleClickRule doubleClickRule() override;
     SentClick lastClick() override { return LastPrimaryClickSent(); }
     WindowHandle focusedControlOf(WindowHandle window) override;
+    WindowHandle parentOf(WindowHandle window) override {
+        return GetParent(static_cast<HWND>(window));
+    }
+    uint32_t processOf(WindowHandle window) override;
+    bool askToCopy(WindowHandle control) override;
     void redrawNow(WindowHandle window) override;
     std::string pasteText() override;
 

@@ -1,6 +1,7 @@
-// The system clipboard: formats copied out as memory and put back.
+// The system clipboard: formats copied out as memory or drawings and put back.
 #include "reading/win32/Win32Clipboard.h"
 
+#include "reading/win32/ClipboardDrawings.h"
 #include "reading/win32/PumpingWait.h"
 #include "toolkit/Handles.h"
 #include "vocab/MemoryRoom.h"
@@ -44,6 +45,9 @@ std::vector<uint32_t> Win32Clipboard::formats() {
 
 bool Win32Clipboard::read(uint32_t format, std::string& bytes) {
     HANDLE data = GetClipboardData(format);
+    ClipboardData kind = ClipboardDataOf(format);
+    if (data && kind != ClipboardData::Memory && kind != ClipboardData::NotKept)
+        return ReadDrawing(kind, data, bytes);
     SIZE_T size = data ? GlobalSize(data) : 0;
     if (size == 0 || !roomFor(size))
         return false;
@@ -56,6 +60,11 @@ bool Win32Clipboard::read(uint32_t format, std::string& bytes) {
 }
 
 void Win32Clipboard::write(uint32_t format, const std::string& bytes) {
+    ClipboardData kind = ClipboardDataOf(format);
+    if (kind != ClipboardData::Memory && kind != ClipboardData::NotKept) {
+        WriteDrawing(format, kind, bytes);
+        return;
+    }
     GlobalMemory memory(
         GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes.empty() ? 1 : bytes.size()));
     void* target = memory ? GlobalLock(memory.get()) : nullptr;
@@ -80,6 +89,17 @@ std::string Win32Clipboard::changeMark() {
     read(CF_TEXT, text);
     close();
     return mark + text;
+}
+
+void PumpingClock::wait(unsigned ms) {
+    PumpingWait(ms);
+}
+
+uint32_t Win32Clipboard::ownerProcess() {
+    DWORD process = 0;
+    if (HWND owner = GetClipboardOwner())
+        GetWindowThreadProcessId(owner, &process);
+    return process;
 }
 
 bool ClipboardSequenceNumber(DWORD& number) {

@@ -21,9 +21,18 @@ public:
     uint32_t registerFormat(const char* name) override { return RegisterClipboardFormatA(name); }
     int countFormats() override { return CountClipboardFormats(); }
     std::string changeMark() override;
+    uint32_t ownerProcess() override;
 
 private:
     HWND owner_;
+};
+
+// The watch for late copies runs on the tick count and keeps the messages
+// flowing.
+class PumpingClock : public WatchClock {
+public:
+    uint32_t now() override { return GetTickCount(); }
+    void wait(unsigned ms) override;
 };
 
 // GetClipboardSequenceNumber where the system has it (Windows 98 and NT 5 on);

@@ -10,7 +10,8 @@ void SendKey(BYTE virtualKey, bool up, HKL layout) {
 
 namespace {
 // The document pairs its clicks into double clicks by place and time; the
-// capture's own click must know where and when the last one went.
+// capture's own click must know where and when the last one went (on the
+// clock the capture reads).
 SentClick lastPrimaryClick;
 
 // Read at every use: the user may change the setting while the program runs.
@@ -19,7 +20,7 @@ MouseButton Physical(ButtonRole role) {
 }
 
 void NotePrimaryPress(ScreenPoint at) {
-    lastPrimaryClick = {true, at, GetTickCount()};
+    lastPrimaryClick = {true, at, PreciseTickCount()};
 }
 } // namespace
 

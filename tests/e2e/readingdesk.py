@@ -17,6 +17,16 @@ WM_GETTEXTLENGTH = 0x000E
 LB_GETITEMHEIGHT = 0x01A1
 WS_EX_TOPMOST = 0x0008
 GO_TO_ID = zfids.IDC_FOUND_GO_TO
+# The controls that show a document's text, rich edits first: WordPad's format bar holds
+# plain edits too.
+DOCUMENT_CONTROLS = ("RichEdit20W", "RichEdit20A", "Edit")
+# How long the tray icon is held before the drag moves: the program starts its drag after
+# 150 ms of holding.
+HOLD_MS = 500
+# A clearing click that would pair with the drop's click into a double click goes this
+# far beside it (half the double-click width and one); under Wine the pointer can stay
+# there instead of going back.
+BESIDE_PX = 3
 
 
 def start_reader(desk, vocabularies, settings=None):
@@ -37,8 +47,7 @@ def centre(rect):
 
 def document_point(desk, notepad):
     """A point inside notepad's text area, below the text of a short document."""
-    edit = desk.probe.control(notepad, cls="Edit")
-    left, top, right, bottom = edit["rect"]
+    left, top, right, bottom = desk.wait_control(notepad, cls="Edit")["rect"]
     return (left + right) // 2, top + (bottom - top) * 2 // 3
 
 
@@ -73,8 +82,16 @@ def put_desktop_in_front(desk):
 
 
 def drag_tray_icon(desk, point, release=True):
-    """Holds the tray icon (long enough to start the drag) and drags it to point."""
-    desk.drag(desk.tray_point(), point, steps=12, hold_ms=400, step_ms=40, release=release)
+    """Holds the tray icon (long enough to start the drag) and drags it to point. The
+    drag's start must leave the pointer under the user's finger."""
+    start = desk.tray_point()
+    desk.mouse_down(*start)
+    time.sleep(HOLD_MS / 1000)  # paces the hold; nothing shows the drag has started
+    pointer = desk.probe.cursor()
+    if pointer != start:
+        raise AssertionError(f"starting the drag moved the held pointer from {start} to "
+                             f"{pointer}")
+    desk.drag(start, point, steps=12, step_ms=40, release=release, pressed=True)
 
 
 def found_window(desk):
@@ -82,10 +99,82 @@ def found_window(desk):
     return desk.probe.find_window(title=FOUND_TITLE, visible=None)
 
 
+def wait_found_window(desk, timeout=30):
+    """Waits for the Keywords found window to show; returns its record."""
+    return desk.wait_window(title=FOUND_TITLE, visible=True, timeout=timeout)
+
+
+def shown_found_window(desk):
+    """The Keywords found window's record while it shows, else None. The program keeps the
+    window, hidden, between reads (and makes it before the first)."""
+    window = found_window(desk)
+    return window if window and window["visible"] else None
+
+
 def found_list(desk, window):
     """{"items", "selected", ...} of the window's list box, and the list box's record."""
-    box = desk.probe.control(window["hwnd"], cls="ListBox")
+    if not window:
+        raise AssertionError("no Keywords found window to read the list of")
+    box = desk.wait_control(window["hwnd"], cls="ListBox")
     return desk.probe.listbox(box["hwnd"]), box
+
+
+def document_control(desk, document):
+    """The edit or rich edit control that shows a document window's text."""
+    def control():
+        children = desk.probe.children(document)
+        return next((c for cls in DOCUMENT_CONTROLS for c in children if c["class"] == cls),
+                    None)
+    return desk.wait_for(control, message=f"the text control of window {document}")
+
+
+def check_desktop_after_read(desk, document, pointer, close=None):
+    """What a read leaves on the user's desktop, the same after every read: the pointer
+    where the user left it, the clipboard closed (another program opens and closes it), no
+    menu open, nothing selected in the document. close="Close" (its button, clicked) or
+    "Escape" then closes the Keywords found window, which must bring the document back in
+    front. Fails naming the first thing that is not as it should be."""
+    now = desk.probe.cursor()
+    if abs(now[0] - pointer[0]) > BESIDE_PX or now[1] != pointer[1]:
+        raise AssertionError(f"the read left the pointer at {now}, not at {tuple(pointer)}")
+
+    def clipboard_opens():
+        answer = desk.probe.clip_open()
+        return answer["opened"] or False
+    try:
+        desk.wait_for(clipboard_opens, timeout=5, interval=0.1,
+                      message="the clipboard to open for another program")
+    except AssertionError:
+        holder = desk.probe.window(desk.probe.clip_open()["holder"] or 0) or {}
+        raise AssertionError(f"the read left the clipboard open, held by "
+                             f"{holder.get('class')!r} {holder.get('title')!r} of process "
+                             f"{holder.get('pid')}") from None
+    menus = desk.probe.find_windows(cls="#32768")
+    state = desk.probe.thread_state(document)
+    if menus or state["inMenu"] or state["inPopupMenu"]:
+        raise AssertionError(f"a menu is open after the read: {menus}")
+    text = document_control(desk, document)["hwnd"]
+    start, end = selection(desk, text)
+    if start != end:
+        raise AssertionError(f"the read left characters {start} to {end} of the document "
+                             f"selected")
+    if close is not None:
+        close_found_window(desk, close, document)
+
+
+def close_found_window(desk, how, document):
+    """Closes the Keywords found window with its "Close" button or Escape; the document
+    it was read from must come back in front."""
+    window = wait_found_window(desk)
+    if how == "Close":
+        desk.click(*centre(desk.wait_control(window["hwnd"], id=zfids.IDCANCEL)["rect"]))
+    else:
+        desk.wait_for(lambda: foreground(desk).get("hwnd") == window["hwnd"],
+                      message="the Keywords found window in front for Escape")
+        desk.key(how)
+    desk.wait_gone(window["hwnd"])
+    desk.wait_for(lambda: foreground(desk).get("hwnd") == document,
+                  message=f"the document {document} in front after {how}")
 
 
 def tray_icon_busy(desk):
@@ -119,7 +208,7 @@ def read_by_drop(desk, point, idle_image):
 
 def edit_selection(desk, notepad):
     """(start, end) of the selection in notepad's edit control."""
-    return selection(desk, desk.probe.control(notepad, cls="Edit")["hwnd"])
+    return selection(desk, desk.wait_control(notepad, cls="Edit")["hwnd"])
 
 
 def selection(desk, control):
@@ -130,7 +219,7 @@ def selection(desk, control):
 
 def notepad_char_at(desk, notepad, point):
     """The index of the character of notepad's text nearest to a screen point."""
-    edit = desk.probe.control(notepad, cls="Edit")
+    edit = desk.wait_control(notepad, cls="Edit")
     left, top, _, _ = edit["rect"]
     border = 2  # the client edge
     x, y = point[0] - left - border, point[1] - top - border

@@ -11,7 +11,7 @@ from zftabbed import (IDC_ENTRY_TEXT, IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS
                       IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE, IDC_KEYWORDS_UP,
                       IDC_KEYWORDS_VOCABULARY, IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON,
                       IDC_VOCAB_ADD, IDC_VOCAB_DELETE, IDC_VOCAB_DOWN, IDC_VOCAB_KEYWORDS,
-                      IDC_VOCAB_LIST, IDC_VOCAB_UP, IDCANCEL, IDOK, Program)
+                      IDC_VOCAB_LIST, IDC_VOCAB_UP, IDCANCEL, IDOK, ID_NAMES, Program)
 from test_settings import (IDC_ADD, IDC_FOUND, IDC_NOT_FOUND, IDC_TITLE_PAIR_SEQUENCE,
                            IDC_TITLE_PAIR_TITLE, IDC_SELECT_ALL, IDC_SOUND_PATH, SELECT_TITLE,
                            SOUND_FILE)
@@ -164,12 +164,23 @@ class EditingSession:
         program.desk.wait_for(lambda: len(self.vocabulary_names()) == 5, message="deleted")
 
     def reorder_and_delete_vocabularies(self):
+        """Up and Down twice each from the first vocabulary and back, refused at both
+        ends; each move leaves the moved vocabulary selected."""
         program = self.program
         program.show_tab(0)
+        icons = self.icons()
+        self.icons_select(0)
+        order = ["Animals", "Weather", "Places", "Birds", "Sky"]
+        for button, moved, selection in (
+                (IDC_VOCAB_UP, order, [0]),
+                (IDC_VOCAB_DOWN, ["Weather", "Animals", "Places", "Birds", "Sky"], [1]),
+                (IDC_VOCAB_DOWN, ["Weather", "Places", "Animals", "Birds", "Sky"], [2]),
+                (IDC_VOCAB_UP, ["Weather", "Animals", "Places", "Birds", "Sky"], [1]),
+                (IDC_VOCAB_UP, order, [0])):
+            self.move(button, icons, moved, selection)
         self.icons_select(4)
-        program.click(IDC_VOCAB_UP)
-        program.desk.wait_for(lambda: self.vocabulary_names()[3] == "Sky", message="Sky up")
-        self.test.assertEqual([3], self.probe.listview_selected(self.icons()))
+        self.move(IDC_VOCAB_DOWN, icons, order, [4])
+        self.move(IDC_VOCAB_UP, icons, ["Animals", "Weather", "Places", "Sky", "Birds"], [3])
         self.icons_select(2)
         program.click(IDC_VOCAB_DELETE)
         program.desk.wait_for(lambda: self.vocabulary_names() == ["Animals", "Weather", "Sky",
@@ -189,17 +200,52 @@ class EditingSession:
         program.keyword_dialog(IDC_KEYWORDS_EDIT, "European robin", ALL_WORDS)
         self.test.assertEqual(["European robin", "All words"], self.rows()[3])
 
-        names = self.row_texts
+        # A block moves up twice and is refused at the top; one row moves down twice and
+        # back, and is refused at the bottom. The moved rows stay selected.
+        entries = self.entry_list()
+        tail = ["song thrush", "wren"]
         self.select_rows([2, 3])
-        for expected in (["kestrel", "barn owl", "European robin", "grey heron"],
-                         ["barn owl", "European robin", "kestrel", "grey heron"]):
-            program.click(IDC_KEYWORDS_UP)
-            program.desk.wait_for(lambda: names()[:4] == expected, message=f"moved: {expected}")
+        for button, moved, selection in (
+                (IDC_KEYWORDS_UP, ["kestrel", "barn owl", "European robin", "grey heron"] + tail,
+                 [1, 2]),
+                (IDC_KEYWORDS_UP, ["barn owl", "European robin", "kestrel", "grey heron"] + tail,
+                 [0, 1]),
+                (IDC_KEYWORDS_UP, ["barn owl", "European robin", "kestrel", "grey heron"] + tail,
+                 [0, 1])):
+            self.move(button, entries, moved, selection)
         self.select_rows([2])
-        program.click(IDC_KEYWORDS_DOWN)
-        program.desk.wait_for(lambda: names() == ["barn owl", "European robin", "grey heron",
-                                                   "kestrel", "song thrush", "wren"],
-                              message="kestrel one down")
+        down_once = ["barn owl", "European robin", "grey heron", "kestrel"] + tail
+        for button, moved, selection in (
+                (IDC_KEYWORDS_DOWN, down_once, [3]),
+                (IDC_KEYWORDS_DOWN, ["barn owl", "European robin", "grey heron", "song thrush",
+                                     "kestrel", "wren"], [4]),
+                (IDC_KEYWORDS_UP, down_once, [3])):
+            self.move(button, entries, moved, selection)
+        self.select_rows([5])
+        self.move(IDC_KEYWORDS_DOWN, entries, down_once, [5])
+
+    def move(self, button, list_view, expected, expected_selection):
+        """Clicks Up or Down and waits for the order (first column) and selection it must
+        leave in the list view; a move refused at an end must leave both as they were for a
+        while."""
+        desk = self.program.desk
+
+        def state():
+            items = self.probe.listview(list_view)["items"]
+            return ([item["texts"][0] for item in items],
+                    [n for n, item in enumerate(items) if item["selected"]])
+        want = (expected, expected_selection)
+        refused = state() == want
+        self.program.click(button)
+        what = f"{ID_NAMES[button]}: order {expected}, selected {expected_selection}"
+        try:
+            if refused:
+                desk.holds_for(lambda: state() == want, 0.5, message=f"refused {what}")
+            else:
+                desk.wait_for(lambda: state() == want, message=what)
+        except AssertionError as error:
+            raise AssertionError(f"{error}; now order {state()[0]}, selected "
+                                 f"{state()[1]}") from None
 
     def copy_into_sky(self):
         program = self.program

@@ -34,14 +34,16 @@ class VocabularyDragTest(unittest.TestCase):
 
             icons = program.control(IDC_VOCAB_LIST)
             start = rd.centre(desk.probe.listview_item_rect(icons, 1, LVIR_ICON))
-            desk.drag(start, rd.document_point(desk, notepad), steps=15, hold_ms=200)
+            point = rd.document_point(desk, notepad)
+            desk.drag(start, point, steps=15, hold_ms=200)
             desk.wait_for(lambda: program.tabbed() is None, message="the tabbed window closed")
 
             rd.wait_busy(desk)
             rd.wait_idle(desk, idle)
-            window = desk.wait_for(lambda: rd.found_window(desk), message="Keywords found")
+            window = rd.wait_found_window(desk)
             listing, _ = rd.found_list(desk, window)
             self.assertEqual(["fence post", "rain", "wind rain"], sorted(listing["items"]))
+            rd.check_desktop_after_read(desk, notepad, point, close="Close")
 
             edited = [VOCABULARIES[0],
                       Vocabulary("Weather", "shell32.dll", 12,

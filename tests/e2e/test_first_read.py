@@ -38,10 +38,11 @@ class FirstReadTest(unittest.TestCase):
             page = desk.read_file(DEFAULT_FOLDER + "\\ZFQS.HTM")
             notepad = desk.start_notepad(page_as_shown(page), name="quickstart.txt")
             rd.put_desktop_in_front(desk)
-            rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
-            window = desk.wait_for(lambda: rd.found_window(desk),
-                                   message="the Keywords found window")
+            point = rd.document_point(desk, notepad)
+            rd.read_by_drop(desk, point, idle)
+            window = rd.wait_found_window(desk)
             self.assertEqual(words, sorted(rd.found_list(desk, window)[0]["items"]))
+            rd.check_desktop_after_read(desk, notepad, point, close="Close")
 
 
 if __name__ == "__main__":

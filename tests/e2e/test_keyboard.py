@@ -5,6 +5,7 @@ ever in front, and the tray icon answering the messages the shell sends for keys
 import unittest
 
 import readingdesk as rd
+import zftabbed
 from zfdata import ALL_WORDS, ANY_WORD, Vocabulary
 from zfwine import WineDesktop
 
@@ -35,8 +36,7 @@ def read_by_key(desk, keys, idle):
     desk.key(keys)
     rd.wait_busy(desk)
     rd.wait_idle(desk, idle)
-    window = desk.wait_for(lambda: (rd.found_window(desk) or {}).get("visible") and
-                           rd.found_window(desk), message="the Keywords found window")
+    window = rd.wait_found_window(desk)
     return window, rd.found_list(desk, window)[0]["items"]
 
 
@@ -58,22 +58,15 @@ class KeyboardReadTest(unittest.TestCase):
             window, items = read_by_key(desk, "ctrl+r", idle)
             self.assertEqual(["rain", "wind strong"], items)
             self.assertIsNone(desk.probe.find_window(title=TABBED_TITLE))
-            self.assertEqual(pointer, desk.probe.cursor())
-            desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == window["hwnd"],
-                          message="the Keywords found window in front")
-            desk.key("Escape")
-            desk.wait_for(lambda: not desk.probe.window(window["hwnd"])["visible"],
-                          message="Escape closing the Keywords found window")
+            rd.check_desktop_after_read(desk, notepad, pointer, close="Escape")
             self.assertEqual(text, desk.probe.text(edit))
-            start, end = desk.probe.edit_selection(edit)
-            self.assertEqual(start, end, "a selection left in notepad")
 
             open_vocabularies_page(desk)
+            pointer = desk.probe.cursor()
             window, items = read_by_key(desk, "ctrl+shift+r", idle)
             self.assertEqual(["kestrel", "rain", "wind strong", "zebra"], items)
             self.assertEqual(text, desk.probe.text(edit))
-            start, end = desk.probe.edit_selection(edit)
-            self.assertEqual(start, end, "a selection left in notepad")
+            rd.check_desktop_after_read(desk, notepad, pointer)
 
             # In the Keywords found window the arrow keys move and Enter goes to the entry.
             desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == window["hwnd"],
@@ -98,15 +91,15 @@ class KeyboardReadTest(unittest.TestCase):
             desk.key("Return")
             desk.wait_gone(box["hwnd"])
             self.assertTrue(desk.probe.window(tabbed["hwnd"])["visible"])
-            self.assertIsNone(rd.found_window(desk))
+            self.assertIsNone(rd.shown_found_window(desk))
 
-            # The tabs, which never take the focus, change with Ctrl+Tab and back.
-            tabs = desk.probe.control(tabbed["hwnd"], id=151)["hwnd"]
-            for keys, page in (("ctrl+Tab", 1), ("ctrl+Next", 2), ("ctrl+shift+Tab", 1),
-                               ("ctrl+Prior", 0)):
+            # The tabs, which never take the focus, change with Ctrl+Tab and back, both
+            # keys of each direction wrapping around at both ends.
+            for keys, page in (("ctrl+shift+Tab", 3), ("ctrl+Tab", 0), ("ctrl+Prior", 3),
+                               ("ctrl+Prior", 2), ("ctrl+Next", 3), ("ctrl+Next", 0),
+                               ("ctrl+Tab", 1)):
                 desk.key(keys)
-                desk.wait_for(lambda: desk.probe.tab(tabs)["selected"] == page,
-                              message=f"page {page} after {keys}")
+                zftabbed.wait_page(desk, tabbed["hwnd"], page, keys)
 
 
 class TrayKeysTest(unittest.TestCase):

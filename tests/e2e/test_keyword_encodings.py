@@ -75,7 +75,7 @@ class KeywordEncodingsTest(unittest.TestCase):
             idle = desk.tray_icon_image()
 
             notepad = desk.start_notepad(DOCUMENT, name="cafe.txt")
-            self.read_and_go_to(desk, idle, rd.document_point(desk, notepad),
+            self.read_and_go_to(desk, idle, notepad, rd.document_point(desk, notepad),
                                 lambda: rd.edit_selection(desk, notepad))
             rd.close_find_dialogs(desk, desk.probe.window(notepad)["pid"])
             desk.probe.post(notepad, 0x0010)  # WM_CLOSE: the next document lies below
@@ -86,21 +86,22 @@ class KeywordEncodingsTest(unittest.TestCase):
             desk.write_file(path, data)
             window, edit = rd.open_wordpad(desk, path, len(data))
             left, top, right, _ = edit["rect"]
-            self.read_and_go_to(desk, idle, ((left + right) // 2, top + 8),
+            self.read_and_go_to(desk, idle, window["hwnd"], ((left + right) // 2, top + 8),
                                 lambda: rd.selection(desk, edit["hwnd"]))
             self.assertEqual(data, desk.read_file(path))
             self.assertTrue(desk.probe.window(window["hwnd"]))
 
-    def read_and_go_to(self, desk, idle, point, selection):
+    def read_and_go_to(self, desk, idle, document, point, selection):
         """Reads the document at point: both words are found, and "Go to" on "café"
         selects from its first letter."""
         rd.put_desktop_in_front(desk)
         rd.read_by_drop(desk, point, idle)
-        found = rd.found_window(desk)
+        found = rd.wait_found_window(desk)
         listing, box = rd.found_list(desk, found)
         self.assertEqual(["caf\u00e9", "na\u00efve"], listing["items"])
+        rd.check_desktop_after_read(desk, document, point)
         desk.probe.select_listbox(box["hwnd"], 0)
-        desk.click(*rd.centre(desk.probe.control(found["hwnd"], id=rd.GO_TO_ID)["rect"]))
+        desk.click(*rd.centre(desk.wait_control(found["hwnd"], id=rd.GO_TO_ID)["rect"]))
         # A letter the keyboard layout cannot type is left out of the Find text, so
         # the selection may end before the "é": where it starts is what counts.
         start = DOCUMENT.index("caf\u00e9")

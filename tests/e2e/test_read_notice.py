@@ -51,7 +51,8 @@ class ReadNoticeTest(unittest.TestCase):
 
             rd.put_desktop_in_front(desk)
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
-            self.assertIsNone(rd.found_window(desk))
+            self.assertIsNone(rd.shown_found_window(desk))
+            rd.check_desktop_after_read(desk, notepad, rd.document_point(desk, notepad))
             wait_balloon(desk, f"No keywords found in {title}")
             # The balloon's stem points into the icon: the next drag waits for it to go.
             wait_no_notice(desk)
@@ -67,11 +68,12 @@ class ReadNoticeTest(unittest.TestCase):
             wait_no_notice(desk)
 
             # A read with hits shows its window and nothing at the icon.
-            edit = desk.probe.control(notepad, cls="Edit")["hwnd"]
+            edit = desk.wait_control(notepad, cls="Edit")["hwnd"]
             desk.probe.set_text(edit, "A zebra.")
             rd.put_desktop_in_front(desk)
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
-            desk.wait_for(lambda: rd.found_window(desk), message="the Keywords found window")
+            rd.wait_found_window(desk)
+            rd.check_desktop_after_read(desk, notepad, rd.document_point(desk, notepad))
             desk.holds_for(lambda: not notices(desk), 4, message="no balloon after hits")
 
 

@@ -38,7 +38,7 @@ class ReadAllTest(unittest.TestCase):
             rd.put_desktop_in_front(desk)
 
             seconds, cpu = self.read_by_drop(desk, notepad, idle)
-            window = rd.found_window(desk)
+            window = rd.wait_found_window(desk)
             listing, box = rd.found_list(desk, window)
             self.assertEqual(ALL_HITS, listing["items"])
             self.assertEqual(0, listing["selected"])
@@ -50,8 +50,8 @@ class ReadAllTest(unittest.TestCase):
             self.assertEqual(b"\x07\x00\x09", desk.probe.clip_data("ZfUserMark"))
             # The drop's click and the clearing click made no double click: nothing is
             # selected, and the caret is within a character of the drop point.
-            start, end = rd.edit_selection(desk, notepad)
-            self.assertEqual(start, end)
+            rd.check_desktop_after_read(desk, notepad, rd.document_point(desk, notepad))
+            start, _ = rd.edit_selection(desk, notepad)
             dropped_at = rd.notepad_char_at(desk, notepad, rd.document_point(desk, notepad))
             self.assertLessEqual(abs(start - dropped_at), 1)
             print(f"\nread all: drop to finished read {seconds:.2f} s, "
@@ -70,9 +70,10 @@ class ReadAllTest(unittest.TestCase):
             # A second read; a double click on an entry goes to it as well.
             rd.put_desktop_in_front(desk)
             self.read_by_drop(desk, notepad, idle)
-            window = rd.found_window(desk)
+            window = rd.wait_found_window(desk)
             listing, box = rd.found_list(desk, window)
             self.assertEqual(ALL_HITS, listing["items"])
+            rd.check_desktop_after_read(desk, notepad, rd.document_point(desk, notepad))
             desk.click(*rd.list_item_point(desk, box, 5), repeat=2)
             self.assert_selected(desk, notepad, "zebra")
             self.assertFalse(desk.probe.window(window["hwnd"])["visible"])
@@ -99,8 +100,9 @@ class GoToTest(unittest.TestCase):
             idle = desk.tray_icon_image()
             rd.put_desktop_in_front(desk)
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
-            window = rd.found_window(desk)
+            window = rd.wait_found_window(desk)
             _, box = rd.found_list(desk, window)
+            rd.check_desktop_after_read(desk, notepad, rd.document_point(desk, notepad))
             desk.probe.select_listbox(box["hwnd"], 1)
             main = desk.probe.find_window(title="kestrelwin", visible=None)
             # "Go to", and right behind it in the queue a read (the one Ctrl+R on the
@@ -136,9 +138,10 @@ class VocabularyDragTest(unittest.TestCase):
             print(f"\none vocabulary: release to finished read {watch.seconds():.2f} s",
                   file=sys.stderr)
             self.assertIsNone(desk.probe.find_window(title="Zembrafind"))
-            window = rd.found_window(desk)
+            window = rd.wait_found_window(desk)
             self.assertEqual(["rain", "wind strong"], rd.found_list(desk, window)[0]["items"])
-            self.assertTrue(window["visible"])
+            rd.check_desktop_after_read(desk, notepad, rd.document_point(desk, notepad),
+                                        close="Close")
 
 
 class WindowSpecificSequenceTest(unittest.TestCase):
@@ -155,7 +158,7 @@ class WindowSpecificSequenceTest(unittest.TestCase):
             idle = desk.tray_icon_image()
 
             self.assertEqual(["kestrel", "kestrel", "zebra"], self.read(desk, zebras, idle))
-            window = rd.found_window(desk)
+            window = rd.wait_found_window(desk)
             _, box = rd.found_list(desk, window)
             desk.probe.select_listbox(box["hwnd"], 2)
             desk.probe.click_id(window["hwnd"], rd.GO_TO_ID)
@@ -163,15 +166,18 @@ class WindowSpecificSequenceTest(unittest.TestCase):
             desk.wait_for(lambda: rd.edit_selection(desk, zebras) == expected, timeout=15,
                           message="zebras.txt's selection on the entry")
 
-            self.assertEqual(ALL_HITS, self.read(desk, other, idle))
+            self.assertEqual(ALL_HITS, self.read(desk, other, idle, close="Escape"))
 
-    def read(self, desk, notepad, idle):
+    def read(self, desk, notepad, idle, close=None):
         # The two notepads overlap: the one to read comes on top.
         desk.probe.set_foreground(notepad)
         desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == notepad,
                       message="the notepad to read in front")
-        rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
-        return rd.found_list(desk, rd.found_window(desk))[0]["items"]
+        point = rd.document_point(desk, notepad)
+        rd.read_by_drop(desk, point, idle)
+        items = rd.found_list(desk, rd.wait_found_window(desk))[0]["items"]
+        rd.check_desktop_after_read(desk, notepad, point, close=close)
+        return items
 
 
 if __name__ == "__main__":

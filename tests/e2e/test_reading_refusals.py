@@ -58,21 +58,18 @@ class RefusedDropTest(unittest.TestCase):
                           message="the screen as before the drag")
             self.assert_nothing_read(desk, idle, "a drag across notepad to the desktop")
 
-            # The drag still works afterwards.
-            rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
-            window = rd.found_window(desk)
+            # The drag still works afterwards; Escape closes the Keywords found window
+            # like "Close": notepad comes back.
+            point = rd.document_point(desk, notepad)
+            rd.read_by_drop(desk, point, idle)
+            window = rd.wait_found_window(desk)
             self.assertEqual(["kestrel", "zebra"], rd.found_list(desk, window)[0]["items"])
-
-            # Escape closes the Keywords found window like "Close": notepad comes back.
             self.assertEqual(window["hwnd"], rd.foreground(desk).get("hwnd"))
-            desk.key("Escape")
-            desk.wait_gone(window["hwnd"])
-            desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == notepad,
-                          message="notepad in front after Escape")
+            rd.check_desktop_after_read(desk, notepad, point, close="Escape")
 
     def assert_nothing_read(self, desk, idle, what):
         sequence = desk.probe.clip_info()["sequence"]
-        desk.holds_for(lambda: rd.found_window(desk) is None and not rd.tray_icon_busy(desk),
+        desk.holds_for(lambda: rd.shown_found_window(desk) is None and not rd.tray_icon_busy(desk),
                        QUIET_SECONDS, message=f"no read after {what}")
         self.assertEqual(idle, desk.tray_icon_image(), what)
         self.assertEqual(sequence, desk.probe.clip_info()["sequence"], what)
@@ -88,8 +85,10 @@ class RefusedDropTest(unittest.TestCase):
             rd.put_desktop_in_front(desk)
 
             # The read shows the empty window while it runs, then takes it away.
-            rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
-            self.assertIsNone(rd.found_window(desk))
+            point = rd.document_point(desk, notepad)
+            rd.read_by_drop(desk, point, idle)
+            self.assertIsNone(rd.shown_found_window(desk))
+            rd.check_desktop_after_read(desk, notepad, point)
             self.assertNotEqual(sequence, desk.probe.clip_info()["sequence"])
             self.assertEqual("keep me", desk.probe.clip_text())
 

@@ -1,6 +1,6 @@
-"""Reading a rich-edit document (WordPad) with the default settings: its program copies
-on Ctrl+C only, so the capture falls back to it; "Go to" drives its Find dialog; the read
-leaves the document as it was."""
+"""Reading a rich-edit document (WordPad) with the default settings: its rich edit copies
+nothing on Ctrl+Insert, so the capture asks it with WM_COPY; "Go to" drives its Find
+dialog; the read leaves the document as it was."""
 
 import unittest
 
@@ -25,17 +25,19 @@ class WordPadReadTest(unittest.TestCase):
 
             # On the first line, right of its end: the caret ends at the line's end.
             left, top, right, _ = edit["rect"]
-            rd.read_by_drop(desk, ((left + right) // 2, top + 8), idle)
-            found = rd.found_window(desk)
+            point = ((left + right) // 2, top + 8)
+            rd.read_by_drop(desk, point, idle)
+            found = rd.wait_found_window(desk)
             listing, box = rd.found_list(desk, found)
             self.assertEqual(ALL_HITS, listing["items"])
+            rd.check_desktop_after_read(desk, window["hwnd"], point)
             self.assertEqual((len(FIRST_LINE), len(FIRST_LINE)), rd.selection(desk, edit["hwnd"]))
             self.assertEqual(text_before, desk.probe.text(edit["hwnd"]))
             self.assertEqual(0, desk.probe.send(edit["hwnd"], rd.EM_GETMODIFY))
 
             # "Go to": the rich edit counts a line break as one character.
             desk.probe.select_listbox(box["hwnd"], 1)
-            desk.click(*rd.centre(desk.probe.control(found["hwnd"], id=rd.GO_TO_ID)["rect"]))
+            desk.click(*rd.centre(desk.wait_control(found["hwnd"], id=rd.GO_TO_ID)["rect"]))
             start = DOCUMENT.lower().index("kestrel")
             desk.wait_for(lambda: rd.selection(desk, edit["hwnd"]) == (start, start + 7),
                           timeout=15, message="WordPad's selection on 'kestrel'")

@@ -222,9 +222,7 @@ class BadInputTest(unittest.TestCase):
         rd.drag_tray_icon(desk, rd.document_point(desk, notepad))
         rd.wait_busy(desk)
         rd.wait_idle(desk, idle, timeout=timeout)
-        window = desk.wait_for(lambda: zfhealth.visible_found_window(desk),
-                               message="Keywords found")
-        return rd.found_list(desk, window)[0]["items"]
+        return rd.found_list(desk, rd.wait_found_window(desk))[0]["items"]
 
 
 if __name__ == "__main__":

@@ -29,13 +29,18 @@ GOTO_TITLE = '"Go to" settings'
 SELECT_TITLE = '"Select text" settings'
 OLD_SOUND = "C:\\Zembrafind\\type.wav"
 NEW_SOUND = "C:\\Zembrafind\\whoosh.wav"
+MISSED_SOUND = "C:\\Zembrafind\\missed.wav"
 
 
-def starting_data():
+def starting_data(sounds_on=False):
+    """Both sounds off (the not-found one without a file), or both on with their files."""
     settings = zfdata.Settings(find_sequences=[("Notepad", "<ctrl>f<ctrl>"),
                                                ("Viewer", "<alt>s<alt>f")],
                                found_sound=OLD_SOUND, reserved_values=(2020, 7, 9),
                                reserved_texts=("kept",) + ("",) * 7)
+    if sounds_on:
+        settings.not_found_sound = MISSED_SOUND
+        settings.play_found = settings.play_not_found = True
     return zfdata.data_file(zfdata.sample_vocabularies(), settings)
 
 
@@ -253,35 +258,48 @@ class SettingsPageTest(unittest.TestCase):
             dialog = s.open_sequences(IDC_GOTO, GOTO_TITLE)
             self.assertEqual(2, len(s.rows(dialog)))
             s.close(dialog, IDCANCEL)
+            # Switched on with the dialog's OK and the stored file unchanged.
+            s.click(IDC_FOUND)
+            s.close(program.wait_dialog(SOUND_FILE), IDOK)
             program.finish(IDOK)
             _, settings = zfdata.parse(program.data())
             self.assertEqual([("Notepad", "<ctrl>f<ctrl>"), ("Viewer", "<alt>s<alt>f")],
                              settings.find_sequences)
+            self.assertEqual((True, OLD_SOUND), (settings.play_found, settings.found_sound))
+            self.assertFalse(settings.play_not_found)
 
     def test_page_ok_and_cancel_reach_the_tabbed_window(self):
+        # Both sounds start on; each is switched off here.
         with WineDesktop("settings-commands") as desk:
-            data = starting_data()
+            data = starting_data(sounds_on=True)
             program = Program(desk, data)
             s = SettingsSession(self, desk, program)
-            self.switch_found_on(s)
+            self.switch_off(s, IDC_FOUND)
             # Escape with the focus inside the page cancels the whole window.
             desk.key("Escape")
             desk.wait_for(lambda: program.tabbed() is None, message="cancelled by Escape")
             self.assertEqual(data, program.data())
 
             s = SettingsSession(self, desk, program)
-            self.switch_found_on(s)
-            page = desk.probe.control(s.tabbed, id=IDC_FOUND)["parent"]
+            self.assertTrue(s.checked(IDC_FOUND), "the cancelled switch still off")
+            for switch in (IDC_NOT_FOUND, IDC_FOUND):
+                self.switch_off(s, switch)
+            page = desk.wait_control(s.tabbed, id=IDC_FOUND)["parent"]
             desk.probe.command(page, IDOK)
             desk.wait_for(lambda: program.tabbed() is None, message="confirmed by the page")
             _, settings = zfdata.parse(program.data())
-            self.assertTrue(settings.play_found)
-            self.assertEqual(OLD_SOUND, settings.found_sound)
+            self.assertEqual((False, False), (settings.play_found, settings.play_not_found),
+                             "(found, not found) sounds on after switching both off and OK")
+            # The files stay for the next time the sounds are switched on.
+            self.assertEqual((OLD_SOUND, MISSED_SOUND),
+                             (settings.found_sound, settings.not_found_sound))
 
-    def switch_found_on(self, s):
-        s.click(IDC_FOUND)
-        dialog = s.program.wait_dialog(SOUND_FILE)
-        s.close(dialog, IDOK)
+    def switch_off(self, s, switch):
+        """Unchecks a sound switch, which asks nothing."""
+        self.assertTrue(s.checked(switch))
+        s.click(switch)
+        s.desk.wait_for(lambda: not s.checked(switch), message=f"switch {switch} off")
+        self.assertIsNone(s.probe.find_window(title=SOUND_FILE, cls="#32770"))
         s.probe.set_foreground(s.tabbed)
 
 

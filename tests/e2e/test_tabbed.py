@@ -126,6 +126,39 @@ class TabbedWindowTest(unittest.TestCase):
             program.finish(IDOK)
             # OK writes the (unchanged) store.
             self.assertEqual(zfdata.data_file(), program.data())
+
+    def test_pages_are_made_when_first_shown_and_keep_their_state(self):
+        with WineDesktop("tabbed-made-on-show") as desk:
+            program = Program(desk, zfdata.data_file(zfdata.sample_vocabularies()))
+            tabbed = program.open_from_tray_menu("Settings")
+            desk.wait_for(lambda: program.visible_page() == 2, message="the Settings page")
+            # The window opens with the page it shows, and no other.
+            for marker in (IDC_VOCAB_LIST, IDC_KEYWORDS_LIST):
+                self.assertIsNone(desk.probe.control(tabbed, id=marker))
+
+            # Without a Vocabularies page the Keywords page shows the first vocabulary,
+            # the one a Vocabularies page chooses when it is made.
+            program.show_tab(1)
+            box = desk.probe.combo(program.control(IDC_KEYWORDS_VOCABULARY))
+            self.assertEqual(0, box["selected"])
+            self.assertEqual([["zebra", "Any word"], ["kestrel", "Any word"],
+                              ["grey heron", "Exact phrase"]],
+                             desk.probe.listview_rows(program.control(IDC_KEYWORDS_LIST)))
+
+            # A page made later is the same window, as the user left it, after other tabs.
+            program.show_tab(0)
+            icons = program.control(IDC_VOCAB_LIST)
+            self.assertEqual([0], desk.probe.listview_selected(icons))
+            desk.probe.listview_select(icons, [2])
+            for page in (3, 2, 1, 0):
+                program.show_tab(page)
+            self.assertEqual(icons, program.control(IDC_VOCAB_LIST))
+            self.assertEqual([2], desk.probe.listview_selected(icons))
+            program.show_tab(1)
+            self.assertEqual(2, desk.probe.combo(program.control(IDC_KEYWORDS_VOCABULARY))[
+                "selected"])
+            program.finish(IDCANCEL)
+
     def test_add_on_a_full_table_says_why_and_changes_nothing(self):
         with WineDesktop("tabbed-full") as desk:
             full = [zfdata.Vocabulary(f"V{n}", "shell32.dll", n % 20) for n in range(64)]

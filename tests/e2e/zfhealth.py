@@ -50,7 +50,7 @@ def read_and_close(desk, notepad, idle, timeout=30):
     rd.drag_tray_icon(desk, rd.document_point(desk, notepad))
     rd.wait_busy(desk)
     rd.wait_idle(desk, idle, timeout=timeout)
-    window = desk.wait_for(lambda: visible_found_window(desk), message="Keywords found")
+    window = rd.wait_found_window(desk)
     items = rd.found_list(desk, window)[0]["items"]
     desk.probe.click_id(window["hwnd"], IDCANCEL)
     desk.wait_gone(window["hwnd"])

@@ -338,6 +338,22 @@ class Probe:
     def clip_empty(self):
         return self.call("clip_empty")["done"]
 
+    def clip_drawings(self):
+        """Replaces the clipboard with an enhanced metafile, a metafile picture and a
+        palette; returns {"emf", "wmf", "palette"} -> the bytes of each."""
+        answer = self.call("clip_drawings")
+        return {kind: bytes.fromhex(answer[kind]) for kind in ("emf", "wmf", "palette")}
+
+    def clip_drawing(self, kind):
+        """The bytes of the clipboard's "emf" (its bits), "wmf" (mapping mode, size and
+        bits) or "palette" (its entries)."""
+        return bytes.fromhex(self.call("clip_drawing", kind)["hex"])
+
+    def clip_open(self):
+        """Opens and closes the clipboard once, as another program would: {"opened",
+        "holder" (the window that holds it open when it would not open)}."""
+        return self.call("clip_open")
+
     def clip_viewer_hang(self):
         """Puts a clipboard viewer of the probe's own into the viewer chain that takes no
         more messages (as a hung program's would) until clip_viewer_release."""

@@ -6,6 +6,7 @@ import os
 import subprocess
 
 import zfdata
+import zfids
 # The ids of the windows driven here; the tests import them from here too.
 from zfids import (IDC_ABOUT_ICON, IDC_ENTRY_MATCH, IDC_ENTRY_TEXT, IDC_HELP_BUTTON,  # noqa: F401
                    IDC_ICON_BROWSE, IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS_ADD,
@@ -26,12 +27,48 @@ TABBED_TITLE = "Zembrafind"
 PAGE_MARKERS = {0: IDC_VOCAB_LIST, 1: IDC_KEYWORDS_LIST, 2: IDC_SETTINGS_SOUNDS, 3: IDC_ABOUT_ICON}
 # Down-arrow presses that reach each tray menu item (separators are skipped).
 TRAY_MENU_STEPS = {"Vocabularies": 1, "Settings": 2, "Help": 3, "About": 4}
+# The page each tray menu item opens.
+TRAY_MENU_PAGES = {"Vocabularies": 0, "Settings": 2, "About": 3}
+ID_NAMES = {value: name for name, value in vars(zfids).items()
+            if name.startswith("IDC_") and isinstance(value, int)}
 
 
 def screenshot_dir():
     folder = os.path.join(build_dir(), "screenshots", "ui")
     os.makedirs(folder, exist_ok=True)
     return folder
+
+
+def visible_page(probe, tabbed):
+    """The tab index whose page is showing in the tabbed window (None when no page or
+    several are)."""
+    if not tabbed:
+        raise AssertionError("no tabbed window to read the page of")
+    shown = [page for page, marker in PAGE_MARKERS.items()
+             if (probe.control(tabbed, id=marker) or {}).get("visible")]
+    return shown[0] if len(shown) == 1 else None
+
+
+def selected_tab(probe, tabbed):
+    tabs = probe.control(tabbed, id=IDC_TABS) if tabbed else None
+    if not tabs:
+        raise AssertionError("no tab control to read the selected tab of")
+    return probe.tab(tabs["hwnd"])["selected"]
+
+
+def wait_page(desk, tabbed, page, what, in_front=False):
+    """Waits until the tabbed window shows `page`: its tab selected and its page the only
+    one showing (and, with in_front, the window in front); fails with what it showed."""
+    def state():
+        front = (desk.probe.foreground() or {}).get("hwnd") == tabbed
+        return selected_tab(desk.probe, tabbed), visible_page(desk.probe, tabbed), front
+    expected = (page, page, True)
+    try:
+        desk.wait_for(lambda: state()[:3 if in_front else 2] == expected[:3 if in_front else 2],
+                      message=f"page {page} after {what}")
+    except AssertionError as error:
+        raise AssertionError(f"{error}; (selected tab, page showing, in front) is "
+                             f"{state()}") from None
 
 
 class Program:
@@ -74,7 +111,9 @@ class Program:
     # -- the tabbed window --------------------------------------------------------------
 
     def open_from_tray_menu(self, item):
-        """Chooses a tray menu item with the keyboard; returns the tabbed window's hwnd.
+        """Chooses a tray menu item with the keyboard; returns the tabbed window's hwnd
+        once it is in front with the item's page up (its tab selected, its page alone
+        showing).
 
         Under Wine the menu's keys can go astray when another program was in front just
         before; a menu still open or no tabbed window after them is one more try."""
@@ -82,11 +121,19 @@ class Program:
             self.desk.open_tray_menu()
             self.desk.key(*(["Down"] * TRAY_MENU_STEPS[item]), "Return")
             try:
-                return self.desk.wait_for(self.tabbed, timeout=10, message="the tabbed window")
+                tabbed = self.desk.wait_for(self.tabbed, timeout=10,
+                                            message="the tabbed window")
+                break
             except AssertionError:
                 if self.probe.find_window(cls="#32768"):
                     self.desk.key("Escape")
-        return self.wait_tabbed()
+        else:
+            tabbed = self.wait_tabbed()
+        self.wait_page_in_front(tabbed, TRAY_MENU_PAGES[item], f'"{item}"')
+        return tabbed
+
+    def wait_page_in_front(self, tabbed, page, what):
+        wait_page(self.desk, tabbed, page, what, in_front=True)
 
     def wait_tabbed(self):
         return self.desk.wait_for(self.tabbed, message="the tabbed window")
@@ -99,19 +146,23 @@ class Program:
         return None
 
     def control(self, control_id, window=None):
-        found = self.probe.control(window or self.tabbed(), id=control_id)
+        """The hwnd of a control of the window (the tabbed window by default); fails
+        naming the control and the window when either is missing."""
+        name = ID_NAMES.get(control_id, control_id)
+        parent = window or self.tabbed()
+        if not parent:
+            raise AssertionError(f"no tabbed window to find control {name} in")
+        found = self.probe.control(parent, id=control_id)
         if found is None:
-            raise AssertionError(f"no control {control_id}")
+            raise AssertionError(f"no control {name} in window {parent}")
         return found["hwnd"]
 
     def visible_page(self):
         """The tab index whose page is showing (None when no page or several are)."""
-        shown = [page for page, marker in PAGE_MARKERS.items()
-                 if self.probe.window(self.control(marker))["visible"]]
-        return shown[0] if len(shown) == 1 else None
+        return visible_page(self.probe, self.tabbed())
 
     def selected_tab(self):
-        return self.probe.tab(self.control(IDC_TABS))["selected"]
+        return selected_tab(self.probe, self.tabbed())
 
     def show_tab(self, index):
         self.probe.select_tab(self.control(IDC_TABS), index)

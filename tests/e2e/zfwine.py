@@ -264,6 +264,17 @@ class WineDesktop:
         return self.wait_for(lambda: self.probe.find_window(**criteria), timeout,
                              message=f"a window with {criteria}")
 
+    def wait_control(self, parent, timeout=30, **criteria):
+        """Waits for a control inside the window `parent` matching Probe.control criteria
+        (id=, cls=, text=, visible=) and returns its record; fails naming both."""
+        def found():
+            if self.probe.window(parent) is None:
+                raise AssertionError(f"window {parent} is gone while waiting for a control "
+                                     f"with {criteria}")
+            return self.probe.control(parent, **criteria)
+        return self.wait_for(found, timeout, message=f"a control with {criteria} in window "
+                                                      f"{parent}")
+
     def wait_gone(self, hwnd, timeout=30):
         """Waits until a window is destroyed or hidden."""
         def gone():
@@ -318,7 +329,7 @@ class WineDesktop:
     # -- the screen -----------------------------------------------------------------------
 
     def taskbar_rect(self):
-        return self.probe.find_window(cls="Shell_TrayWnd")["rect"]
+        return self.wait_window(cls="Shell_TrayWnd", visible=None)["rect"]
 
     def tray_point(self, index=0):
         """Screen point of the index-th tray icon from the right, from the taskbar's
@@ -353,11 +364,14 @@ class WineDesktop:
     def mouse_up(self, button=1):
         self.xdotool("mouseup", button)
 
-    def drag(self, start, end, steps=20, hold_ms=300, step_ms=40, button=1, release=True):
+    def drag(self, start, end, steps=20, hold_ms=300, step_ms=40, button=1, release=True,
+             pressed=False):
         """Presses at start, holds hold_ms, moves to end in steps (step_ms apart) and
-        releases there (release=False leaves the button down, e.g. to press Escape)."""
-        self.mouse_down(*start, button=button)
-        time.sleep(hold_ms / 1000)
+        releases there (release=False leaves the button down, e.g. to press Escape;
+        pressed=True goes on with a button the caller already holds at start)."""
+        if not pressed:
+            self.mouse_down(*start, button=button)
+            time.sleep(hold_ms / 1000)
         for step in range(1, steps + 1):
             x = start[0] + (end[0] - start[0]) * step // steps
             y = start[1] + (end[1] - start[1]) * step // steps

@@ -3,7 +3,9 @@
 #include "reading/DocumentCapture.h"
 
 #include "FakeClipboard.h"
+#include "FakeClock.h"
 #include "FakeInput.h"
+#include "reading/TerminalWindows.h"
 #include "vocab/DataStore.h"
 
 #include <gtest/gtest.h>
@@ -14,11 +16,13 @@ namespace {
 
 WindowHandle const kDocument = reinterpret_cast<WindowHandle>(0x100);
 WindowHandle const kEditor = reinterpret_cast<WindowHandle>(0x101);
+WindowHandle const kFrame = reinterpret_cast<WindowHandle>(0x102);
 
 // The window in front: an application that answers its copy keys (Insert 45,
 // C 67, with Ctrl) from its `copyOnAttempt`-th copy on,
 // putting `content` on the clipboard once `pastesUntilCopy` pastes have
-// looked for it.
+// looked for it; its focused control kEditor copies on WM_COPY when
+// `copiesOnMessage`.
 class FakeDesktop : public CapturePlatform {
 public:
     FakeDesktop() {
@@ -40,7 +44,22 @@ public:
     WindowHandle foregroundWindow() override { return kDocument; }
     std::string windowTitle(WindowHandle) override { return title; }
     std::string windowClass(WindowHandle window) override {
-        return window == kDocument ? windowClassName : "Other";
+        return window == kDocument ? windowClassName
+               : window == kEditor ? editorClass
+               : window == kFrame  ? frameClass
+                                   : "Other";
+    }
+    WindowHandle parentOf(WindowHandle window) override {
+        return window == kDocument ? documentParent : window == kEditor ? kDocument : nullptr;
+    }
+    uint32_t processOf(WindowHandle window) override {
+        return window == kDocument ? FakeClipboard::kDocumentProgram : 0;
+    }
+    bool askToCopy(WindowHandle control) override {
+        log(control == kEditor ? "copy message editor" : "copy message other");
+        if (copiesOnMessage && control == kEditor)
+            clipboard_.put(content, FakeClipboard::kDocumentProgram);
+        return answersMessage;
     }
     // The document spans x 100 to 499.
     WindowHandle windowAt(ScreenPoint p) override {
@@ -68,6 +87,11 @@ public:
     ScreenPoint pointer{300, 200};
     std::string title = "notes.txt - Notepad";
     std::string windowClassName = "Notepad";
+    std::string editorClass = "Edit";
+    std::string frameClass = "Frame";
+    WindowHandle documentParent = nullptr;
+    bool copiesOnMessage = false;
+    bool answersMessage = true;
     std::vector<int> copyKeys{45};
     SentClick dropClick;
     uint32_t now = 10000;
@@ -77,25 +101,45 @@ public:
     int copies = 0;
     int pastes = 0;
     int pendingPastes = -1;
+    // With the clock running, each wait moves it past the wait's end to the
+    // next step of the clock (1 ms under Wine, about 55 ms on Windows 95),
+    // and `waitOverrunMs` later still; otherwise time stands.
+    bool clockRuns = false;
+    uint32_t clockStepMs = 1;
+    uint32_t waitOverrunMs = 0;
+    // The clock at each copy key and each paste.
+    std::vector<uint32_t> copyTimes;
+    std::vector<uint32_t> pasteTimes;
 
 private:
+    void runClock(uint32_t waitMs);
     void onEvent(const std::string& event);
     bool ctrlDown_ = false;
 };
 
+void FakeDesktop::runClock(uint32_t waitMs) {
+    uint32_t end = now + waitMs;
+    now = (end / clockStepMs + 1) * clockStepMs + waitOverrunMs;
+}
+
 void FakeDesktop::onEvent(const std::string& event) {
+    if (clockRuns && event[0] == 'w')
+        runClock(static_cast<uint32_t>(std::stoul(event.substr(1))));
     if (event == "+17" || event == "-17")
         ctrlDown_ = event[0] == '+';
     bool copyKey = std::any_of(copyKeys.begin(), copyKeys.end(),
                                [&](int key) { return event == "+" + std::to_string(key); });
+    if (copyKey && ctrlDown_)
+        copyTimes.push_back(now);
     if (copyKey && ctrlDown_ && ++copies >= copyOnAttempt && pendingPastes < 0)
         pendingPastes = pastesUntilCopy;
 }
 
 std::string FakeDesktop::pasteText() {
     ++pastes;
+    pasteTimes.push_back(now);
     if (pendingPastes > 0 && --pendingPastes == 0)
-        clipboard_.put(content);
+        clipboard_.put(content, FakeClipboard::kDocumentProgram);
     return clipboard_.text();
 }
 
@@ -122,7 +166,49 @@ TEST(CaptureDocumentText, TakesTheTextOnceAfterThePastesItNeeded) {
     EXPECT_EQ(c.desktop.count("+65"), 1); // one select-all: no second attempt
 }
 
-TEST(CaptureDocumentText, GivesUpAfterSixAttemptsOfFiftyPastes) {
+// The pastes after the copy key of the first attempt that never gets a
+// copy, as times after that key.
+std::vector<uint32_t> FirstAttemptPastes(uint32_t clockStepMs, uint32_t waitOverrunMs) {
+    Capture c;
+    c.desktop.copyOnAttempt = 99;
+    c.desktop.copyKeys = {45, 67};
+    c.desktop.clockRuns = true;
+    c.desktop.now = 200 * 55; // a step of either clock
+    c.desktop.clockStepMs = clockStepMs;
+    c.desktop.waitOverrunMs = waitOverrunMs;
+    c.run();
+    const FakeDesktop& d = c.desktop;
+    EXPECT_EQ(d.copyTimes.size(), 6u);
+    std::vector<uint32_t> times;
+    for (uint32_t at : d.pasteTimes)
+        if (at > d.copyTimes[0] && at < d.copyTimes[1])
+            times.push_back(at - d.copyTimes[0]);
+    // The copy key's own polls; those after the WM_COPY that follows keep
+    // their turns by the same rule.
+    if (times.size() > 50)
+        times.resize(50);
+    return times;
+}
+
+TEST(CaptureDocumentText, PollsKeepToTheirTurnsWhenWaitsRunOver) {
+    // Under Wine every wait ends a tick or two late: the turns do not drift.
+    std::vector<uint32_t> wine = FirstAttemptPastes(1, 1);
+    ASSERT_EQ(wine.size(), 50u);
+    for (size_t poll = 0; poll < wine.size(); ++poll)
+        EXPECT_GE(wine[poll], 5 * (poll + 1)) << "poll " << poll + 1 << " before its turn";
+    EXPECT_LE(wine.back(), 260u);
+
+    // Windows 95's clock moves in steps of about 55 ms: the polls whose turns
+    // a step passed come at once, and the attempt lasts its 50 turns of 5 ms,
+    // not 50 steps.
+    std::vector<uint32_t> win95 = FirstAttemptPastes(55, 0);
+    ASSERT_EQ(win95.size(), 50u);
+    for (size_t poll = 0; poll < win95.size(); ++poll)
+        EXPECT_GE(win95[poll], 5 * (poll + 1)) << "poll " << poll + 1 << " before its turn";
+    EXPECT_EQ(win95.back(), 275u);
+}
+
+TEST(CaptureDocumentText, GivesUpAfterSixAttemptsOfFiftyPastesAndTenAfterWmCopy) {
     Capture c;
     c.desktop.copyOnAttempt = 99;
     c.desktop.copyKeys = {45, 67};
@@ -132,11 +218,12 @@ TEST(CaptureDocumentText, GivesUpAfterSixAttemptsOfFiftyPastes) {
     EXPECT_EQ(c.desktop.copies, 6);
     EXPECT_EQ(c.desktop.count("+45"), 1);
     EXPECT_EQ(c.desktop.count("+67"), 5);
-    EXPECT_EQ(c.desktop.pastes, 300);
+    EXPECT_EQ(c.desktop.count("copy message editor"), 6);
+    EXPECT_EQ(c.desktop.pastes, 360);
     EXPECT_EQ(c.desktop.count("+65"), 6);
-    EXPECT_EQ(c.desktop.count("w50"), 6);
-    EXPECT_EQ(c.desktop.count("w5"), 300);
-    EXPECT_EQ(c.desktop.count("L+"), 0); // no clearing click
+    EXPECT_EQ(c.desktop.count("w50"), 7); // six after the select-alls, one after the click
+    EXPECT_EQ(c.desktop.count("w5"), 360);
+    EXPECT_EQ(c.desktop.count("L+"), 1); // the selection is cleared all the same
     EXPECT_EQ(c.desktop.clipboard_.countFormats(), 0);
 }
 
@@ -147,7 +234,7 @@ TEST(CaptureDocumentText, RetriesSelectAllUntilTheApplicationCopies) {
     ASSERT_TRUE(c.run());
     EXPECT_EQ(c.text, "the document");
     EXPECT_EQ(c.desktop.count("+65"), 3);
-    EXPECT_EQ(c.desktop.pastes, 101);
+    EXPECT_EQ(c.desktop.pastes, 121);
 }
 
 TEST(CaptureDocumentText, DataWithoutTextEndsTheCaptureWithAnEmptyText) {
@@ -185,27 +272,73 @@ TEST(CaptureDocumentText, AnAttemptWithNoDataMakesTheNextOnesCopyWithCtrlC) {
     ASSERT_TRUE(c.run());
     EXPECT_EQ(c.text, "the document");
     EXPECT_EQ(c.desktop.count("+65"), 2);
-    EXPECT_EQ(c.desktop.pastes, 51);
+    EXPECT_EQ(c.desktop.pastes, 61);
     const auto& events = c.desktop.input_.events;
-    // The first attempt's Ctrl+Insert, then Ctrl+C in the same shape, no waits inside.
+    // The first attempt's Ctrl+Insert, its WM_COPY, then Ctrl+C in the same
+    // shape, no waits inside.
     auto insert = std::find(events.begin(), events.end(), "+45");
+    auto message = std::find(events.begin(), events.end(), "copy message editor");
     auto letter = std::find(events.begin(), events.end(), "+67");
     ASSERT_NE(insert, events.end());
     ASSERT_NE(letter, events.end());
-    EXPECT_LT(insert, letter);
+    EXPECT_LT(insert, message);
+    EXPECT_LT(message, letter);
     EXPECT_EQ(std::vector<std::string>(letter - 1, letter + 3),
               (std::vector<std::string>{"+17", "+67", "-67", "-17"}));
 }
 
-TEST(CaptureDocumentText, AConsoleNeverGetsCtrlC) {
+// A console or terminal takes Ctrl+C as an interrupt: whether its class is
+// the document window's own, its top-level window's or its focused
+// control's, in any letter case, it gets Ctrl+Insert and WM_COPY only.
+TEST(CaptureDocumentText, NoConsoleOrTerminalEverGetsCtrlC) {
+    enum Where { Document, TopLevel, FocusedControl };
+    auto run = [](const std::string& terminal, Where where) {
+        Capture c;
+        c.desktop.copyOnAttempt = 99;
+        c.desktop.copyKeys = {45, 67};
+        if (where == Document)
+            c.desktop.windowClassName = terminal;
+        if (where == TopLevel) {
+            c.desktop.documentParent = kFrame;
+            c.desktop.frameClass = terminal;
+        }
+        if (where == FocusedControl)
+            c.desktop.editorClass = terminal;
+        EXPECT_FALSE(c.run());
+        EXPECT_EQ(c.desktop.count("copy message editor"), 6);
+        return c.desktop.count("+67");
+    };
+    for (const TerminalClass& terminal : kTerminalClasses) {
+        for (Where where : {Document, TopLevel, FocusedControl}) {
+            SCOPED_TRACE(std::string(terminal.className) + " at " + std::to_string(where));
+            EXPECT_EQ(run(terminal.className, where), 0);
+        }
+    }
+    EXPECT_EQ(run("CONSOLEWINDOWCLASS", Document), 0);
+    EXPECT_EQ(run("putty", FocusedControl), 0);
+    // Classes that merely resemble a terminal's are no terminals.
+    EXPECT_EQ(run("ConsoleWindowClassic", Document), 5);
+    EXPECT_EQ(run("tt", TopLevel), 5);
+    EXPECT_EQ(run("Edit", FocusedControl), 5);
+}
+
+// WordPad's rich edit copies on WM_COPY (and Ctrl+C) but not on Ctrl+Insert:
+// the message copies, and no Ctrl+C is sent at all.
+TEST(CaptureDocumentText, AsksTheFocusedControlWithWmCopyBeforeAnyCtrlC) {
     Capture c;
-    c.desktop.windowClassName = kConsoleWindowClass;
-    c.desktop.copyOnAttempt = 99;
-    c.desktop.copyKeys = {45, 67};
-    EXPECT_FALSE(c.run());
-    EXPECT_EQ(c.desktop.count("+45"), 6);
+    c.desktop.copyKeys = {67};
+    c.desktop.copiesOnMessage = true;
+    ASSERT_TRUE(c.run());
+    EXPECT_EQ(c.text, "the document");
+    EXPECT_EQ(c.desktop.count("+65"), 1);
     EXPECT_EQ(c.desktop.count("+67"), 0);
-    EXPECT_EQ(c.desktop.pastes, 300);
+    EXPECT_EQ(c.desktop.count("copy message editor"), 1);
+    EXPECT_EQ(c.desktop.pastes, 51);
+    const auto& events = c.desktop.input_.events;
+    auto insert = std::find(events.begin(), events.end(), "-45");
+    auto message = std::find(events.begin(), events.end(), "copy message editor");
+    EXPECT_LT(insert, message);
+    EXPECT_EQ(*(message - 1), "focus of document"); // the document thread's focus
 }
 
 TEST(CaptureDocumentText, AClipboardThatWillNotOpenTypesNothing) {
@@ -327,7 +460,8 @@ TEST(ClipboardKeeper, PutsTheUsersClipboardBackAndMarksIt) {
     std::string bytes;
     EXPECT_TRUE(clipboard.read(0xC123, bytes));
     EXPECT_EQ(bytes, "rich");
-    EXPECT_FALSE(clipboard.read(FakeClipboard::kBitmap, bytes)); // a GDI handle
+    EXPECT_TRUE(clipboard.read(FakeClipboard::kBitmap, bytes)); // no CF_DIB: kept itself
+    EXPECT_EQ(bytes, "handle");
     ASSERT_TRUE(clipboard.read(clipboard.registered("CanIncludeInClipboardHistory"), bytes));
     EXPECT_EQ(bytes, std::string(4, '\0'));
     EXPECT_TRUE(clipboard.read(clipboard.registered("ExcludeClipboardContentFromMonitorProcessing"),
@@ -374,10 +508,11 @@ TEST(CaptureDocumentText, TextOnTheFiftiethPollOfTheSixthAttemptIsTheLastTaken) 
         bool captured;
         int selectAlls;
     } cases[] = {
-        {50, true, 1},  // the first attempt's last poll
-        {51, true, 2},  // the second attempt's first poll
-        {300, true, 6}, // the sixth attempt's last poll
-        {301, false, 6},
+        {50, true, 1},  // the first attempt's last poll after the key
+        {60, true, 1},  // its last poll after WM_COPY
+        {61, true, 2},  // the second attempt's first poll
+        {360, true, 6}, // the sixth attempt's last poll
+        {361, false, 6},
     };
     for (const auto& k : cases) {
         Capture c;
@@ -385,6 +520,79 @@ TEST(CaptureDocumentText, TextOnTheFiftiethPollOfTheSixthAttemptIsTheLastTaken) 
         EXPECT_EQ(c.run(), k.captured) << k.pastesUntilText;
         EXPECT_EQ(c.text, k.captured ? "the document" : "") << k.pastesUntilText;
         EXPECT_EQ(c.desktop.count("+65"), k.selectAlls) << k.pastesUntilText;
-        EXPECT_EQ(c.desktop.pastes, std::min(k.pastesUntilText, 300)) << k.pastesUntilText;
+        EXPECT_EQ(c.desktop.pastes, std::min(k.pastesUntilText, 360)) << k.pastesUntilText;
+    }
+}
+
+// A selection left behind would be replaced by the user's next key: every
+// capture that played a select-all collapses it, whether or not the
+// application copied, with a click or (keyboard read) with Ctrl+Home.
+TEST(CaptureDocumentText, EveryCaptureThatSelectedAllCollapsesTheSelection) {
+    for (bool copies : {true, false}) {
+        for (SelectionClearing clearing :
+             {SelectionClearing::ClickAtStartPoint, SelectionClearing::CollapseByKey}) {
+            bool byClick = clearing == SelectionClearing::ClickAtStartPoint;
+            SCOPED_TRACE(std::string(copies ? "copied" : "nothing copied") +
+                         (byClick ? ", click" : ", key"));
+            Capture c;
+            if (!copies)
+                c.desktop.copyOnAttempt = 99;
+            EXPECT_EQ(c.run(clearing), copies);
+            const auto& events = c.desktop.input_.events;
+            auto lastSelect = std::find(events.rbegin(), events.rend(), "+65");
+            ASSERT_NE(lastSelect, events.rend());
+            std::vector<std::string> after(lastSelect.base(), events.end());
+            auto has = [&after](const std::string& e) {
+                return std::count(after.begin(), after.end(), e);
+            };
+            EXPECT_EQ(has("click 300,200"), byClick ? 1 : 0);
+            EXPECT_EQ(has("+36"), byClick ? 0 : 1); // Home
+            EXPECT_EQ(after.back(), "w50");
+        }
+    }
+}
+
+// The copy requests the document may still answer after the capture (its
+// keystrokes, and WM_COPY messages it did not answer in time) bound the late
+// copies that the keeper undoes after the restore.
+TEST(CaptureDocumentText, LeavesTheKeeperTheCopiesTheDocumentMayStillMake) {
+    struct Setup {
+        const char* what;
+        std::vector<int> copyKeys;
+        int copyOnAttempt;
+        bool copiesOnMessage;
+        bool answersMessage;
+        int pending;
+    };
+    const Setup setups[] = {
+        {"Ctrl+Insert answered", {45}, 1, false, true, 0},
+        {"WM_COPY answered after Ctrl+Insert", {67}, 1, true, true, 1},
+        {"Ctrl+C answered in the third attempt", {67}, 2, false, true, 2},
+        {"nothing answered", {45, 67}, 99, false, true, 6},
+        {"no WM_COPY answered in time", {45, 67}, 99, false, false, 12},
+    };
+    // Whether `late` copies of the document, 100 ms apart, all get undone.
+    auto undoesAll = [](const Setup& setup, int late) {
+        Capture c;
+        c.desktop.copyKeys = setup.copyKeys;
+        c.desktop.copyOnAttempt = setup.copyOnAttempt;
+        c.desktop.copiesOnMessage = setup.copiesOnMessage;
+        c.desktop.answersMessage = setup.answersMessage;
+        c.desktop.clipboard_.put({{FakeClipboard::kText, "mine"}});
+        c.run();
+        c.keeper.restore();
+        FakeClock clock;
+        for (int i = 1; i <= late; ++i)
+            clock.schedule(100 * i, [&c] {
+                c.desktop.clipboard_.put({{FakeClipboard::kText, "late"}},
+                                         FakeClipboard::kDocumentProgram);
+            });
+        c.keeper.watchForLateCopies(clock);
+        clock.runAll();
+        return c.desktop.clipboard_.text() == "mine";
+    };
+    for (const Setup& setup : setups) {
+        EXPECT_TRUE(undoesAll(setup, setup.pending)) << setup.what;
+        EXPECT_FALSE(undoesAll(setup, setup.pending + 1)) << setup.what;
     }
 }

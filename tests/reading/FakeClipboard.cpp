@@ -1,6 +1,8 @@
 // The in-memory clipboard of the reading tests.
 #include "FakeClipboard.h"
 
+#include <algorithm>
+
 std::vector<uint32_t> FakeClipboard::formats() {
     std::vector<uint32_t> result;
     for (const auto& entry : data)
@@ -9,6 +11,8 @@ std::vector<uint32_t> FakeClipboard::formats() {
 }
 
 bool FakeClipboard::read(uint32_t format, std::string& bytes) {
+    if (std::find(unreadable.begin(), unreadable.end(), format) != unreadable.end())
+        return false;
     for (const auto& entry : data)
         if (entry.first == format) {
             bytes = entry.second;
@@ -19,6 +23,7 @@ bool FakeClipboard::read(uint32_t format, std::string& bytes) {
 
 void FakeClipboard::empty() {
     data.clear();
+    owner = kThisProgram;
     ++sequence;
     ++empties;
 }
@@ -43,8 +48,9 @@ uint32_t FakeClipboard::registerFormat(const char* name) {
     return id;
 }
 
-void FakeClipboard::put(std::vector<std::pair<uint32_t, std::string>> content) {
+void FakeClipboard::put(std::vector<std::pair<uint32_t, std::string>> content, uint32_t byProcess) {
     data = std::move(content);
+    owner = byProcess;
     ++sequence;
 }
 

@@ -12,7 +12,14 @@ class FakeClipboard : public ClipboardAccess {
 public:
     static constexpr uint32_t kText = 1;
     static constexpr uint32_t kBitmap = 2;
+    static constexpr uint32_t kDib = 8;
     static constexpr uint32_t kUnicodeText = 13;
+    static constexpr uint32_t kEnhancedMetafile = 14;
+    static constexpr uint32_t kDibV5 = 17;
+    // The processes that own the clipboard's content after their copies.
+    static constexpr uint32_t kThisProgram = 11;
+    static constexpr uint32_t kDocumentProgram = 22;
+    static constexpr uint32_t kOtherProgram = 33;
 
     bool open() override {
         if (refuseOpen || isOpen)
@@ -28,9 +35,11 @@ public:
     uint32_t registerFormat(const char* name) override;
     int countFormats() override { return static_cast<int>(data.size()); }
     std::string changeMark() override { return std::to_string(sequence); }
+    uint32_t ownerProcess() override { return owner; }
 
     // Another program's copy: replaces the content, needs no open.
-    void put(std::vector<std::pair<uint32_t, std::string>> content);
+    void put(std::vector<std::pair<uint32_t, std::string>> content,
+             uint32_t byProcess = kOtherProgram);
     std::string text() const;
     uint32_t registered(const std::string& name) const;
 
@@ -40,4 +49,8 @@ public:
     bool isOpen = false;
     bool refuseOpen = false;
     int empties = 0;
+    // Emptied by this program (through the keeper) or copied by another.
+    uint32_t owner = 0;
+    // Formats listed whose data cannot be had (a conversion that fails).
+    std::vector<uint32_t> unreadable;
 };

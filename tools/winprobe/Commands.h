@@ -64,7 +64,11 @@ void cmdClipText(const Args& args, JsonObject& answer);
 void cmdClipData(const Args& args, JsonObject& answer);
 void cmdClipFormats(const Args& args, JsonObject& answer);
 void cmdClipEmpty(const Args& args, JsonObject& answer);
+void cmdClipOpen(const Args& args, JsonObject& answer);
 
+// Drawings held as GDI handles on the clipboard (DrawingCommands.cpp).
+void cmdClipDrawings(const Args& args, JsonObject& answer);
+void cmdClipDrawing(const Args& args, JsonObject& answer);
 // A hung clipboard viewer (ViewerCommands.cpp).
 void cmdClipViewerHang(const Args& args, JsonObject& answer);
 void cmdClipViewerRelease(const Args& args, JsonObject& answer);

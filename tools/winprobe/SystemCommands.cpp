@@ -194,3 +194,14 @@ void cmdClipEmpty(const Args&, JsonObject& answer) {
     ClipboardSession session(clipboardOwnerWindow());
     answer.addBool("done", EmptyClipboard());
 }
+
+// One attempt, as another program would make it: whether the clipboard opens, and
+// which window holds it open when it does not.
+void cmdClipOpen(const Args&, JsonObject& answer) {
+    bool opened = OpenClipboard(clipboardOwnerWindow()) != FALSE;
+    HWND holder = opened ? nullptr : GetOpenClipboardWindow();
+    if (opened)
+        CloseClipboard();
+    answer.addBool("opened", opened);
+    answer.addWindow("holder", holder);
+}

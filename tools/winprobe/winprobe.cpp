@@ -52,6 +52,9 @@ const Command kCommands[] = {
     {"clip_data", cmdClipData},
     {"clip_formats", cmdClipFormats},
     {"clip_empty", cmdClipEmpty},
+    {"clip_drawings", cmdClipDrawings},
+    {"clip_drawing", cmdClipDrawing},
+    {"clip_open", cmdClipOpen},
     {"clip_viewer_hang", cmdClipViewerHang},
     {"clip_viewer_release", cmdClipViewerRelease},
 };
