@@ -1,7 +1,8 @@
 """make screenshots: the pictures of the README, taken on a private Xvfb with the end-to-end
 harness and cropped to the windows they show, as small 8-bit palette PNGs:
 
-    tray-menu.png       the tray icon's menu
+    tray-menu.png       the tray icon's menu, over the taskbar around the icon
+    key-sequences.png   the "Select text" key-sequence settings
     keywords-found.png  the "Keywords found" window over the notepad document it read
     pages.png           the Vocabularies and Keywords pages side by side
     installer.png       the installer's Destination window
@@ -22,6 +23,7 @@ import installer_driver  # noqa: E402
 import run  # noqa: E402
 import zfwine  # noqa: E402
 from zftabbed import IDC_KEYWORDS_LIST, IDC_TABS, IDC_VOCAB_LIST, IDCANCEL  # noqa: E402
+from zfids import IDC_SETTINGS_SELECT_ALL  # noqa: E402
 
 # Pixels between the two pages.
 GAP = 12
@@ -89,15 +91,30 @@ def program_pictures(desk, pictures):
                     "-background", "white", "-gravity", "north", "+append", side_by_side],
                    check=True, timeout=60)
     pictures.save(side_by_side, "pages.png")
+    key_sequences_picture(desk, pictures, tabbed, tabs)
     desk.probe.click_id(tabbed["hwnd"], IDCANCEL)
     desk.wait_gone(tabbed["hwnd"])
 
     demo.show_tray_menu()
-    x, y = desk.tray_point()
-    # The menu with the tray icon it belongs to; its "Exit" ends the program.
-    pictures.save(pictures.take("menu.png", demo.menu["rect"], (x - 10, y - 10, x + 10, y + 10),
-                                margin=6), "tray-menu.png")
+    x, _ = desk.tray_point()
+    # The menu over the end of the taskbar that holds its icon (Wine's taskbar has no
+    # clock); its "Exit" ends the program.
+    _, top, right, bottom = desk.taskbar_rect()
+    pictures.save(pictures.take("menu.png", demo.menu["rect"], (x - 160, top, right, bottom)),
+                  "tray-menu.png")
     demo.exit_from_menu()
+
+
+def key_sequences_picture(desk, pictures, tabbed, tabs):
+    """The Settings page's "Select text" key sequences, with the window-specific ones."""
+    desk.probe.select_tab(tabs, 2)
+    settings = desk.wait_for(lambda: desk.probe.control(tabbed["hwnd"], id=IDC_SETTINGS_SELECT_ALL),
+                             message="the Settings page")
+    desk.probe.click(settings["hwnd"])
+    dialog = desk.wait_window(title='"Select text" settings', cls="#32770")
+    pictures.save(pictures.take("sequences.png", dialog["rect"]), "key-sequences.png")
+    desk.probe.click_id(dialog["hwnd"], IDCANCEL)
+    desk.wait_gone(dialog["hwnd"])
 
 
 def open_tabbed_window(desk):
