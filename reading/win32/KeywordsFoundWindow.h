@@ -2,11 +2,12 @@
 #pragma once
 
 #include "toolkit/Dialog.h"
+#include "toolkit/MessageHooks.h"
 #include "vocab/TextList.h"
 
 #include <string>
 
-class KeywordsFoundWindow : public DialogImpl<KeywordsFoundWindow> {
+class KeywordsFoundWindow : public DialogImpl<KeywordsFoundWindow>, private MessageListener {
 public:
     // Plays "Go to" for the keyword chosen in the window, into the document
     // that was read. It is given copies: the window, hidden by then, may be
@@ -16,7 +17,6 @@ public:
     // Creates the window, modeless, topmost and in front, owned by `owner`,
     // for the document window that was read.
     KeywordsFoundWindow(HWND owner, HWND document, GoTo goTo);
-    ~KeywordsFoundWindow() override;
 
     // Adds copies of a search's hits (nothing merged) and lists them all,
     // sorted, the first one selected.
@@ -30,6 +30,8 @@ private:
     static const CommandHandler<KeywordsFoundWindow> kCommands[];
 
     BOOL onInit() override;
+    // The window's keys, given to the dialog manager.
+    bool take(MSG& message) override;
     void fillList();
     void onGoTo();
     void onClose();
@@ -37,5 +39,5 @@ private:
     HWND document_;
     GoTo goTo_;
     KeywordList found_;
-    HHOOK keyboardHook_ = nullptr;
+    HookRegistration keys_{HookPoint::Retrieval, *this};
 };
