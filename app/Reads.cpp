@@ -38,39 +38,42 @@ void GoToFoundKeyword(HWND document, const std::string& keyword) {
 
 class Win32Read : public ReadPlatform {
 public:
-    explicit Win32Read(SelectionClearing clearing) : clearing_(clearing) {}
+    Win32Read(SelectionClearing clearing, const SentClick& dropClick)
+        : clearing_(clearing), dropClick_(dropClick) {}
     void setBusy(bool on) override { app().setBusy(on); }
     // The read's own wait before the capture follows: no second settling.
     void setForeground(WindowHandle window) override { BringToFront(static_cast<HWND>(window), 0); }
     void wait(unsigned ms) override { PumpingWait(ms); }
     std::string captureText(WindowHandle document) override;
     void restoreClipboard() override { keeper_.restore(); }
+    // The window a read replaces is gone before the new one is made.
     void openFoundWindow(WindowHandle document) override {
-        app().keywordsFoundWindow.reset();
-        app().keywordsFoundWindow = std::make_unique<KeywordsFoundWindow>(
-            app().mainWindowHandle, static_cast<HWND>(document), &GoToFoundKeyword);
+        app().setKeywordsFoundWindow(nullptr);
+        app().setKeywordsFoundWindow(std::make_unique<KeywordsFoundWindow>(
+            app().mainWindowHandle(), static_cast<HWND>(document), &GoToFoundKeyword));
     }
     void addFound(const KeywordList& hits) override {
-        if (app().keywordsFoundWindow)
-            app().keywordsFoundWindow->addFound(hits);
+        if (KeywordsFoundWindow* window = app().keywordsFoundWindow())
+            window->addFound(hits);
     }
     void showFoundWindow() override {
-        if (app().keywordsFoundWindow)
-            app().keywordsFoundWindow->show();
+        if (KeywordsFoundWindow* window = app().keywordsFoundWindow())
+            window->show();
     }
-    void destroyFoundWindow() override { app().keywordsFoundWindow.reset(); }
+    void destroyFoundWindow() override { app().setKeywordsFoundWindow(nullptr); }
     void playSound(const std::string& file) override {
         PlaySoundA(file.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
     }
 
 private:
     SelectionClearing clearing_;
-    Win32Clipboard clipboard_{app().mainWindowHandle};
+    SentClick dropClick_;
+    Win32Clipboard clipboard_{app().mainWindowHandle()};
     ClipboardKeeper keeper_{clipboard_};
 };
 
 std::string Win32Read::captureText(WindowHandle document) {
-    TextCapture capture(clipboard_);
+    TextCapture capture(clipboard_, dropClick_);
     capture.setTarget(static_cast<HWND>(document));
     capture.setClearing(clearing_);
     capture.captureDocumentText(*app().store(), keeper_);
@@ -108,31 +111,31 @@ public:
     }
 
 private:
-    static TrayIcon* Tray() { return app().mainWindow ? app().mainWindow->trayIcon() : nullptr; }
+    static TrayIcon* Tray() { return app().mainWindow().trayIcon(); }
     std::string title_;
 };
 
 } // namespace
 
-void ReadVocabulary(int index, SelectionClearing clearing) {
+void ReadVocabulary(int index, SelectionClearing clearing, const SentClick& dropClick) {
     if (HWND document = DocumentToRead()) {
         ReadReport report(document);
-        Win32Read read(clearing);
+        Win32Read read(clearing, dropClick);
         report(ReadDocument(read, *app().store(), document, index));
     }
 }
 
-void ReadAllVocabularies(SelectionClearing clearing) {
+void ReadAllVocabularies(SelectionClearing clearing, const SentClick& dropClick) {
     if (HWND document = DocumentToRead()) {
         ReadReport report(document);
-        Win32Read read(clearing);
+        Win32Read read(clearing, dropClick);
         report(ReadDocumentWithAll(read, *app().store(), document));
     }
 }
 
-void ReadDropped(int vocabularyIndex) {
+void ReadDropped(int vocabularyIndex, const SentClick& dropClick) {
     if (vocabularyIndex < 0)
-        ReadAllVocabularies();
+        ReadAllVocabularies(SelectionClearing::ClickAtStartPoint, dropClick);
     else
-        ReadVocabulary(vocabularyIndex);
+        ReadVocabulary(vocabularyIndex, SelectionClearing::ClickAtStartPoint, dropClick);
 }

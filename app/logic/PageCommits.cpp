@@ -1,7 +1,7 @@
-// The Vocabularies page's drag start after the commit.
-#include "app/logic/PageDrag.h"
+// The Vocabularies page's drag and read by key, each after the commit.
+#include "app/logic/PageCommits.h"
 
-void startPageDrag(PageDragHost& host, int vocabularyIndex) {
+void startPageDrag(PageCommitHost& host, int vocabularyIndex) {
     if (!host.commitEdits()) {
         return;
     }
@@ -9,4 +9,13 @@ void startPageDrag(PageDragHost& host, int vocabularyIndex) {
     if (host.primaryButtonDown()) {
         host.startDrag(vocabularyIndex);
     }
+}
+
+void readFromPage(PageCommitHost& host, int vocabularyIndex) {
+    if (!host.documentRemembered()) {
+        host.tellNoDocument();
+        return;
+    }
+    if (host.commitEdits())
+        host.startRead(vocabularyIndex);
 }

@@ -9,7 +9,9 @@
 
 class TextCapture : public CapturePlatform {
 public:
-    explicit TextCapture(ClipboardAccess& clipboard) : clipboard_(clipboard) {}
+    // `previousClick`: the drop's click that started the read, if any.
+    TextCapture(ClipboardAccess& clipboard, const SentClick& previousClick)
+        : clipboard_(clipboard), previousClick_(previousClick) {}
 
     // The keystrokes of the capture go to the target, typed on its layout.
     void setTarget(HWND target) {
@@ -35,7 +37,7 @@ public:
     }
     uint32_t tickCount() override { return GetTickCount(); }
     DoubleClickRule doubleClickRule() override;
-    SentClick lastClick() override { return LastPrimaryClickSent(); }
+    SentClick lastClick() override { return previousClick_; }
     WindowHandle focusedControlOf(WindowHandle window) override;
     void redrawNow(WindowHandle window) override;
     std::string pasteText() override;
@@ -43,6 +45,7 @@ public:
 private:
     Win32Input input_;
     ClipboardAccess& clipboard_;
+    SentClick previousClick_;
     HWND target_ = nullptr;
     SelectionClearing clearing_ = SelectionClearing::ClickAtStartPoint;
     std::string text_;
