@@ -65,10 +65,6 @@ FirstCopyContact AskFirstCopy() {
     return contact;
 }
 
-void Tell(UINT text, UINT icon) {
-    MessageBoxA(nullptr, loadText(text).c_str(), loadText(IDS_APP_TITLE).c_str(),
-                MB_OK | icon | MB_SETFOREGROUND);
-}
 } // namespace
 
 RunningCopy::RunningCopy() {
@@ -94,7 +90,9 @@ void RunningCopy::wakeFirst() const {
         Sleep(kWindowTryMs);
     }
     if (contact == FirstCopyContact::NoAnswer)
-        Tell(IDS_FIRST_COPY_SILENT, MB_ICONSTOP);
+        MessageBoxA(nullptr, loadText(IDS_FIRST_COPY_SILENT).c_str(),
+                    loadText(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONSTOP | MB_SETFOREGROUND);
     else if (contact == FirstCopyContact::Unreachable)
-        Tell(IDS_FIRST_COPY_UNREACHABLE, MB_ICONINFORMATION);
+        MessageBoxA(nullptr, loadText(IDS_FIRST_COPY_UNREACHABLE).c_str(),
+                    loadText(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
 }

@@ -40,10 +40,20 @@ void CopyText(char* to, std::size_t bytes, const std::string& text) {
     to[length] = '\0';
 }
 
+// The bytes of each edition of the record; the later editions are prefixes of
+// the one structure (88, 488 and 504 bytes in the 32-bit program).
+DWORD RecordBytes(unsigned edition) {
+    if (edition >= 3)
+        return offsetof(NOTIFYICONDATAA, guidItem) + sizeof(GUID);
+    if (edition == 2)
+        return offsetof(NOTIFYICONDATAA, guidItem);
+    return offsetof(NOTIFYICONDATAA, szTip) + 64;
+}
+
 // The record of the shell's shape for this icon, with what `flags` name.
 NOTIFYICONDATAA Record(const TrayRecordShape& shape, HWND owner, UINT flags) {
     NOTIFYICONDATAA data{};
-    data.cbSize = shape.size;
+    data.cbSize = RecordBytes(shape.edition);
     data.hWnd = owner;
     data.uID = TrayIcon::kId;
     data.uFlags = flags;
@@ -52,9 +62,11 @@ NOTIFYICONDATAA Record(const TrayRecordShape& shape, HWND owner, UINT flags) {
 
 } // namespace
 
-// The record's larger shapes are prefixes of the one structure.
+#ifndef _WIN64
+static_assert(offsetof(NOTIFYICONDATAA, szTip) + 64 == 88, "first shell record");
 static_assert(offsetof(NOTIFYICONDATAA, guidItem) == 488, "second shell record");
-static_assert(sizeof(NOTIFYICONDATAA) >= 504, "third shell record");
+static_assert(offsetof(NOTIFYICONDATAA, guidItem) + sizeof(GUID) == 504, "third shell record");
+#endif
 
 TrayIcon::TrayIcon(HWND owner) : owner_(owner), shape_(trayRecordFor(ShellMajorVersion())) {}
 

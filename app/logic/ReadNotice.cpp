@@ -8,10 +8,10 @@ constexpr std::size_t kEllipsisBytes = sizeof kEllipsis - 1;
 
 TrayRecordShape trayRecordFor(unsigned shellMajorVersion) {
     if (shellMajorVersion >= 6)
-        return {504, 128, true};
+        return {3, 128, true};
     if (shellMajorVersion == 5)
-        return {488, 128, true};
-    return {88, 64, false};
+        return {2, 128, true};
+    return {1, 64, false};
 }
 
 std::string readNotice(const std::string& pattern, const std::string& title,

@@ -6,11 +6,12 @@
 #include <cstddef>
 #include <string>
 
-// The notification-icon record a shell understands. Shells from version 5
-// show balloons and take a 128-byte tip; the first shell knows only the
-// 88-byte record with a 64-byte tip.
+// The notification-icon record a shell understands: its edition (1, the first
+// shell's, 88 bytes in a 32-bit program; 2, from version 5, with balloons and a
+// 128-byte tip; 3, from version 6, with the balloon's icon and GUID). The
+// Windows side turns the edition into the record's size for its own build.
 struct TrayRecordShape {
-    unsigned size;
+    unsigned edition;
     std::size_t tipBytes;
     bool balloons;
 };

@@ -7,17 +7,17 @@
 TEST(TrayRecordFor, BalloonsAndTheLongTipFromTheFifthShellOn) {
     struct Case {
         unsigned major;
-        unsigned size;
+        unsigned edition;
         std::size_t tip;
         bool balloons;
     };
     const Case cases[] = {
-        {0, 88, 64, false},  {4, 88, 64, false},   {5, 488, 128, true},
-        {6, 504, 128, true}, {10, 504, 128, true},
+        {0, 1, 64, false}, {4, 1, 64, false},  {5, 2, 128, true},
+        {6, 3, 128, true}, {10, 3, 128, true},
     };
     for (const Case& c : cases) {
         const TrayRecordShape shape = trayRecordFor(c.major);
-        EXPECT_EQ(shape.size, c.size) << c.major;
+        EXPECT_EQ(shape.edition, c.edition) << c.major;
         EXPECT_EQ(shape.tipBytes, c.tip) << c.major;
         EXPECT_EQ(shape.balloons, c.balloons) << c.major;
     }
