@@ -7,14 +7,31 @@
 #include "resources/AppIds.h"
 #include "toolkit/LoadText.h"
 
-Application::Application()
-    : data_(files_, dataFilePath()), tracker_(std::make_unique<DocumentWindowTracker>()) {}
+namespace {
+// The window procedures get no context: they find the application here.
+Application* gApplication = nullptr;
+} // namespace
 
-Application::~Application() = default;
+Application::Application(HINSTANCE instance, MainWindow& mainWindow)
+    : instance_(instance), mainWindow_(mainWindow), data_(files_, dataFilePath()),
+      tracker_(std::make_unique<DocumentWindowTracker>()) {
+    gApplication = this;
+}
+
+Application::~Application() {
+    gApplication = nullptr;
+}
 
 Application& app() {
-    static Application application;
-    return application;
+    return *gApplication;
+}
+
+HWND Application::mainWindowHandle() const {
+    return mainWindow_.hwnd();
+}
+
+void Application::setKeywordsFoundWindow(std::unique_ptr<KeywordsFoundWindow> window) {
+    keywordsFoundWindow_ = std::move(window);
 }
 
 void Application::setBusy(bool on) {
@@ -28,8 +45,7 @@ void Application::setGoingTo(bool on) {
 }
 
 void Application::showBusy() {
-    if (mainWindow)
-        mainWindow->showBusy(busy());
+    mainWindow_.showBusy(busy());
 }
 
 void ReportDataLoad(LoadOutcome outcome) {

@@ -1,5 +1,6 @@
 // The application object: the state the whole program shares, one of each
-// for the run (the current store, busy, the tracker, the open windows).
+// for the run (the current store, busy, the tracker, the open windows). It
+// lives in WinMain, for the main window's run.
 #pragma once
 
 #include "app/logic/ProgramData.h"
@@ -13,19 +14,23 @@
 #include <memory>
 
 class MainWindow;
-class TabbedWindow;
 class KeywordsFoundWindow;
 class DocumentWindowTracker;
 
 class Application {
 public:
-    Application();
+    // The program's one application object, for the run of `mainWindow`
+    // (whose window exists once its run has started); app() finds it while
+    // it lives.
+    Application(HINSTANCE instance, MainWindow& mainWindow);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
     HINSTANCE instance() const { return instance_; }
-    void setInstance(HINSTANCE instance) { instance_ = instance; }
+    MainWindow& mainWindow() const { return mainWindow_; }
+    // The main window's window; none before its run has started.
+    HWND mainWindowHandle() const;
 
     // The current store, never none: while the tabbed window is open, its
     // working copy.
@@ -41,26 +46,31 @@ public:
     // holds busy, and must not end that window's busy when it ends.
     void setGoingTo(bool on);
 
-    MainWindow* mainWindow = nullptr;
-    HWND mainWindowHandle = nullptr;
-    TabbedWindow* tabbedWindow = nullptr;
-    KeywordClipboard keywordClipboard;
+    // The keyword rows copied on the Keywords page, kept for the whole run.
+    KeywordClipboard& keywordClipboard() { return keywordClipboard_; }
     // What the Keywords page's "&Copy" last put on the system clipboard.
-    ClipboardCopyMark keywordCopyMark;
+    ClipboardCopyMark& keywordCopyMark() { return keywordCopyMark_; }
     DocumentWindowTracker& tracker() { return *tracker_; }
     // The one keywords-found window, or none.
-    std::unique_ptr<KeywordsFoundWindow> keywordsFoundWindow;
+    KeywordsFoundWindow* keywordsFoundWindow() const { return keywordsFoundWindow_.get(); }
+    // Replaces the keywords-found window (none destroys it).
+    void setKeywordsFoundWindow(std::unique_ptr<KeywordsFoundWindow> window);
 
 private:
-    HINSTANCE instance_ = nullptr;
+    HINSTANCE instance_;
+    MainWindow& mainWindow_;
     Win32FileSystem files_;
     ProgramData data_;
     std::unique_ptr<DocumentWindowTracker> tracker_;
+    KeywordClipboard keywordClipboard_;
+    ClipboardCopyMark keywordCopyMark_;
+    std::unique_ptr<KeywordsFoundWindow> keywordsFoundWindow_;
     bool busy_ = false;
     bool goingTo_ = false;
     void showBusy();
 };
 
+// The application object of the run; only while one lives.
 Application& app();
 
 // Tells the user of a data file that was refused ("Data file load failed.")

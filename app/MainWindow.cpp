@@ -89,8 +89,6 @@ BOOL MainWindow::onInit() {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     MoveWindow(hwnd(), 0, 0, 0, 0, TRUE);
-    app().mainWindow = this;
-    app().mainWindowHandle = hwnd();
 
     // The message box of a failed load dispatches messages: until start-up
     // has finished, a second start's request waits (TrayClicks).

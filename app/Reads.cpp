@@ -40,14 +40,15 @@ void GoToFoundKeyword(HWND document, const std::string& keyword) {
 
 // The keywords-found window made ahead of need; made now if that failed.
 KeywordsFoundWindow& FoundWindow() {
-    if (!app().keywordsFoundWindow)
+    if (!app().keywordsFoundWindow())
         PrepareReads();
-    return *app().keywordsFoundWindow;
+    return *app().keywordsFoundWindow();
 }
 
 class Win32Read : public ReadPlatform {
 public:
-    explicit Win32Read(SelectionClearing clearing) : clearing_(clearing) {}
+    Win32Read(SelectionClearing clearing, const SentClick& dropClick)
+        : clearing_(clearing), dropClick_(dropClick) {}
     void setBusy(bool on) override { app().setBusy(on); }
     // The read's own wait before the capture follows: no second settling.
     void setForeground(WindowHandle window) override { BringToFront(static_cast<HWND>(window), 0); }
@@ -73,14 +74,15 @@ public:
 
 private:
     SelectionClearing clearing_;
-    Win32Clipboard clipboard_{app().mainWindowHandle};
+    SentClick dropClick_;
+    Win32Clipboard clipboard_{app().mainWindowHandle()};
     ClipboardKeeper keeper_{clipboard_};
 };
 
 // The user's clipboard goes back as soon as the text is taken, before the
 // search and the results.
 std::string Win32Read::captureText(WindowHandle document) {
-    TextCapture capture(clipboard_);
+    TextCapture capture(clipboard_, dropClick_);
     capture.setTarget(static_cast<HWND>(document));
     capture.setClearing(clearing_);
     capture.captureDocumentText(*app().store(), keeper_);
@@ -119,7 +121,7 @@ public:
     }
 
 private:
-    static TrayIcon* Tray() { return app().mainWindow ? app().mainWindow->trayIcon() : nullptr; }
+    static TrayIcon* Tray() { return app().mainWindow().trayIcon(); }
     std::string title_;
 };
 
@@ -128,22 +130,22 @@ private:
 // A read's text and search tables are gone when it ends; the heap gives
 // the pages they freed back to the system, so that an idle program holds
 // no more than it did before the read.
-void ReadVocabulary(int index, SelectionClearing clearing) {
+void ReadVocabulary(int index, SelectionClearing clearing, const SentClick& dropClick) {
     if (HWND document = DocumentToRead()) {
         {
             ReadReport report(document);
-            Win32Read read(clearing);
+            Win32Read read(clearing, dropClick);
             report(ReadDocument(read, *app().store(), document, index));
         }
         _heapmin();
     }
 }
 
-void ReadAllVocabularies(SelectionClearing clearing) {
+void ReadAllVocabularies(SelectionClearing clearing, const SentClick& dropClick) {
     if (HWND document = DocumentToRead()) {
         {
             ReadReport report(document);
-            Win32Read read(clearing);
+            Win32Read read(clearing, dropClick);
             report(ReadDocumentWithAll(read, *app().store(), document));
         }
         _heapmin();
@@ -151,14 +153,14 @@ void ReadAllVocabularies(SelectionClearing clearing) {
 }
 
 void PrepareReads() {
-    if (!app().keywordsFoundWindow)
-        app().keywordsFoundWindow =
-            std::make_unique<KeywordsFoundWindow>(app().mainWindowHandle, &GoToFoundKeyword);
+    if (!app().keywordsFoundWindow())
+        app().setKeywordsFoundWindow(
+            std::make_unique<KeywordsFoundWindow>(app().mainWindowHandle(), &GoToFoundKeyword));
 }
 
-void ReadDropped(int vocabularyIndex) {
+void ReadDropped(int vocabularyIndex, const SentClick& dropClick) {
     if (vocabularyIndex < 0)
-        ReadAllVocabularies();
+        ReadAllVocabularies(SelectionClearing::ClickAtStartPoint, dropClick);
     else
-        ReadVocabulary(vocabularyIndex);
+        ReadVocabulary(vocabularyIndex, SelectionClearing::ClickAtStartPoint, dropClick);
 }

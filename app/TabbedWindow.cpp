@@ -65,21 +65,19 @@ void TabbedWindow::open(int page) {
     LoadDataAgain();
     {
         TabbedWindow window(page);
-        window.runModal(app().mainWindowHandle, IDD_TABBED);
+        window.runModal(app().mainWindowHandle(), IDD_TABBED);
     }
     _heapmin();
 }
 
 // The session's store goes to the program before the window: the session
-// sets busy on here and off when it ends.
-TabbedWindow::TabbedWindow(int page) : initialPage_(page), session_(app().data(), *this) {
-    app().tabbedWindow = this;
-}
-
-TabbedWindow::~TabbedWindow() {
-    if (app().tabbedWindow == this)
-        app().tabbedWindow = nullptr;
-}
+// sets busy on here and off when it ends. The pages edit its working copy,
+// current until the window ends.
+TabbedWindow::TabbedWindow(int page)
+    : initialPage_(page), session_(app().data(), *this),
+      keywords_(*app().store(), app().keywordClipboard(), app().keywordCopyMark(),
+                app().mainWindowHandle()),
+      vocabularies_(*app().store()), settings_(*app().store()) {}
 
 BOOL TabbedWindow::onInit() {
     HWND tabs = item(IDC_TABS);
@@ -132,18 +130,15 @@ LRESULT TabbedWindow::onTabChanged(NMHDR*) {
 HWND TabbedWindow::page(int index) {
     if (pages_[index])
         return pages_[index];
-    // The session's working copy: current until the window ends.
-    DataStore& store = *app().store();
     switch (index) {
     case kKeywordsPage:
-        pages_[index] = keywords_.create(hwnd(), store, app().keywordClipboard,
-                                         app().keywordCopyMark, app().mainWindowHandle);
+        pages_[index] = keywords_.create(hwnd());
         break;
     case kVocabulariesPage:
-        pages_[index] = vocabularies_.create(hwnd(), store);
+        pages_[index] = vocabularies_.create(hwnd());
         break;
     case kSettingsPage:
-        pages_[index] = settings_.create(hwnd(), store);
+        pages_[index] = settings_.create(hwnd());
         break;
     case kAboutPage:
         pages_[index] = about_.create(hwnd());
@@ -191,7 +186,6 @@ void TabbedWindow::onOk() {
 bool TabbedWindow::commit() {
     if (session_.commit() != CommitResult::Saved)
         return false;
-    forgetWhenEnded();
     end(IDOK);
     return true;
 }
@@ -202,19 +196,23 @@ INT_PTR TabbedWindow::onDragVocabulary(WPARAM index, LPARAM) {
     return TRUE;
 }
 
-// A read by key from the Vocabularies page. Nothing is committed when there
-// is nothing to read: the user stays in the window with every edit.
-// Otherwise the same commit as the drag's (no read when the save failed and
-// the window stays open), then the read, which the main window starts once
-// this window has closed.
+// A read by key from the Vocabularies page.
 INT_PTR TabbedWindow::onReadVocabulary(WPARAM index, LPARAM) {
-    if (!IsWindow(app().tracker().window())) {
-        showMessage(pages_[kVocabulariesPage], IDS_NO_DOCUMENT, MB_ICONINFORMATION);
-        return TRUE;
-    }
-    if (commit() && app().mainWindow)
-        app().mainWindow->readByKey(static_cast<int>(index));
+    readFromPage(*this, static_cast<int>(index));
     return TRUE;
+}
+
+bool TabbedWindow::documentRemembered() {
+    return IsWindow(app().tracker().window()) != FALSE;
+}
+
+void TabbedWindow::tellNoDocument() {
+    showMessage(pages_[kVocabulariesPage], IDS_NO_DOCUMENT, MB_ICONINFORMATION);
+}
+
+// The main window starts the read once this window has closed.
+void TabbedWindow::startRead(int index) {
+    app().mainWindow().readByKey(index);
 }
 
 bool TabbedWindow::primaryButtonDown() {
@@ -224,23 +222,16 @@ bool TabbedWindow::primaryButtonDown() {
 // After the commit the working copy is the program's store.
 void TabbedWindow::startDrag(int index) {
     Vocabulary* vocabulary = app().store()->vocabularies.at(index);
-    if (!vocabulary || !app().mainWindow)
+    if (!vocabulary)
         return;
     Icon icon = vocabularyIcon(*vocabulary);
-    app().mainWindow->startIconDrag(icon.get(), index);
+    app().mainWindow().startIconDrag(icon.get(), index);
 }
 
 void TabbedWindow::onCancel() {
     if (!session_.discard())
         return;
-    forgetWhenEnded();
     end(IDCANCEL);
-}
-
-// An ended window takes no more commands from the pages.
-void TabbedWindow::forgetWhenEnded() {
-    if (app().tabbedWindow == this)
-        app().tabbedWindow = nullptr;
 }
 
 void TabbedWindow::setBusy(bool on) {

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "app/logic/EditingSession.h"
-#include "app/logic/PageDrag.h"
+#include "app/logic/PageCommits.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/KeyCommands.h"
 #include "ui/AboutPage.h"
@@ -13,7 +13,7 @@
 #include "ui/SettingsPage.h"
 #include "ui/VocabulariesPage.h"
 
-class TabbedWindow : public DialogImpl<TabbedWindow>, private EditingHost, private PageDragHost {
+class TabbedWindow : public DialogImpl<TabbedWindow>, private EditingHost, private PageCommitHost {
 public:
     static constexpr int kVocabulariesPage = 0;
     static constexpr int kKeywordsPage = 1;
@@ -24,7 +24,6 @@ public:
     // Opens the window on `page` and runs it modally.
     static void open(int page);
 
-    ~TabbedWindow() override;
     // Selects tab `page` and shows its page.
     void showPage(int page);
 
@@ -60,7 +59,6 @@ private:
     void paintTitle(HDC dc) const;
     // Commits the session; true when it was saved and the window closes.
     bool commit();
-    void forgetWhenEnded();
 
     void setBusy(bool on) override;
     void reportSaveFailed() override;
@@ -69,6 +67,9 @@ private:
     bool commitEdits() override { return commit(); }
     bool primaryButtonDown() override;
     void startDrag(int vocabularyIndex) override;
+    bool documentRemembered() override;
+    void tellNoDocument() override;
+    void startRead(int vocabularyIndex) override;
 
     int initialPage_;
     EditingSession session_;

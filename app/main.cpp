@@ -14,13 +14,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         copy.wakeFirst();
         return 0;
     }
-    app().setInstance(instance);
     // The plain form: its Ex sibling needs a comctl32 newer than Windows 95's.
     InitCommonControls();
 
     OpenProgramFolderPage(kQuickStartPage);
     {
         MainWindow window;
+        Application application(instance, window);
         window.run();
     }
     // The quick-start page is opened from the program's folder but deleted

@@ -1,11 +1,7 @@
-// Ctrl+key shortcuts through the dialog loop's message filter.
+// Ctrl+key shortcuts through the dialog loop's message hook.
 #include "toolkit/KeyCommands.h"
 
 namespace {
-
-// The filter procedure gets no context; the tabbed window and its page are
-// the most that are open at once.
-KeyCommands* gActive[4] = {};
 
 bool IsDown(int key) {
     return GetKeyState(key) < 0;
@@ -14,20 +10,7 @@ bool IsDown(int key) {
 } // namespace
 
 KeyCommands::KeyCommands(HWND window, TableView<KeyCommand> keys)
-    : window_(window), keys_(keys),
-      hook_(SetWindowsHookExA(WH_MSGFILTER, &KeyCommands::filter, nullptr, GetCurrentThreadId())) {
-    for (KeyCommands*& slot : gActive)
-        if (!slot) {
-            slot = this;
-            break;
-        }
-}
-
-KeyCommands::~KeyCommands() {
-    for (KeyCommands*& slot : gActive)
-        if (slot == this)
-            slot = nullptr;
-}
+    : window_(window), keys_(keys), registration_(HookPoint::DialogLoop, *this) {}
 
 // Ctrl+Alt is AltGr, which types characters on many layouts: not a shortcut.
 int KeyCommands::commandFor(const MSG& message) const {
@@ -41,14 +24,9 @@ int KeyCommands::commandFor(const MSG& message) const {
     return 0;
 }
 
-LRESULT CALLBACK KeyCommands::filter(int code, WPARAM w, LPARAM l) {
-    if (code == MSGF_DIALOGBOX) {
-        const MSG& message = *reinterpret_cast<MSG*>(l);
-        for (KeyCommands* keys : gActive)
-            if (int command = keys ? keys->commandFor(message) : 0) {
-                PostMessageA(keys->window_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-                return TRUE;
-            }
-    }
-    return CallNextHookEx(nullptr, code, w, l);
+bool KeyCommands::take(MSG& message) {
+    int command = commandFor(message);
+    if (command)
+        PostMessageA(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    return command != 0;
 }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "toolkit/Dialog.h"
-#include "toolkit/Handles.h"
+#include "toolkit/MessageHooks.h"
 
 struct KeyCommand {
     UINT key;   // virtual key, pressed with Ctrl
@@ -12,21 +12,19 @@ struct KeyCommand {
     int command;
 };
 
-class KeyCommands {
+class KeyCommands : private MessageListener {
 public:
     // Active while `window` is visible and the key goes to it or to one of
     // its controls; ends with the object.
     KeyCommands(HWND window, TableView<KeyCommand> keys);
-    KeyCommands(const KeyCommands&) = delete;
-    KeyCommands& operator=(const KeyCommands&) = delete;
-    ~KeyCommands();
 
 private:
+    // Posts the command of a shortcut; false for any other message.
+    bool take(MSG& message) override;
     // The command for a key press, or 0.
     int commandFor(const MSG& message) const;
-    static LRESULT CALLBACK filter(int code, WPARAM w, LPARAM l);
 
     HWND window_;
     TableView<KeyCommand> keys_;
-    Hook hook_;
+    HookRegistration registration_;
 };

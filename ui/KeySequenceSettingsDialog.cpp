@@ -1,5 +1,5 @@
 // The key-sequence settings dialog: title and prompt per kind, the default
-// sequence, and the list of window-specific pairs that replaces the store's.
+// sequence, and the list of window-specific pairs.
 #include "ui/KeySequenceSettingsDialog.h"
 
 #include "resources/SettingsIds.h"
@@ -22,8 +22,8 @@ const NotifyHandler<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kNotif
 const MessageMap<KeySequenceSettingsDialog> KeySequenceSettingsDialog::kMap{
     {}, kCommands, kNotifications};
 
-void KeySequenceSettingsDialog::run(HWND owner) {
-    runModal(owner, IDD_KEY_SEQUENCES);
+INT_PTR KeySequenceSettingsDialog::run(HWND owner) {
+    return runModal(owner, IDD_KEY_SEQUENCES);
 }
 
 HWND KeySequenceSettingsDialog::list() const {
@@ -32,15 +32,14 @@ HWND KeySequenceSettingsDialog::list() const {
 
 BOOL KeySequenceSettingsDialog::onInit() {
     addColumns();
-    rows_ = readSequencePairs(store_, kind_);
     fillRows();
-    setItemText(IDC_KEYSEQ_DEFAULT, defaultSequence(store_, kind_));
+    setItemText(IDC_KEYSEQ_DEFAULT, defaultSequence);
     setTexts();
     return TRUE;
 }
 
 void KeySequenceSettingsDialog::setTexts() {
-    bool goTo = kind_ == SequenceKind::GoTo;
+    bool goTo = kind == SequenceKind::GoTo;
     SetWindowTextA(hwnd(), loadText(goTo ? IDS_GOTO_TITLE : IDS_SELECT_TITLE).c_str());
     setItemText(IDC_KEYSEQ_PROMPT, loadText(goTo ? IDS_GOTO_PROMPT : IDS_SELECT_PROMPT));
 }
@@ -66,8 +65,8 @@ void KeySequenceSettingsDialog::addColumns() {
 // Drawing off while the rows go in: the list lays out and paints once.
 void KeySequenceSettingsDialog::fillRows() {
     RedrawFreeze frozen(list());
-    ListView_SetItemCount(list(), static_cast<int>(rows_.size()));
-    for (int i = 0; i < static_cast<int>(rows_.size()); ++i)
+    ListView_SetItemCount(list(), static_cast<int>(pairs.size()));
+    for (int i = 0; i < static_cast<int>(pairs.size()); ++i)
         insertRow(i);
 }
 
@@ -75,14 +74,14 @@ void KeySequenceSettingsDialog::insertRow(int index) {
     LVITEMA row{};
     row.mask = LVIF_TEXT;
     row.iItem = index;
-    row.pszText = rows_[index].windowTitle.data();
+    row.pszText = pairs[index].windowTitle.data();
     ListView_InsertItem(list(), &row);
     showRow(index);
 }
 
 void KeySequenceSettingsDialog::showRow(int index) {
-    ListView_SetItemText(list(), index, 0, rows_[index].windowTitle.data());
-    ListView_SetItemText(list(), index, 1, rows_[index].keySequence.data());
+    ListView_SetItemText(list(), index, 0, pairs[index].windowTitle.data());
+    ListView_SetItemText(list(), index, 1, pairs[index].keySequence.data());
 }
 
 // The row that is both selected and focused, or -1.
@@ -94,28 +93,28 @@ void KeySequenceSettingsDialog::onAdd() {
     WindowSpecificDialog pair;
     if (pair.run(hwnd()) != IDOK)
         return;
-    rows_.push_back({pair.windowTitle, pair.keySequence});
-    insertRow(static_cast<int>(rows_.size()) - 1);
+    pairs.push_back({pair.windowTitle, pair.keySequence});
+    insertRow(static_cast<int>(pairs.size()) - 1);
 }
 
 void KeySequenceSettingsDialog::onEdit() {
     int index = selectedRow();
-    if (index < 0 || index >= static_cast<int>(rows_.size()))
+    if (index < 0 || index >= static_cast<int>(pairs.size()))
         return;
     WindowSpecificDialog pair;
-    pair.windowTitle = rows_[index].windowTitle;
-    pair.keySequence = rows_[index].keySequence;
+    pair.windowTitle = pairs[index].windowTitle;
+    pair.keySequence = pairs[index].keySequence;
     if (pair.run(hwnd()) != IDOK)
         return;
-    rows_[index] = {pair.windowTitle, pair.keySequence};
+    pairs[index] = {pair.windowTitle, pair.keySequence};
     showRow(index);
 }
 
 void KeySequenceSettingsDialog::onDelete() {
     int index = selectedRow();
-    if (index < 0 || index >= static_cast<int>(rows_.size()))
+    if (index < 0 || index >= static_cast<int>(pairs.size()))
         return;
-    rows_.erase(rows_.begin() + index);
+    pairs.erase(pairs.begin() + index);
     ListView_DeleteItem(list(), index);
 }
 
@@ -131,6 +130,6 @@ void KeySequenceSettingsDialog::onOk() {
         SetFocus(GetDlgItem(hwnd(), IDC_KEYSEQ_DEFAULT));
         return;
     }
-    replaceSequences(store_, kind_, sequence, rows_);
+    defaultSequence = sequence;
     end(IDOK);
 }

@@ -5,15 +5,20 @@
 #include "toolkit/Dialog.h"
 #include "ui/logic/SequencePairs.h"
 
+#include <string>
 #include <vector>
 
 class KeySequenceSettingsDialog : public DialogImpl<KeySequenceSettingsDialog> {
 public:
-    KeySequenceSettingsDialog(DataStore& store, SequenceKind kind) : store_(store), kind_(kind) {}
+    // In: the kind, its default sequence and its window-specific pairs in
+    // list order. Out, after OK: the default and the pairs as the user left
+    // them; the caller changes the store.
+    SequenceKind kind = SequenceKind::GoTo;
+    std::string defaultSequence;
+    std::vector<SequencePair> pairs;
 
-    // On OK the kind's default and both of its lists are replaced in the
-    // store; Cancel stores nothing.
-    void run(HWND owner);
+    // IDOK or IDCANCEL.
+    INT_PTR run(HWND owner);
 
     static const MessageMap<KeySequenceSettingsDialog> kMap;
 
@@ -35,9 +40,4 @@ private:
     void showRow(int index);
     int selectedRow() const;
     HWND list() const;
-
-    DataStore& store_;
-    SequenceKind kind_;
-    // The rows as the list shows them, in the same order.
-    std::vector<SequencePair> rows_;
 };

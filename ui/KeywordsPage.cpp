@@ -45,16 +45,11 @@ const MessageMap<KeywordsPage> KeywordsPage::kMap{kMessages, kCommands, kNotific
 
 KeywordsPage::~KeywordsPage() {
     // The clipboard outlives the page; it must not keep pointing at it.
-    if (clipboard_ && clipboard_->target == &rows_)
-        clipboard_->target = nullptr;
+    if (clipboard_.target == &rows_)
+        clipboard_.target = nullptr;
 }
 
-HWND KeywordsPage::create(HWND tabbedWindow, DataStore& store, KeywordClipboard& clipboard,
-                          ClipboardCopyMark& copyMark, HWND clipboardOwner) {
-    store_ = &store;
-    clipboard_ = &clipboard;
-    copyMark_ = &copyMark;
-    clipboardOwner_ = clipboardOwner;
+HWND KeywordsPage::create(HWND tabbedWindow) {
     return createModeless(tabbedWindow, IDD_KEYWORDS_PAGE);
 }
 
@@ -76,19 +71,18 @@ void KeywordsPage::fill(int index) {
     RedrawFreeze frozenRows(rows_.hwnd());
     SendMessageA(vocabularyBox(), CB_RESETCONTENT, 0, 0);
     rows_.clear();
-    DataStore* store = store_;
-    const VocabularyTable* table = store ? &store->vocabularies : nullptr;
-    if (!table || table->count() == 0) {
+    const VocabularyTable& table = store_.vocabularies;
+    if (table.count() == 0) {
         // Nothing to paste into: rows without a vocabulary would be lost.
         picture_.show(Icon());
         pictureSource_ = {};
         enableItem(IDC_KEYWORDS_PASTE, false);
         return;
     }
-    if (index < 0 || index >= table->count())
+    if (index < 0 || index >= table.count())
         index = 0;
-    fillVocabularyBox(*table, index);
-    const Vocabulary& vocabulary = *table->at(index);
+    fillVocabularyBox(table, index);
+    const Vocabulary& vocabulary = *table.at(index);
     showIcon(vocabulary);
     rows_.reserveRows(vocabulary.keywords.count());
     appendVocabularyRows(vocabulary, rows_);
@@ -117,17 +111,21 @@ void KeywordsPage::showIcon(const Vocabulary& vocabulary) {
 }
 
 void KeywordsPage::updatePasteButton() {
-    clipboard_->target = &rows_;
-    bool otherText = clipboardHoldsOtherText(clipboardOwner_, *copyMark_);
-    enableItem(IDC_KEYWORDS_PASTE, chosenVocabulary() && (clipboard_->canPaste() || otherText));
+    clipboard_.target = &rows_;
+    enableItem(IDC_KEYWORDS_PASTE, pasteSource() != PasteSource::Nothing);
+}
+
+PasteSource KeywordsPage::pasteSource() const {
+    return choosePasteSource(chosenVocabulary() != nullptr, clipboard_.canPaste(), [this] {
+        return clipboardHoldsOtherText(clipboardOwner_, copyMark_);
+    });
 }
 
 Vocabulary* KeywordsPage::chosenVocabulary() const {
     auto line = SendMessageA(vocabularyBox(), CB_GETCURSEL, 0, 0);
-    DataStore* store = store_;
-    if (line == CB_ERR || !store)
+    if (line == CB_ERR)
         return nullptr;
-    return store->vocabularies.at(static_cast<int>(line));
+    return store_.vocabularies.at(static_cast<int>(line));
 }
 
 bool KeywordsPage::editRows(const std::function<bool(EditableKeywordRows&)>& edit) {
@@ -206,25 +204,24 @@ void KeywordsPage::onDown() {
 // and as text lines to the system clipboard for other programs. With no row
 // chosen both clipboards stay as they were.
 void KeywordsPage::onCopy() {
-    KeywordClipboard& clipboard = *clipboard_;
+    KeywordClipboard& clipboard = clipboard_;
     clipboard.target = &rows_;
     if (!clipboard.copy()) {
         showMessage(hwnd(), IDS_NO_KEYWORD_SELECTED, MB_ICONINFORMATION);
         return;
     }
     enableItem(IDC_KEYWORDS_PASTE, true);
-    putKeywordLines(clipboardOwner_, writeKeywordLines(clipboard.texts, clipboard.modes),
-                    *copyMark_, Win32CodePages());
+    putKeywordLines(clipboardOwner_, writeKeywordLines(clipboard.texts, clipboard.modes), copyMark_,
+                    Win32CodePages());
 }
 
-// Text another program put on the system clipboard is newer than the
-// keyword clipboard's rows, and wins; the program's own copy does not.
 void KeywordsPage::onPaste() {
-    KeywordClipboard& clipboard = *clipboard_;
+    KeywordClipboard& clipboard = clipboard_;
     clipboard.target = &rows_;
-    if (!chosenVocabulary())
+    const PasteSource source = pasteSource();
+    if (source == PasteSource::Nothing)
         return;
-    if (clipboardHoldsOtherText(clipboardOwner_, *copyMark_)) {
+    if (source == PasteSource::OtherProgramText) {
         KeywordImport import;
         Win32ClipboardText text(clipboardOwner_);
         import.addClipboard(text, Win32CodePages());
@@ -245,11 +242,7 @@ void KeywordsPage::addImported(const KeywordImport& import) {
     if (!vocabulary)
         return;
     if (!import.lines.empty()) {
-        std::vector<KeywordRow> added;
-        added.reserve(import.lines.size());
-        for (const KeywordLine& line : import.lines)
-            added.push_back({line.text, line.mode});
-        appendRows(added);
+        appendRows(import.lines);
         rows_.ensureVisible(rows_.rowCount() - 1);
     }
     std::string report = import.report(vocabulary->name.str(), ResourceImportTexts());

@@ -6,6 +6,7 @@
 #include "ui/ClipboardViewer.h"
 #include "ui/Icons.h"
 #include "ui/KeywordListView.h"
+#include "ui/logic/PasteSource.h"
 
 #include <functional>
 #include <string>
@@ -20,13 +21,17 @@ class VocabularyTable;
 
 class KeywordsPage : public DialogImpl<KeywordsPage> {
 public:
+    // The page edits `store`. The keyword clipboard and the mark of the
+    // program's own text on the system clipboard are the program's, shared
+    // by every opening of the window; `clipboardOwner` owns the text the page
+    // puts there. All of them outlive the page.
+    KeywordsPage(DataStore& store, KeywordClipboard& clipboard, ClipboardCopyMark& copyMark,
+                 HWND clipboardOwner)
+        : store_(store), clipboard_(clipboard), copyMark_(copyMark),
+          clipboardOwner_(clipboardOwner) {}
     ~KeywordsPage() override;
-    // Creates the page as a hidden child of the tabbed window, editing
-    // `store`. The keyword clipboard and the mark of the program's own text
-    // on the system clipboard are the program's, shared by every opening of
-    // the window; `clipboardOwner` owns the text the page puts there.
-    HWND create(HWND tabbedWindow, DataStore& store, KeywordClipboard& clipboard,
-                ClipboardCopyMark& copyMark, HWND clipboardOwner);
+    // Creates the page as a hidden child of the tabbed window.
+    HWND create(HWND tabbedWindow);
     // Shows vocabulary `index` (0 when below 0) and its entries.
     void fill(int index);
 
@@ -71,6 +76,8 @@ private:
     void appendRows(const std::vector<KeywordRow>& added);
     void showIcon(const Vocabulary& vocabulary);
     void updatePasteButton();
+    // What "&Paste" would paste now.
+    PasteSource pasteSource() const;
     // Appends the imported entries to the rows, drawing off, and to the
     // vocabulary; says what was left out, if anything.
     void addImported(const KeywordImport& import);
@@ -90,8 +97,8 @@ private:
     Picture picture_;
     IconSource pictureSource_;
     ClipboardViewer clipboardViewer_;
-    DataStore* store_ = nullptr;
-    KeywordClipboard* clipboard_ = nullptr;
-    ClipboardCopyMark* copyMark_ = nullptr;
-    HWND clipboardOwner_ = nullptr;
+    DataStore& store_;
+    KeywordClipboard& clipboard_;
+    ClipboardCopyMark& copyMark_;
+    HWND clipboardOwner_;
 };

@@ -6,6 +6,7 @@
 #include "ui/KeySequenceSettingsDialog.h"
 #include "ui/PageRequests.h"
 #include "ui/SoundFileDialog.h"
+#include "ui/logic/SequencePairs.h"
 
 const CommandHandler<SettingsPage> SettingsPage::kCommands[] = {
     {IDC_SETTINGS_FOUND, &SettingsPage::onFoundSound, BN_CLICKED},
@@ -18,28 +19,23 @@ const CommandHandler<SettingsPage> SettingsPage::kCommands[] = {
 
 const MessageMap<SettingsPage> SettingsPage::kMap{{}, kCommands, {}};
 
-HWND SettingsPage::create(HWND tabbedWindow, DataStore& store) {
-    store_ = &store;
+HWND SettingsPage::create(HWND tabbedWindow) {
     return createModeless(tabbedWindow, IDD_SETTINGS_PAGE);
 }
 
 // The tabbed window gives the focus when it shows the page.
 BOOL SettingsPage::onInit() {
-    if (DataStore* store = store_) {
-        setChecked(IDC_SETTINGS_FOUND, store->playFoundSound != 0);
-        setChecked(IDC_SETTINGS_NOT_FOUND, store->playNotFoundSound != 0);
-    }
+    setChecked(IDC_SETTINGS_FOUND, store_.playFoundSound != 0);
+    setChecked(IDC_SETTINGS_NOT_FOUND, store_.playNotFoundSound != 0);
     return FALSE;
 }
 
 void SettingsPage::onFoundSound() {
-    if (DataStore* store = store_)
-        toggleSound(IDC_SETTINGS_FOUND, store->playFoundSound, store->foundSoundFile);
+    toggleSound(IDC_SETTINGS_FOUND, store_.playFoundSound, store_.foundSoundFile);
 }
 
 void SettingsPage::onNotFoundSound() {
-    if (DataStore* store = store_)
-        toggleSound(IDC_SETTINGS_NOT_FOUND, store->playNotFoundSound, store->notFoundSoundFile);
+    toggleSound(IDC_SETTINGS_NOT_FOUND, store_.playNotFoundSound, store_.notFoundSoundFile);
 }
 
 // The box has already changed itself. Switching on asks for the file (a
@@ -63,9 +59,15 @@ void SettingsPage::onSelectAllSettings() {
     editSequences(SequenceKind::SelectText);
 }
 
+// The dialog edits copies; OK replaces the kind's default and both of its
+// lists together, Cancel changes nothing.
 void SettingsPage::editSequences(SequenceKind kind) {
-    if (DataStore* store = store_)
-        KeySequenceSettingsDialog(*store, kind).run(hwnd());
+    KeySequenceSettingsDialog dialog;
+    dialog.kind = kind;
+    dialog.defaultSequence = defaultSequence(store_, kind);
+    dialog.pairs = readSequencePairs(store_, kind);
+    if (dialog.run(hwnd()) == IDOK)
+        replaceSequences(store_, kind, dialog.defaultSequence, dialog.pairs);
 }
 
 void SettingsPage::onOk() {

@@ -7,8 +7,10 @@
 
 class SettingsPage : public DialogImpl<SettingsPage> {
 public:
+    // The page edits `store`, the tabbed window's working copy.
+    explicit SettingsPage(DataStore& store) : store_(store) {}
     // Creates the page, hidden, as a child of the tabbed window.
-    HWND create(HWND tabbedWindow, DataStore& store);
+    HWND create(HWND tabbedWindow);
 
     static const MessageMap<SettingsPage> kMap;
 
@@ -28,6 +30,5 @@ private:
     void toggleSound(int checkBox, int32_t& play, Text& file);
     void editSequences(SequenceKind kind);
 
-    // The working copy the tabbed window edits.
-    DataStore* store_ = nullptr;
+    DataStore& store_;
 };

@@ -35,17 +35,12 @@ const KeyCommand VocabulariesPage::kReadKeys[] = {
     {'R', true, IDC_VOCAB_READ_ALL},
 };
 
-HWND VocabulariesPage::create(HWND tabbedWindow, DataStore& store) {
-    store_ = &store;
+HWND VocabulariesPage::create(HWND tabbedWindow) {
     return createModeless(tabbedWindow, IDD_VOCABULARIES_PAGE);
 }
 
 HWND VocabulariesPage::list() const {
     return item(IDC_VOCAB_LIST);
-}
-
-VocabularyTable* VocabulariesPage::vocabularies() const {
-    return store_ ? &store_->vocabularies : nullptr;
 }
 
 BOOL VocabulariesPage::onInit() {
@@ -64,12 +59,12 @@ int VocabulariesPage::selectedIndex() const {
 }
 
 void VocabulariesPage::fill(int selected) {
-    VocabularyTable* table = vocabularies();
-    int count = table ? table->count() : 0;
+    VocabularyTable& table = store_.vocabularies;
+    int count = table.count();
     RedrawFreeze frozen(list());
     ListView_SetItemCount(list(), count);
     for (int index = 0; index < count; ++index) {
-        const Vocabulary& vocabulary = *table->at(index);
+        const Vocabulary& vocabulary = *table.at(index);
         // The image list keeps a copy; our handle goes at the end of the turn.
         Icon icon = vocabularyIcon(vocabulary);
         int image = ImageList_ReplaceIcon(images_.get(), -1, icon.get());
@@ -99,11 +94,9 @@ LRESULT VocabulariesPage::onDoubleClick(NMHDR*) {
 }
 
 void VocabulariesPage::onAdd() {
-    VocabularyTable* table = vocabularies();
-    if (!table)
-        return;
+    VocabularyTable& table = store_.vocabularies;
     // Tell the user before the dialog, not after the name has been typed.
-    if (table->count() >= kMaxVocabularies) {
+    if (table.count() >= kMaxVocabularies) {
         showMessage(hwnd(), IDS_TABLE_FULL, MB_ICONSTOP);
         return;
     }
@@ -111,7 +104,7 @@ void VocabulariesPage::onAdd() {
     if (!dialog.run(hwnd()))
         return;
     clear();
-    if (Vocabulary* vocabulary = table->add()) {
+    if (Vocabulary* vocabulary = table.add()) {
         vocabulary->name = dialog.name;
         vocabulary->setIcon(dialog.iconFile, dialog.iconIndex);
     }
@@ -120,10 +113,10 @@ void VocabulariesPage::onAdd() {
 
 void VocabulariesPage::onProperties() {
     int selected = selectedIndex();
-    VocabularyTable* table = vocabularies();
-    if (selected < 0 || !table)
+    VocabularyTable& table = store_.vocabularies;
+    if (selected < 0)
         return;
-    Vocabulary& vocabulary = *table->at(selected);
+    Vocabulary& vocabulary = *table.at(selected);
     VocabularyPropertiesDialog dialog;
     dialog.name = vocabulary.name.str();
     dialog.iconFile = vocabulary.iconFile.str();
@@ -138,38 +131,37 @@ void VocabulariesPage::onProperties() {
 
 void VocabulariesPage::onDelete() {
     int selected = selectedIndex();
-    VocabularyTable* table = vocabularies();
-    if (selected < 0 || !table)
+    VocabularyTable& table = store_.vocabularies;
+    if (selected < 0)
         return;
     clear();
-    table->remove(selected);
+    table.remove(selected);
     fill(0);
 }
 
 void VocabulariesPage::onMoveUp() {
     int selected = selectedIndex();
-    VocabularyTable* table = vocabularies();
-    if (selected < 0 || !table)
+    VocabularyTable& table = store_.vocabularies;
+    if (selected < 0)
         return;
     clear();
-    fill(table->moveUp(selected) ? selected - 1 : selected);
+    fill(table.moveUp(selected) ? selected - 1 : selected);
 }
 
 void VocabulariesPage::onMoveDown() {
     int selected = selectedIndex();
-    VocabularyTable* table = vocabularies();
-    if (selected < 0 || !table)
+    VocabularyTable& table = store_.vocabularies;
+    if (selected < 0)
         return;
     clear();
-    fill(table->moveDown(selected) ? selected + 1 : selected);
+    fill(table.moveDown(selected) ? selected + 1 : selected);
 }
 
 // Dragging a vocabulary out commits every edit first: the read that follows
 // the drop must see what the user sees here. The tabbed window does both.
 LRESULT VocabulariesPage::onBeginDrag(NMHDR*) {
     int selected = selectedIndex();
-    VocabularyTable* table = vocabularies();
-    if (selected < 0 || !table)
+    if (selected < 0)
         return 0;
     SendMessageA(GetParent(hwnd()), kDragVocabularyMessage, selected, 0);
     return 0;

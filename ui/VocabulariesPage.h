@@ -10,13 +10,13 @@
 #include <memory>
 
 class DataStore;
-class VocabularyTable;
 
 class VocabulariesPage : public DialogImpl<VocabulariesPage> {
 public:
-    // Creates the page as a hidden child of the tabbed window, editing
-    // `store`.
-    HWND create(HWND tabbedWindow, DataStore& store);
+    // The page edits `store`, which outlives it.
+    explicit VocabulariesPage(DataStore& store) : store_(store) {}
+    // Creates the page as a hidden child of the tabbed window.
+    HWND create(HWND tabbedWindow);
     // The item both selected and focused, or -1.
     int selectedIndex() const;
 
@@ -48,9 +48,8 @@ private:
     void fill(int selected);
     void clear();
     HWND list() const;
-    VocabularyTable* vocabularies() const;
 
     ImageList images_;
-    DataStore* store_ = nullptr;
+    DataStore& store_;
     std::unique_ptr<KeyCommands> readKeys_;
 };

@@ -36,7 +36,7 @@ IconDrag::IconDrag(HWND timerWindow, UINT_PTR timerId, DocumentWindowTracker& tr
       images_(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1)) {}
 
 void IconDrag::start(HICON icon, int vocabularyIndex) {
-    if (active_ || !icon)
+    if (ticks_.active() || !icon)
         return;
     vocabularyIndex_ = vocabularyIndex;
     POINT pointer{};
@@ -46,7 +46,7 @@ void IconDrag::start(HICON icon, int vocabularyIndex) {
     SetCursorPos(kHalfIcon, kHalfIcon);
     POINT hot{};
     GetCursorPos(&hot);
-    active_ = true;
+    ticks_.start();
     ImageList_ReplaceIcon(images_.get(), -1, icon);
     ImageList_DragShowNolock(TRUE);
     position_ = {hot.x - kHalfIcon, hot.y - kHalfIcon};
@@ -61,36 +61,35 @@ void IconDrag::start(HICON icon, int vocabularyIndex) {
     moveImage();
     PumpingWait(kAfterStartMs);
     // A tick of timer 1 during the wait may already have dropped the icon.
-    if (active_)
+    if (ticks_.active())
         SetTimer(timerWindow_, timerId_, kDragPeriodMs, nullptr);
 }
 
-// Escape cancels the drag; the release of the button afterwards drops
-// nothing, since the timers no longer call this. The drag follows the
-// user's primary button, the right one when the buttons are swapped.
+// The drag follows the user's primary button, the right one when the
+// buttons are swapped.
 void IconDrag::step() {
-    if (IsDown(VK_ESCAPE))
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    const POINT position{pointer.x - kHalfIcon, pointer.y - kHalfIcon};
+    const bool moved = position.x != position_.x || position.y != position_.y;
+    switch (ticks_.step(IsDown(VK_ESCAPE), IsButtonDown(ButtonRole::Primary), moved)) {
+    case DragAction::Nothing:
+        break;
+    case DragAction::Follow:
+        position_ = position;
+        moveImage();
+        break;
+    case DragAction::Cancel:
         end();
-    if (IsButtonDown(ButtonRole::Primary)) {
-        POINT pointer{};
-        GetCursorPos(&pointer);
-        POINT position{pointer.x - kHalfIcon, pointer.y - kHalfIcon};
-        if (active_ && (position.x != position_.x || position.y != position_.y)) {
-            position_ = position;
-            moveImage();
-        }
-        return;
-    }
-    bool wasActive = active_;
-    end();
-    if (wasActive)
+        break;
+    case DragAction::Drop:
+        end();
         drop();
+        break;
+    }
 }
 
 void IconDrag::end() {
-    if (!active_)
-        return;
-    active_ = false;
     KillTimer(timerWindow_, timerId_);
     ImageList_DragLeave(nullptr);
     ImageList_EndDrag();
@@ -148,11 +147,10 @@ void IconDrag::drop() {
     POINT pointer{};
     GetCursorPos(&pointer);
     SetForegroundWindow(TopLevelWindowAt(pointer));
-    SendButton(ButtonRole::Primary, false);
-    SendButton(ButtonRole::Primary, true);
+    const SentClick click = SendPrimaryClick();
     PumpingWait(kAfterDropClickMs);
     tracker_.update();
     if (!IsWindow(tracker_.window()))
         return;
-    read_(vocabularyIndex_);
+    read_(vocabularyIndex_, click);
 }

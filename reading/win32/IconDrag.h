@@ -2,6 +2,8 @@
 // drop), followed on the timers, dropped on a document to read it.
 #pragma once
 
+#include "reading/DocumentCapture.h"
+#include "reading/DragTicks.h"
 #include "toolkit/Handles.h"
 
 class DocumentWindowTracker;
@@ -13,8 +15,9 @@ class DocumentWindowTracker;
 class IconDrag {
 public:
     // Reads the document an icon was dropped on: one vocabulary, or all of
-    // them when the index is -1.
-    using DropRead = void (*)(int vocabularyIndex);
+    // them when the index is -1. The drop's click is handed on: the read's
+    // own click must not make a double click of the two.
+    using DropRead = void (*)(int vocabularyIndex, const SentClick& dropClick);
 
     // The drag follows the pointer on timer `timerId` of `timerWindow`,
     // whose owner calls step() on each tick; a drop on a window the tracker
@@ -25,9 +28,10 @@ public:
     void start(HICON icon, int vocabularyIndex);
     // One tick: follow the pointer, cancel on Escape, drop on release.
     void step();
-    bool active() const { return active_; }
+    bool active() const { return ticks_.active(); }
 
 private:
+    // Takes the image down once the drag has ended.
     void end();
     void drop();
     // Moves the image to `position_` and notes what it covers there.
@@ -40,7 +44,7 @@ private:
     DocumentWindowTracker& tracker_;
     DropRead read_;
     ImageList images_;
-    bool active_ = false;
+    DragTicks ticks_;
     int vocabularyIndex_ = -1;
     POINT position_{};
     POINT hotSpot_{};

@@ -17,23 +17,6 @@ const MessageMap<KeywordsFoundWindow> KeywordsFoundWindow::kMap{{}, kCommands, {
 
 namespace {
 
-// The window's keyboard interface (Escape, Enter, Tab) needs
-// IsDialogMessage, which only the program's own loops could call; the main
-// loop belongs to the hidden modal main window. A hook on the thread's
-// message retrieval gives the keys to the dialog manager instead.
-HWND gKeyboardDialog = nullptr;
-
-LRESULT CALLBACK KeyboardHook(int code, WPARAM removal, LPARAM data) {
-    auto* message = reinterpret_cast<MSG*>(data);
-    if (code == HC_ACTION && removal == PM_REMOVE && gKeyboardDialog &&
-        message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST &&
-        (message->hwnd == gKeyboardDialog || IsChild(gKeyboardDialog, message->hwnd)) &&
-        IsDialogMessageA(gKeyboardDialog, message)) {
-        message->message = WM_NULL;
-    }
-    return CallNextHookEx(nullptr, code, removal, data);
-}
-
 ScreenRect WorkArea() {
     RECT area{};
     if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
@@ -45,15 +28,17 @@ ScreenRect WorkArea() {
 
 KeywordsFoundWindow::KeywordsFoundWindow(HWND owner, GoTo goTo) : goTo_(goTo) {
     createModeless(owner, IDD_KEYWORDS_FOUND);
-    gKeyboardDialog = hwnd();
-    keyboardHook_ = SetWindowsHookExA(WH_GETMESSAGE, KeyboardHook, nullptr, GetCurrentThreadId());
 }
 
-KeywordsFoundWindow::~KeywordsFoundWindow() {
-    if (keyboardHook_)
-        UnhookWindowsHookEx(keyboardHook_);
-    if (gKeyboardDialog == hwnd())
-        gKeyboardDialog = nullptr;
+// The window's keyboard interface (Escape, Enter, Tab) needs
+// IsDialogMessage, which only the program's own loops could call; the main
+// loop belongs to the hidden modal main window. The thread's message
+// retrieval gives the keys to the dialog manager instead.
+bool KeywordsFoundWindow::take(MSG& message) {
+    HWND window = hwnd();
+    return window && message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST &&
+           (message.hwnd == window || IsChild(window, message.hwnd)) &&
+           IsDialogMessageA(window, &message);
 }
 
 // Topmost, but hidden and without the focus until show(): a read of all

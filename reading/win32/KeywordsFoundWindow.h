@@ -2,11 +2,12 @@
 #pragma once
 
 #include "toolkit/Dialog.h"
+#include "toolkit/MessageHooks.h"
 #include "vocab/TextList.h"
 
 #include <string>
 
-class KeywordsFoundWindow : public DialogImpl<KeywordsFoundWindow> {
+class KeywordsFoundWindow : public DialogImpl<KeywordsFoundWindow>, private MessageListener {
 public:
     // Plays "Go to" for the keyword chosen in the window, into the document
     // that was read. It is given copies: a read may open the window again
@@ -18,7 +19,6 @@ public:
     // creating a dialog from its template cost the read tens of
     // milliseconds under Wine.
     KeywordsFoundWindow(HWND owner, GoTo goTo);
-    ~KeywordsFoundWindow() override;
 
     // Empties the window, hidden, for a read of `document`, and places it
     // centred on the pointer, where a window created now would appear.
@@ -37,6 +37,8 @@ private:
     static const CommandHandler<KeywordsFoundWindow> kCommands[];
 
     BOOL onInit() override;
+    // The window's keys, given to the dialog manager.
+    bool take(MSG& message) override;
     void fillList();
     void empty();
     void onGoTo();
@@ -45,5 +47,5 @@ private:
     HWND document_ = nullptr;
     GoTo goTo_;
     KeywordList found_;
-    HHOOK keyboardHook_ = nullptr;
+    HookRegistration keys_{HookPoint::Retrieval, *this};
 };

@@ -10,7 +10,9 @@
 
 class TextCapture : public CapturePlatform {
 public:
-    explicit TextCapture(ClipboardAccess& clipboard) : clipboard_(clipboard) {}
+    // `previousClick`: the drop's click that started the read, if any.
+    TextCapture(ClipboardAccess& clipboard, const SentClick& previousClick)
+        : clipboard_(clipboard), previousClick_(previousClick) {}
 
     // The keystrokes of the capture go to the target, typed on its layout.
     void setTarget(HWND target) {
@@ -36,7 +38,7 @@ public:
     }
     uint32_t tickCount() override { return PreciseTickCount(); }
     DoubleClickRule doubleClickRule() override;
-    SentClick lastClick() override { return LastPrimaryClickSent(); }
+    SentClick lastClick() override { return previousClick_; }
     WindowHandle focusedControlOf(WindowHandle window) override;
     WindowHandle parentOf(WindowHandle window) override {
         return GetParent(static_cast<HWND>(window));
@@ -49,6 +51,7 @@ public:
 private:
     Win32Input input_;
     ClipboardAccess& clipboard_;
+    SentClick previousClick_;
     HWND target_ = nullptr;
     SelectionClearing clearing_ = SelectionClearing::ClickAtStartPoint;
     std::string text_;

@@ -9,18 +9,9 @@ void SendKey(BYTE virtualKey, bool up, HKL layout) {
 }
 
 namespace {
-// The document pairs its clicks into double clicks by place and time; the
-// capture's own click must know where and when the last one went (on the
-// clock the capture reads).
-SentClick lastPrimaryClick;
-
 // Read at every use: the user may change the setting while the program runs.
 MouseButton Physical(ButtonRole role) {
     return PhysicalButton(role, GetSystemMetrics(SM_SWAPBUTTON) != 0);
-}
-
-void NotePrimaryPress(ScreenPoint at) {
-    lastPrimaryClick = {true, at, PreciseTickCount()};
 }
 } // namespace
 
@@ -29,12 +20,18 @@ void SendMouseButton(MouseButton button, bool up) {
 }
 
 void SendButton(ButtonRole role, bool up) {
-    if (role == ButtonRole::Primary && !up) {
-        POINT point{};
-        GetCursorPos(&point);
-        NotePrimaryPress({point.x, point.y});
-    }
     SendMouseButton(Physical(role), up);
+}
+
+// The document pairs its clicks into double clicks by place and time; the
+// time is on the clock the capture reads.
+SentClick SendPrimaryClick() {
+    POINT point{};
+    GetCursorPos(&point);
+    const SentClick click{true, {point.x, point.y}, PreciseTickCount()};
+    SendButton(ButtonRole::Primary, false);
+    SendButton(ButtonRole::Primary, true);
+    return click;
 }
 
 // GetAsyncKeyState reports the physical buttons, whatever the setting.
@@ -64,12 +61,7 @@ void SendPrimaryClickAt(ScreenPoint at) {
     const DWORD moved = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     const MouseButton primary = Physical(ButtonRole::Primary);
     mouse_event(moved | ButtonEventFlag(primary, false), x, y, 0, 0);
-    NotePrimaryPress(at);
     mouse_event(moved | ButtonEventFlag(primary, true), x, y, 0, 0);
-}
-
-SentClick LastPrimaryClickSent() {
-    return lastPrimaryClick;
 }
 
 void Win32Input::wait(unsigned ms) {

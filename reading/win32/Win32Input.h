@@ -18,10 +18,11 @@ void SendMouseButton(MouseButton button, bool up);
 void SendButton(ButtonRole role, bool up);
 // Whether the button that plays `role` for the user is held down now.
 bool IsButtonDown(ButtonRole role);
+// A primary click (press and release) at the pointer; where and when it was
+// pressed, for a click that must not pair with it into a double click.
+SentClick SendPrimaryClick();
 // A primary click (press and release) whose events carry `at` themselves.
 void SendPrimaryClickAt(ScreenPoint at);
-// The last primary-button press these functions made.
-SentClick LastPrimaryClickSent();
 
 // Keys and characters go to `typedInto` (a window of another program, or
 // none for this program's own): characters are translated with the

@@ -1,6 +1,6 @@
 // The tray icon's click-or-hold decision, the second start, and the drag
-// start from the Vocabularies page after its commit.
-#include "app/logic/PageDrag.h"
+// start and the read by key from the Vocabularies page after its commit.
+#include "app/logic/PageCommits.h"
 #include "app/logic/TrayClicks.h"
 
 #include <gtest/gtest.h>
@@ -68,10 +68,11 @@ TEST(TrayClicks, BeforeStartUpHasFinishedASecondStartWaitsAndNothingActs) {
 
 namespace {
 
-class FakeDrag : public PageDragHost {
+class FakeHost : public PageCommitHost {
 public:
     bool commits = true;
     bool buttonDown = true;
+    bool document = true;
     std::vector<std::string> calls;
 
     bool commitEdits() override {
@@ -83,24 +84,57 @@ public:
         return buttonDown;
     }
     void startDrag(int index) override { calls.push_back("drag " + std::to_string(index)); }
+    bool documentRemembered() override {
+        calls.push_back("document");
+        return document;
+    }
+    void tellNoDocument() override { calls.push_back("tell"); }
+    void startRead(int index) override { calls.push_back("read " + std::to_string(index)); }
 };
 
 } // namespace
 
 TEST(PageDrag, StartsOnlyAfterASavedCommitWithTheButtonStillDown) {
-    FakeDrag ok;
+    FakeHost ok;
     startPageDrag(ok, 2);
     EXPECT_EQ(ok.calls, (std::vector<std::string>{"commit", "button", "drag 2"}));
 
     // A failed save: its message box took the release; a drag now would drop
     // at once and click into the window under the pointer.
-    FakeDrag failed;
+    FakeHost failed;
     failed.commits = false;
     startPageDrag(failed, 2);
     EXPECT_EQ(failed.calls, std::vector<std::string>{"commit"});
 
-    FakeDrag released;
+    FakeHost released;
     released.buttonDown = false;
     startPageDrag(released, 0);
     EXPECT_EQ(released.calls, (std::vector<std::string>{"commit", "button"}));
+}
+
+// With nothing to read the edits stay uncommitted and the window open; a
+// failed save keeps the window open and reads nothing.
+TEST(PageRead, NeedsARememberedDocumentAndASavedCommit) {
+    struct Case {
+        bool document;
+        bool commits;
+        int index;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {true, true, 3, {"document", "commit", "read 3"}},
+        {true, true, -1, {"document", "commit", "read -1"}},
+        {true, false, 3, {"document", "commit"}},
+        {false, true, 3, {"document", "tell"}},
+        {false, false, -1, {"document", "tell"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "document " << c.document << " commits " << c.commits
+                                        << " index " << c.index);
+        FakeHost host;
+        host.document = c.document;
+        host.commits = c.commits;
+        readFromPage(host, c.index);
+        EXPECT_EQ(host.calls, c.calls);
+    }
 }

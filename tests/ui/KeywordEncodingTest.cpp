@@ -14,9 +14,9 @@ namespace {
 using namespace std::string_view_literals;
 using Lines = std::vector<std::pair<std::string, int32_t>>;
 
-Lines pairs(const std::vector<KeywordLine>& lines) {
+Lines pairs(const std::vector<KeywordRow>& lines) {
     Lines result;
-    for (const KeywordLine& line : lines)
+    for (const KeywordRow& line : lines)
         result.emplace_back(line.text, line.mode);
     return result;
 }
@@ -95,7 +95,7 @@ TEST(KeywordEncoding, FilesAreReadByTheirMarksAndBytes) {
         {"only a mark", kLe, {}, 0},
     };
     for (const FileCase& file : cases) {
-        std::vector<KeywordLine> lines;
+        std::vector<KeywordRow> lines;
         LineTally tally;
         EXPECT_TRUE(readKeywordFile(file.bytes, FakeCodePages(), lines, tally)) << file.name;
         EXPECT_EQ(pairs(lines), file.added) << file.name;
@@ -104,7 +104,7 @@ TEST(KeywordEncoding, FilesAreReadByTheirMarksAndBytes) {
 }
 
 TEST(KeywordEncoding, BinaryFilesAreRefusedWhateverTheirMark) {
-    std::vector<KeywordLine> lines;
+    std::vector<KeywordRow> lines;
     LineTally tally;
     for (const std::string& bytes :
          {std::string("ab\0cd", 5), utf16(u"no mark"), kLe + utf16(std::u16string(u"x\0y", 3)),

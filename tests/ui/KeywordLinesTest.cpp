@@ -17,15 +17,15 @@ namespace {
 
 using Lines = std::vector<std::pair<std::string, int32_t>>;
 
-Lines pairs(const std::vector<KeywordLine>& lines) {
+Lines pairs(const std::vector<KeywordRow>& lines) {
     Lines result;
-    for (const KeywordLine& line : lines)
+    for (const KeywordRow& line : lines)
         result.emplace_back(line.text, line.mode);
     return result;
 }
 
 Lines read(std::string_view text, LineTally& tally) {
-    std::vector<KeywordLine> lines;
+    std::vector<KeywordRow> lines;
     readKeywordLines(text, lines, tally);
     return pairs(lines);
 }
@@ -129,7 +129,7 @@ TEST(KeywordLines, Utf8IsDecodedOnlyWhenWellFormed) {
 
 TEST(KeywordLines, FilesAreAnsiUtf8WithItsMarkOrRefused) {
     Latin1 latin1;
-    std::vector<KeywordLine> lines;
+    std::vector<KeywordRow> lines;
     LineTally tally;
     EXPECT_TRUE(readKeywordFile("\xEF\xBB\xBF"
                                 "caf\xC3\xA9\tAll words\r\n\xCE\xA9 mega\r\n"

@@ -63,7 +63,7 @@ LineTally KeywordImport::roomLeft() const {
     return counted;
 }
 
-bool KeywordImport::keep(const std::string& path, std::vector<KeywordLine>& taken,
+bool KeywordImport::keep(const std::string& path, std::vector<KeywordRow>& taken,
                          const LineTally& counted) {
     if (counted.beyondRoom > 0) {
         refused.push_back({path, ImportRefusal::TooManyLines});
@@ -89,7 +89,7 @@ void KeywordImport::addClipboard(ClipboardTextSource& clipboard, const CodePages
         refused.push_back({{}, ImportRefusal::NoRoom});
         return;
     }
-    std::vector<KeywordLine> taken;
+    std::vector<KeywordRow> taken;
     LineTally counted = roomLeft();
     std::u16string wide;
     uint32_t codePage = text.unicode ? 0 : codePages.codePageOfLocale(text.locale);
@@ -120,7 +120,7 @@ void KeywordImport::addFiles(const std::vector<std::string>& paths, TextFiles& f
             refused.push_back({path, ImportRefusal::NoRoom});
             continue;
         }
-        std::vector<KeywordLine> taken;
+        std::vector<KeywordRow> taken;
         LineTally counted = roomLeft();
         if (!readKeywordFile(bytes, codePages, taken, counted)) {
             refused.push_back({path, ImportRefusal::NotText});

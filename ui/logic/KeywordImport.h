@@ -71,7 +71,7 @@ public:
         ImportRefusal reason;
     };
 
-    std::vector<KeywordLine> lines;
+    std::vector<KeywordRow> lines;
     LineTally tally;
     std::vector<Refused> refused;
 
@@ -92,7 +92,7 @@ private:
     LineTally roomLeft() const;
     // Keeps the lines a source gave when they fit in the import; refuses
     // the source whole when they do not.
-    bool keep(const std::string& path, std::vector<KeywordLine>& taken, const LineTally& counted);
+    bool keep(const std::string& path, std::vector<KeywordRow>& taken, const LineTally& counted);
 
     size_t bytesTaken_ = 0;
 };

@@ -40,7 +40,7 @@ template <class Char, class Take> void forEachLine(std::basic_string_view<Char> 
     }
 }
 
-void readOneLine(std::string_view line, std::vector<KeywordLine>& lines, LineTally& tally) {
+void readOneLine(std::string_view line, std::vector<KeywordRow>& lines, LineTally& tally) {
     if (trimBlanks(line).empty())
         return;
     if (line.find('\0') != std::string_view::npos) {
@@ -72,7 +72,7 @@ void readOneLine(std::string_view line, std::vector<KeywordLine>& lines, LineTal
 
 // One line of UTF-16 text, converted to the code page and read.
 void readUnicodeLine(std::u16string_view line, const CodePages& codePages,
-                     std::vector<KeywordLine>& lines, LineTally& tally, std::string& ansi) {
+                     std::vector<KeywordRow>& lines, LineTally& tally, std::string& ansi) {
     if (line.find(u'\0') != std::u16string_view::npos) {
         ++tally.withNul;
         return;
@@ -112,12 +112,12 @@ std::string writeKeywordLines(const std::vector<std::string>& texts,
     return result;
 }
 
-void readKeywordLines(std::string_view text, std::vector<KeywordLine>& lines, LineTally& tally) {
+void readKeywordLines(std::string_view text, std::vector<KeywordRow>& lines, LineTally& tally) {
     forEachLine(text, [&](std::string_view line) { readOneLine(line, lines, tally); });
 }
 
 void readUnicodeKeywordLines(std::u16string_view text, const CodePages& codePages,
-                             std::vector<KeywordLine>& lines, LineTally& tally) {
+                             std::vector<KeywordRow>& lines, LineTally& tally) {
     std::string ansi;
     forEachLine(text, [&](std::u16string_view line) {
         readUnicodeLine(line, codePages, lines, tally, ansi);
@@ -125,7 +125,7 @@ void readUnicodeKeywordLines(std::u16string_view text, const CodePages& codePage
 }
 
 bool readKeywordFile(std::string_view bytes, const CodePages& codePages,
-                     std::vector<KeywordLine>& lines, LineTally& tally) {
+                     std::vector<KeywordRow>& lines, LineTally& tally) {
     DetectedEncoding detected = detectTextEncoding(bytes);
     std::string_view text = bytes.substr(detected.markBytes);
     switch (detected.encoding) {

@@ -3,6 +3,7 @@
 // per entry: the entry text, a tab, the match mode's display name, CR LF.
 #pragma once
 
+#include "ui/logic/KeywordRow.h"
 #include "vocab/TextEncoding.h"
 
 #include <cstddef>
@@ -10,11 +11,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-struct KeywordLine {
-    std::string text;
-    int32_t mode;
-};
 
 // What reading lines left out or changed; blank lines are not counted.
 struct LineTally {
@@ -42,17 +38,17 @@ std::string writeKeywordLines(const std::vector<std::string>& texts,
 // Appends one entry per non-blank line of ANSI text (CR LF, LF or CR ends a
 // line): the text before the first tab, without leading and trailing
 // blanks, and the mode named after it ("Any word" without one).
-void readKeywordLines(std::string_view text, std::vector<KeywordLine>& lines, LineTally& tally);
+void readKeywordLines(std::string_view text, std::vector<KeywordRow>& lines, LineTally& tally);
 
 // Appends one entry per non-blank line of UTF-16 text (CR LF, LF or CR ends
 // a line), read as readKeywordLines does once converted to the ANSI code
 // page. A line with a character the code page lacks, or with half a
 // surrogate pair, is left out and counted as unconvertible.
 void readUnicodeKeywordLines(std::u16string_view text, const CodePages& codePages,
-                             std::vector<KeywordLine>& lines, LineTally& tally);
+                             std::vector<KeywordRow>& lines, LineTally& tally);
 
 // Reads a text file's lines in the encoding detectTextEncoding finds. In a
 // UTF-8 file each line is decoded alone, so that a broken sequence costs
 // only its line. False, with nothing read, for a file that is not text.
 bool readKeywordFile(std::string_view bytes, const CodePages& codePages,
-                     std::vector<KeywordLine>& lines, LineTally& tally);
+                     std::vector<KeywordRow>& lines, LineTally& tally);

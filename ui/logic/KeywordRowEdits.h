@@ -4,6 +4,7 @@
 // a list control follows the block, not the list.
 #pragma once
 
+#include "ui/logic/KeywordRow.h"
 #include "vocab/KeywordClipboard.h"
 
 #include <vector>
@@ -43,12 +44,6 @@ void writeRowsBack(const KeywordRows& rows, Vocabulary& vocabulary);
 
 // Appends one row per keyword entry of the vocabulary, in entry order.
 void appendVocabularyRows(const Vocabulary& vocabulary, KeywordRows& rows);
-
-// One row's values, as a bulk insertion takes them.
-struct KeywordRow {
-    std::string text;
-    int32_t mode;
-};
 
 // Appends the rows at the end, in order.
 void appendRows(KeywordRows& rows, const std::vector<KeywordRow>& added);
