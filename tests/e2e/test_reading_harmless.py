@@ -35,25 +35,25 @@ def terminal_classes():
 
 class TerminalTest(unittest.TestCase):
     def test_no_terminal_gets_ctrl_c_or_ctrl_break(self):
-        specs = terminal_classes() + NESTED
-        self.assertTrue(12 <= len(specs) <= 18, specs)  # keywindows lays out 18 at most
+        layouts = terminal_classes() + NESTED
+        self.assertTrue(12 <= len(layouts) <= 18, layouts)  # keywindows lays out 18 at most
         with WineDesktop("reading-terminals") as desk:
             shutil.copy2(os.path.join(win32_dir(), "keywindows.exe"), desk.harness_dir())
             desk.write_file(LOG, b"")
-            desk.run(os.path.join(desk.harness_dir(), "keywindows.exe"), args=[LOG] + specs)
-            windows = [desk.wait_window(title=f"keys {spec}") for spec in specs]
+            desk.run(os.path.join(desk.harness_dir(), "keywindows.exe"), args=[LOG] + layouts)
+            windows = [desk.wait_window(title=f"keys {layout}") for layout in layouts]
             rd.start_reader(desk, VOCABULARIES)
             idle = desk.tray_icon_image()
             seen = 0
-            for spec, window in zip(specs, windows):
-                with self.subTest(spec):
+            for layout, window in zip(layouts, windows):
+                with self.subTest(layout):
                     rd.put_desktop_in_front(desk)
                     rd.read_by_drop(desk, rd.centre(window["rect"]), idle)
                     # The drop's click and the clearing click, then nothing more.
                     lines = desk.wait_for(lambda: self.clicked_twice(desk, seen), timeout=15,
-                                          message=f"two clicks into {spec}")
+                                          message=f"two clicks into {layout}")
                     seen += len(lines)
-                    focused = spec.split("/")[-1]
+                    focused = layout.split("/")[-1]
                     self.assertIn(f"{focused} keydown {VK_A} ctrl", lines)  # keys reach it
                     self.assertIn(f"{focused} copy 00", lines)  # asked with WM_COPY
                     for line in lines:

@@ -26,6 +26,21 @@ def start(desk, cwd=PROGRAM_DIR):
     return program
 
 
+def start_with_samples(test, desk):
+    """Installs, writes a data file of the sample vocabularies and starts the program.
+    Returns the program and a check that the data file was not written since."""
+    desk.install_dist()
+    data = zfdata.data_file(zfdata.sample_vocabularies())
+    desk.write_file(DATA, data)
+    data_stat = os.stat(desk.unix_path(DATA))
+    program = start(desk)
+
+    def data_unwritten():
+        test.assertEqual(data, desk.read_file(DATA))
+        test.assertEqual(data_stat.st_mtime_ns, os.stat(desk.unix_path(DATA)).st_mtime_ns)
+    return program, data_unwritten
+
+
 def choose_exit(desk):
     desk.open_tray_menu()
     desk.key("Up", "Return")  # the last item
@@ -34,11 +49,7 @@ def choose_exit(desk):
 class TrayProgramTest(unittest.TestCase):
     def test_start_menu_and_exit_without_writing(self):
         with WineDesktop("tray-life") as desk:
-            desk.install_dist()
-            data = zfdata.data_file(zfdata.sample_vocabularies())
-            desk.write_file(DATA, data)
-            data_stat = os.stat(desk.unix_path(DATA))
-            program = start(desk)
+            program, data_unwritten = start_with_samples(self, desk)
 
             # Only the tray icon shows: the main window is hidden, at (0, 0), without size.
             main = desk.probe.find_window(title="kestrelwin", visible=None)
@@ -75,8 +86,7 @@ class TrayProgramTest(unittest.TestCase):
             self.assertEqual(0, desk.wait_exit(program))
             desk.wait_for(lambda: not desk.tray_icon_shown(), message="the tray icon removed")
             # Nothing is saved at exit, and the quick-start page of the current folder went.
-            self.assertEqual(data, desk.read_file(DATA))
-            self.assertEqual(data_stat.st_mtime_ns, os.stat(desk.unix_path(DATA)).st_mtime_ns)
+            data_unwritten()
             self.assertFalse(exists(desk, PROGRAM_DIR, "zfqsf.htm"))
 
     def test_quick_start_page_stays_when_started_from_another_folder(self):
@@ -97,19 +107,14 @@ class TrayProgramTest(unittest.TestCase):
 
     def test_end_of_the_session_removes_the_icon_and_the_quick_start_page(self):
         with WineDesktop("tray-end-session") as desk:
-            desk.install_dist()
-            data = zfdata.data_file(zfdata.sample_vocabularies())
-            desk.write_file(DATA, data)
-            data_stat = os.stat(desk.unix_path(DATA))
-            program = start(desk)
+            program, data_unwritten = start_with_samples(self, desk)
             main = desk.probe.find_window(title="kestrelwin", visible=None)
             # What Windows sends every program when the session ends.
             desk.probe.send(main["hwnd"], WM_ENDSESSION, 1, 0)
             desk.wait_for(lambda: not desk.tray_icon_shown(), message="the tray icon removed")
             self.assertFalse(exists(desk, PROGRAM_DIR, "zfqsf.htm"))
             # Nothing more: nothing saved, and the process is the system's to end.
-            self.assertEqual(data, desk.read_file(DATA))
-            self.assertEqual(data_stat.st_mtime_ns, os.stat(desk.unix_path(DATA)).st_mtime_ns)
+            data_unwritten()
             self.assertIsNone(program.poll())
 
     def test_foreign_data_file_is_refused_with_a_message(self):

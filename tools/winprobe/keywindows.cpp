@@ -85,16 +85,16 @@ void registerClass(const std::string& name) {
 
 // Windows in a grid of six columns and three rows, clear of the taskbar and of the
 // empty desktop just above it.
-void createWindows(int index, const std::string& spec) {
-    size_t slash = spec.find('/');
-    std::string top = spec.substr(0, slash);
+void createWindows(int index, const std::string& layout) {
+    size_t slash = layout.find('/');
+    std::string top = layout.substr(0, slash);
     registerClass(top);
-    HWND window =
-        CreateWindowExA(0, top.c_str(), ("keys " + spec).c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                        10 + index % 6 * 165, 10 + index / 6 * 225, 160, 210, nullptr, nullptr,
-                        GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(0, top.c_str(), ("keys " + layout).c_str(),
+                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10 + index % 6 * 165,
+                                  10 + index / 6 * 225, 160, 210, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
     if (slash != std::string::npos) {
-        std::string child = spec.substr(slash + 1);
+        std::string child = layout.substr(slash + 1);
         registerClass(child);
         RECT client;
         GetClientRect(window, &client);
