@@ -6,6 +6,9 @@ WIN32   := $(BUILD)/win32
 WIN64   := $(BUILD)/win64
 ASAN    := $(BUILD)/asan
 SECONDS ?= 60
+# The tools that drive the programs under Wine import the end-to-end harness, the
+# package tests/e2e/zfharness, through this.
+HARNESS := PYTHONPATH=$(CURDIR)/tests/e2e
 
 .PHONY: all setup native win32 win64 asan dist release run test fuzz bench soak screenshots clean
 
@@ -48,7 +51,7 @@ release: dist
 	@sh tools/make_release.sh $(BUILD)/dist $(WIN32)/generated/version.txt $(BUILD)
 
 run: dist
-	@python3 tools/run.py $(BUILD)
+	@$(HARNESS) python3 tools/run.py $(BUILD)
 
 test: dist asan
 	@cd $(NATIVE) && ctest --output-on-failure -j 2
@@ -66,7 +69,7 @@ soak: dist
 
 # The README's pictures, taken under Wine on a private Xvfb.
 screenshots: dist
-	@python3 tools/screenshots.py $(BUILD) docs
+	@$(HARNESS) python3 tools/screenshots.py $(BUILD) docs
 
 clean:
 	rm -rf $(BUILD)

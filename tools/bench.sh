@@ -27,6 +27,8 @@ trap 'rm -f "$results" "$results.status"' EXIT
 status=$(cat "$results.status")
 
 if command -v wine >/dev/null 2>&1 && [ -f "$build/dist/zfw32.exe" ]; then
+    # The benchmarks import the end-to-end harness, the package tests/e2e/zfharness.
+    export PYTHONPATH="$root/tests/e2e${PYTHONPATH:+:$PYTHONPATH}"
     echo
     ZF_BUILD_DIR=$(cd "$build" && pwd) python3 "$root/tools/bench/wine_bench.py" || status=1
     echo

@@ -4,22 +4,20 @@ With $DISPLAY: starts zfw32.exe on a Wine virtual desktop on that display, with 
 showing a document to read, and waits until the program is ended from its tray menu. Without a display: runs a scripted demo on a
 private Xvfb and writes screenshots to BUILD_DIR/run/, printing their paths.
 
-Usage: python3 tools/run.py BUILD_DIR
+Usage: PYTHONPATH=tests/e2e python3 tools/run.py BUILD_DIR (the end-to-end harness, the
+package tests/e2e/zfharness, is found through PYTHONPATH; `make run` sets it)
 """
 
 import os
 import sys
 import time
 
-SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "e2e"))
+from zfharness import datafile
+from zfharness import reading as rd
+from zfharness.constants import IDC_FOUND_GO_TO
+from zfharness.desktop import WineDesktop, dist_dir
+from zfharness.program import install_program, start_program, wait_started
 
-import readingdesk  # noqa: E402
-import zfdata  # noqa: E402
-import zfwine  # noqa: E402
-
-PROGRAM_FOLDER = "C:\\Zembrafind"
-PROGRAM = PROGRAM_FOLDER + "\\zfw32.exe"
 SAMPLE_DOCUMENT = ("Field notes, Tuesday\n\nA zebra stood by the fence post at dawn while a "
                    "kestrel hovered\nover the river. Then came rain and a strong, cold wind.\n")
 
@@ -55,12 +53,10 @@ class Demo:
         self.shots.append(path)
 
     def start_program(self):
-        self.program = start_program(self.desk)
+        self.program = start_with_samples(self.desk)
 
     def show_tray_icon(self):
-        self.desk.wait_for(lambda: self.desk.probe.find_window(title="kestrelwin", visible=None),
-                           message="the program's hidden main window")
-        self.desk.wait_for(self.desk.tray_icon_shown, message="the tray icon")
+        wait_started(self.desk)
         self.shot("tray.png")
 
     def read_document(self):
@@ -71,24 +67,24 @@ class Demo:
             self.idle = desk.tray_icon_image()
 
         def drop():
-            readingdesk.put_desktop_in_front(desk)
-            watch = readingdesk.Stopwatch()
-            readingdesk.drag_tray_icon(desk, readingdesk.document_point(desk, self.notepad))
+            rd.put_desktop_in_front(desk)
+            watch = rd.Stopwatch()
+            rd.drag_tray_icon(desk, rd.document_point(desk, self.notepad))
             try:
                 self.found = desk.wait_for(self.found_with_hits, timeout=30,
                                            message="the Keywords found window")
                 return watch.seconds()
             finally:
                 # A drop that started no read leaves the icon idle; one that did ends idle.
-                readingdesk.wait_idle(desk, self.idle)
+                rd.wait_idle(desk, self.idle)
         seconds = with_retries(drop)
-        items = readingdesk.found_list(desk, self.found)[0]["items"]
+        items = rd.found_list(desk, self.found)[0]["items"]
         print(f"read in {seconds:.2f} s: {', '.join(items)}")
         self.shot("found.png")
 
     def found_with_hits(self):
-        window = readingdesk.found_window(self.desk)
-        if window and window["visible"] and readingdesk.found_list(self.desk, window)[0]["items"]:
+        window = rd.found_window(self.desk)
+        if window and window["visible"] and rd.found_list(self.desk, window)[0]["items"]:
             return window
         return None
 
@@ -98,21 +94,21 @@ class Demo:
         the next try."""
         desk = self.desk
         notepad_pid = desk.probe.window(self.notepad)["pid"]
-        expected = readingdesk.expected_selection(SAMPLE_DOCUMENT, "river")
+        expected = rd.expected_selection(SAMPLE_DOCUMENT, "river")
 
         def go_to():
             if not self.found_with_hits():
                 self.read_document()
-            listing, box = readingdesk.found_list(desk, self.found)
+            listing, box = rd.found_list(desk, self.found)
             desk.probe.select_listbox(box["hwnd"], listing["items"].index("river"))
-            button = desk.probe.control(self.found["hwnd"], id=readingdesk.GO_TO_ID)
-            desk.click(*readingdesk.centre(button["rect"]))
+            button = desk.probe.control(self.found["hwnd"], id=IDC_FOUND_GO_TO)
+            desk.click(*rd.centre(button["rect"]))
             try:
-                desk.wait_for(lambda: readingdesk.edit_selection(desk, self.notepad) == expected,
+                desk.wait_for(lambda: rd.edit_selection(desk, self.notepad) == expected,
                               timeout=20, message="notepad's selection on the keyword")
             finally:
                 # Without the Find dialog over it, the selection shows in the document.
-                readingdesk.close_find_dialogs(desk, notepad_pid)
+                rd.close_find_dialogs(desk, notepad_pid)
         with_retries(go_to)
         self.shot("goto.png")
 
@@ -150,18 +146,16 @@ def with_retries(action, times=3):
                 raise
 
 
-def start_program(desk):
+def start_with_samples(desk):
     """Copies the built program into the prefix with sample vocabularies and starts it
     from its own folder (where it looks for data.dat)."""
-    desk.install_dist(PROGRAM_FOLDER)
-    desk.write_file(PROGRAM_FOLDER + "\\data.dat",
-                    zfdata.data_file(zfdata.sample_vocabularies()))
-    return desk.run(PROGRAM, cwd=PROGRAM_FOLDER)
+    install_program(desk, datafile.data_file(datafile.sample_vocabularies()))
+    return start_program(desk, wait=False)
 
 
 def run_on_display(display):
-    with zfwine.WineDesktop("run", display=display) as desk:
-        program = start_program(desk)
+    with WineDesktop("run", display=display) as desk:
+        program = start_with_samples(desk)
         # A read needs a document: one is open to drag the tray icon onto.
         desk.start_notepad(SAMPLE_DOCUMENT, name="field notes.txt")
         print(f"Zembrafind runs on {display}: hold its tray icon and drag it onto the notepad "
@@ -178,7 +172,7 @@ def run_headless(build_dir):
     started = time.monotonic()
     step = "start the Wine desktop"
     try:
-        with zfwine.WineDesktop("run") as desk:
+        with WineDesktop("run") as desk:
             demo = Demo(desk, out_dir)
             for step, action in demo.steps():
                 try:
@@ -210,8 +204,8 @@ def main():
         sys.exit(__doc__)
     build_dir = os.path.abspath(sys.argv[1])
     os.environ.setdefault("ZF_BUILD_DIR", build_dir)
-    if not os.path.exists(os.path.join(zfwine.dist_dir(), "zfw32.exe")):
-        sys.exit(f"{zfwine.dist_dir()}/zfw32.exe is missing: run make dist first")
+    if not os.path.exists(os.path.join(dist_dir(), "zfw32.exe")):
+        sys.exit(f"{dist_dir()}/zfw32.exe is missing: run make dist first")
     display = os.environ.get("DISPLAY")
     if display:
         run_on_display(display)

@@ -7,7 +7,9 @@ harness and cropped to the windows they show, as small 8-bit palette PNGs:
     pages.png           the Vocabularies and Keywords pages side by side
     installer.png       the installer's Destination window
 
-Usage: python3 tools/screenshots.py BUILD_DIR OUTPUT_DIR
+Usage: PYTHONPATH=tests/e2e python3 tools/screenshots.py BUILD_DIR OUTPUT_DIR (the end-to-end
+harness, the package tests/e2e/zfharness, is found through PYTHONPATH; `make screenshots`
+sets it)
 """
 
 import os
@@ -16,14 +18,11 @@ import sys
 import tempfile
 import time
 
-SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, os.path.join(SOURCE_DIR, "tests", "e2e"))
-
-import installer_driver  # noqa: E402
-import run  # noqa: E402
-import zfwine  # noqa: E402
-from zftabbed import IDC_KEYWORDS_LIST, IDC_TABS, IDC_VOCAB_LIST, IDCANCEL  # noqa: E402
-from zfids import IDC_SETTINGS_SELECT_ALL  # noqa: E402
+import run
+from zfharness.constants import (IDC_KEYWORDS_LIST, IDC_SETTINGS_SELECT_ALL, IDC_TABS,
+                                 IDC_VOCAB_LIST, IDCANCEL, SELECT_TITLE, TABBED_TITLE)
+from zfharness.desktop import SCREEN, WineDesktop
+from zfharness.installer import InstallerDriver
 
 # Pixels between the two pages.
 GAP = 12
@@ -44,7 +43,7 @@ class Pictures:
         self.desk.move(2, 2)
         time.sleep(0.5)
         screen = self.desk.screenshot(os.path.join(self.work_dir, "screen.png"))
-        width, height = zfwine.SCREEN
+        width, height = SCREEN
         left = max(0, min(r[0] for r in rects) - margin)
         top = max(0, min(r[1] for r in rects) - margin)
         right = min(width, max(r[2] for r in rects) + margin)
@@ -111,7 +110,7 @@ def key_sequences_picture(desk, pictures, tabbed, tabs):
     settings = desk.wait_for(lambda: desk.probe.control(tabbed["hwnd"], id=IDC_SETTINGS_SELECT_ALL),
                              message="the Settings page")
     desk.probe.click(settings["hwnd"])
-    dialog = desk.wait_window(title='"Select text" settings', cls="#32770")
+    dialog = desk.wait_window(title=SELECT_TITLE, cls="#32770")
     pictures.save(pictures.take("sequences.png", dialog["rect"]), "key-sequences.png")
     desk.probe.click_id(dialog["hwnd"], IDCANCEL)
     desk.wait_gone(dialog["hwnd"])
@@ -121,7 +120,7 @@ def open_tabbed_window(desk):
     """A click on the tray icon opens the tabbed window on the Vocabularies page; a click
     Wine lost is one more."""
     def tabbed():
-        for window in desk.probe.find_windows(title="Zembrafind", cls="#32770"):
+        for window in desk.probe.find_windows(title=TABBED_TITLE, cls="#32770"):
             if desk.probe.control(window["hwnd"], id=IDC_TABS):
                 return window
         return None
@@ -133,7 +132,7 @@ def open_tabbed_window(desk):
 
 
 def installer_picture(desk, pictures):
-    driver = installer_driver.InstallerDriver(desk)
+    driver = InstallerDriver(desk)
     window = driver.start()
     pictures.save(pictures.take("installer.png", window["rect"]), "installer.png")
 
@@ -146,10 +145,10 @@ def main():
     os.environ.setdefault("ZF_E2E_TIMEOUT_SCALE", "3")
     os.makedirs(out_dir, exist_ok=True)
     with tempfile.TemporaryDirectory() as work_dir:
-        with zfwine.WineDesktop("screenshots") as desk:
+        with WineDesktop("screenshots") as desk:
             pictures = Pictures(desk, out_dir, work_dir)
             program_pictures(desk, pictures)
-        with zfwine.WineDesktop("screenshots-installer") as desk:
+        with WineDesktop("screenshots-installer") as desk:
             installer_picture(desk, Pictures(desk, out_dir, work_dir))
 
 

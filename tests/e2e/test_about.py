@@ -5,11 +5,10 @@ Cancel from inside the page."""
 import os
 import unittest
 
-from zfids import IDC_ABOUT_MAIL, IDC_ABOUT_OTHER, IDC_ABOUT_WEB
-from zftabbed import IDCANCEL, Program
-from zfwine import WineDesktop
-
-WM_COMMAND = 0x0111
+from zfharness.constants import (IDC_ABOUT_MAIL, IDC_ABOUT_OTHER, IDC_ABOUT_WEB, IDCANCEL,
+                                 WM_COMMAND)
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
 MAIL = "mailto:info@zembrafind.example"
 WEB = "http://www.zembrafind.example/"

@@ -4,21 +4,23 @@ writer gives), Cancel leaves data.dat and the program's store as they were."""
 
 import unittest
 
-import zfdata
-from zfdata import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Vocabulary
-from zftabbed import (IDC_ENTRY_TEXT, IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS_ADD,
-                      IDC_KEYWORDS_COPY, IDC_KEYWORDS_DELETE, IDC_KEYWORDS_DOWN, IDC_KEYWORDS_EDIT,
-                      IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE, IDC_KEYWORDS_UP,
-                      IDC_KEYWORDS_VOCABULARY, IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON,
-                      IDC_VOCAB_ADD, IDC_VOCAB_DELETE, IDC_VOCAB_DOWN, IDC_VOCAB_KEYWORDS,
-                      IDC_VOCAB_LIST, IDC_VOCAB_UP, IDCANCEL, IDOK, ID_NAMES, Program)
-from test_settings import (IDC_ADD, IDC_FOUND, IDC_NOT_FOUND, IDC_TITLE_PAIR_SEQUENCE,
-                           IDC_TITLE_PAIR_TITLE, IDC_SELECT_ALL, IDC_SOUND_PATH, SELECT_TITLE,
-                           SOUND_FILE)
-from zfwine import WineDesktop
-
-SHELL32_PATH = "C:\\windows\\system32\\shell32.dll"
-MODE_NAMES = {ANY_WORD: "Any word", ALL_WORDS: "All words", EXACT_PHRASE: "Exact phrase"}
+from zfharness import datafile
+from zfharness.constants import (ID_NAMES, IDC_ENTRY_TEXT, IDC_ICON_FILE, IDC_ICON_LIST,
+                                 IDC_KEYWORDS_ADD, IDC_KEYWORDS_COPY, IDC_KEYWORDS_DELETE,
+                                 IDC_KEYWORDS_DOWN, IDC_KEYWORDS_EDIT, IDC_KEYWORDS_LIST,
+                                 IDC_KEYWORDS_PASTE, IDC_KEYWORDS_UP, IDC_KEYWORDS_VOCABULARY,
+                                 IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON, IDC_SOUND_PATH,
+                                 IDC_TITLE_PAIR_SEQUENCE, IDC_TITLE_PAIR_TITLE, IDC_VOCAB_ADD,
+                                 IDC_VOCAB_DELETE, IDC_VOCAB_DOWN, IDC_VOCAB_KEYWORDS,
+                                 IDC_VOCAB_LIST, IDC_VOCAB_UP, IDCANCEL, IDOK, MODE_NAMES,
+                                 SELECT_TITLE, SHELL32_PATH, SOUND_FILE)
+from zfharness.constants import IDC_KEYSEQ_ADD as IDC_ADD
+from zfharness.constants import IDC_SETTINGS_FOUND as IDC_FOUND
+from zfharness.constants import IDC_SETTINGS_NOT_FOUND as IDC_NOT_FOUND
+from zfharness.constants import IDC_SETTINGS_SELECT_ALL as IDC_SELECT_ALL
+from zfharness.datafile import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Vocabulary
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
 BIRD_ENTRIES = [("kestrel", ANY_WORD), ("grey heron", EXACT_PHRASE), ("barn owl", ALL_WORDS),
                 ("robin", ANY_WORD), ("song thrush", EXACT_PHRASE), ("wren", ANY_WORD)]
@@ -35,7 +37,7 @@ def rows(entries):
 
 def edited_vocabularies():
     """What the session below leaves, built independently of the program."""
-    animals, weather, _places = zfdata.sample_vocabularies()
+    animals, weather, _places = datafile.sample_vocabularies()
     # Rows after the edit, the block moves and the deletion of rows 1 and 3.
     birds = [("barn owl", ALL_WORDS), ("grey heron", EXACT_PHRASE), ("song thrush", EXACT_PHRASE),
              ("wren", ANY_WORD)]
@@ -46,9 +48,9 @@ def edited_vocabularies():
 
 
 def edited_settings():
-    return zfdata.Settings(select_all_sequences=[SELECT_ALL_PAIR], found_sound=FOUND_SOUND,
-                           not_found_sound=NOT_FOUND_SOUND, play_found=True,
-                           play_not_found=True)
+    return datafile.Settings(select_all_sequences=[SELECT_ALL_PAIR], found_sound=FOUND_SOUND,
+                             not_found_sound=NOT_FOUND_SOUND, play_found=True,
+                             play_not_found=True)
 
 
 class EditingSession:
@@ -303,17 +305,17 @@ class EditingSession:
 class EditingTest(unittest.TestCase):
     def test_ok_writes_exactly_the_edited_store(self):
         with WineDesktop("editing-ok") as desk:
-            program = Program(desk, zfdata.data_file(zfdata.sample_vocabularies()))
+            program = Program(desk, datafile.data_file(datafile.sample_vocabularies()))
             session = EditingSession(self, program, shots=True)
             session.run()
             session.set_sounds_and_select_all()
             program.finish(IDOK)
-            self.assertEqual(zfdata.data_file(edited_vocabularies(), edited_settings()),
+            self.assertEqual(datafile.data_file(edited_vocabularies(), edited_settings()),
                              program.data())
 
     def test_cancel_leaves_data_file_and_store_as_they_were(self):
         with WineDesktop("editing-cancel") as desk:
-            original = zfdata.data_file(zfdata.sample_vocabularies())
+            original = datafile.data_file(datafile.sample_vocabularies())
             program = Program(desk, original)
             session = EditingSession(self, program, shots=False)
             session.run()

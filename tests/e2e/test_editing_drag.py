@@ -3,12 +3,13 @@ closes as with OK (the edits are saved first) and the read uses that one vocabul
 
 import unittest
 
-import readingdesk as rd
-import zfdata
-from zfdata import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Vocabulary
-from zftabbed import (IDC_KEYWORDS_ADD, IDC_KEYWORDS_VOCABULARY, IDC_VOCAB_LIST, Program)
-from zfprobe import LVIR_ICON
-from zfwine import WineDesktop
+from zfharness import datafile
+from zfharness import reading as rd
+from zfharness.constants import (IDC_KEYWORDS_ADD, IDC_KEYWORDS_VOCABULARY, IDC_VOCAB_LIST,
+                                 LVIR_ICON)
+from zfharness.datafile import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Vocabulary
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
 DOCUMENT = "Zebras graze at dawn.\nThe kestrel watches\nfrom the fence post.\nRain and wind.\n"
 
@@ -22,7 +23,7 @@ class VocabularyDragTest(unittest.TestCase):
     def test_drag_commits_the_edits_and_reads_with_that_vocabulary(self):
         with WineDesktop("editing-drag") as desk:
             notepad = desk.start_notepad(DOCUMENT, name="fence.txt")
-            program = Program(desk, zfdata.data_file(VOCABULARIES))
+            program = Program(desk, datafile.data_file(VOCABULARIES))
             idle = desk.tray_icon_image()
             program.open_from_tray_menu("Vocabularies")
 
@@ -48,7 +49,7 @@ class VocabularyDragTest(unittest.TestCase):
             edited = [VOCABULARIES[0],
                       Vocabulary("Weather", "shell32.dll", 12,
                                  VOCABULARIES[1].entries + [("fence post", EXACT_PHRASE)])]
-            self.assertEqual(zfdata.data_file(edited), program.data())
+            self.assertEqual(datafile.data_file(edited), program.data())
 
 
 if __name__ == "__main__":

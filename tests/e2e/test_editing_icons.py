@@ -4,15 +4,13 @@ What each leaves is read back from data.dat after OK."""
 
 import unittest
 
-import zfdata
-from zfdata import Vocabulary
-from zftabbed import (IDC_ICON_BROWSE, IDC_ICON_FILE, IDC_ICON_LIST, IDC_PROPS_SELECT_ICON,
-                      IDC_VOCAB_LIST, IDC_VOCAB_PROPERTIES, IDCANCEL, IDOK, Program)
-from zfwine import WineDesktop
-
-SHELL32_PATH = "C:\\windows\\system32\\shell32.dll"
-CMB_FILE_NAME, CMB_FILE_TYPE = 0x47C, 0x470
-LB_GETITEMRECT = 0x0198
+from zfharness import datafile
+from zfharness.constants import (CMB_FILE_NAME, CMB_FILE_TYPE, IDC_ICON_BROWSE, IDC_ICON_FILE,
+                                 IDC_ICON_LIST, IDC_PROPS_SELECT_ICON, IDC_VOCAB_LIST,
+                                 IDC_VOCAB_PROPERTIES, IDCANCEL, IDOK, SHELL32_PATH)
+from zfharness.datafile import Vocabulary
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
 VOCABULARIES = [Vocabulary("Far", "shell32.dll", 9999), Vocabulary("Typed", "shell32.dll", 2),
                 Vocabulary("Browsed", "shell32.dll", 4)]
@@ -22,7 +20,7 @@ class ChangeIconTest(unittest.TestCase):
     def test_icon_rules_and_what_they_hand_back(self):
         with WineDesktop("editing-icons") as desk:
             self.desk = desk
-            self.program = Program(desk, zfdata.data_file(VOCABULARIES))
+            self.program = Program(desk, datafile.data_file(VOCABULARIES))
             self.probe = desk.probe
             self.program.open_from_tray_menu("Vocabularies")
 
@@ -32,7 +30,7 @@ class ChangeIconTest(unittest.TestCase):
             self.program.finish(IDOK)
             expected = [VOCABULARIES[0], Vocabulary("Typed", "SHELL32.DLL", 0),
                         Vocabulary("Browsed", SHELL32_PATH, 0)]
-            self.assertEqual(zfdata.data_file(expected), self.program.data())
+            self.assertEqual(datafile.data_file(expected), self.program.data())
 
     def open_change_icon(self, vocabulary):
         program = self.program

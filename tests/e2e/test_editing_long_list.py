@@ -3,14 +3,14 @@ moves a block of rows up, deletes one, and OK writes exactly the edited list to 
 
 import unittest
 
-import zfdata
-from zfdata import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Vocabulary
-from zftabbed import (IDC_KEYWORDS_DELETE, IDC_KEYWORDS_LIST, IDC_KEYWORDS_UP,
-                      IDC_VOCAB_KEYWORDS, IDOK, Program)
-from zfwine import WineDesktop
+from zfharness import datafile
+from zfharness.constants import (IDC_KEYWORDS_DELETE, IDC_KEYWORDS_LIST, IDC_KEYWORDS_UP,
+                                 IDC_VOCAB_KEYWORDS, IDOK, LVM_GETITEMCOUNT, LVM_GETNEXTITEM,
+                                 LVNI_SELECTED, MODE_NAMES)
+from zfharness.datafile import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Vocabulary
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
-LVM_GETITEMCOUNT, LVM_GETNEXTITEM, LVNI_SELECTED = 0x1004, 0x100C, 0x0002
-MODE_NAMES = {ANY_WORD: "Any word", ALL_WORDS: "All words", EXACT_PHRASE: "Exact phrase"}
 LONG = [(f"entry {n:04d}", (ANY_WORD, ALL_WORDS, EXACT_PHRASE)[n % 3]) for n in range(2000)]
 SHORT = Vocabulary("Short", "shell32.dll", 4, [("kestrel", ANY_WORD)])
 BLOCK = [1500, 1501, 1502]
@@ -39,7 +39,7 @@ def next_selected(desk, rows, after):
 class LongListTest(unittest.TestCase):
     def test_block_move_and_delete_in_two_thousand_entries(self):
         with WineDesktop("editing-long-list") as desk:
-            program = Program(desk, zfdata.data_file(
+            program = Program(desk, datafile.data_file(
                 [Vocabulary("Long", "shell32.dll", 3, LONG), SHORT]))
             program.open_from_tray_menu("Vocabularies")
             program.click(IDC_VOCAB_KEYWORDS)
@@ -68,7 +68,7 @@ class LongListTest(unittest.TestCase):
             self.assertEqual([], [n for n, item in enumerate(listing) if item["selected"]])
 
             program.finish(IDOK)
-            self.assertEqual(zfdata.data_file(
+            self.assertEqual(datafile.data_file(
                 [Vocabulary("Long", "shell32.dll", 3, edited()), SHORT]), program.data())
 
 

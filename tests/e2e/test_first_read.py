@@ -5,14 +5,16 @@ whose words the shipped example vocabulary holds."""
 import re
 import unittest
 
-import readingdesk as rd
-import zfdata
-from installer_driver import DEFAULT_FOLDER, InstallerDriver, start_shortcut
-from zfwine import WineDesktop
+from zfharness import datafile
+from zfharness import reading as rd
+from zfharness.constants import DEFAULT_FOLDER
+from zfharness.desktop import WineDesktop
+from zfharness.installer import InstallerDriver, start_shortcut
+from zfharness.program import wait_started
 
 
 def shipped_words(desk):
-    vocabularies, _ = zfdata.parse(desk.read_file(DEFAULT_FOLDER + "\\DATA.DAT"))
+    vocabularies, _ = datafile.parse(desk.read_file(DEFAULT_FOLDER + "\\DATA.DAT"))
     return sorted(entry[0].lower() for entry in vocabularies[0].entries)
 
 
@@ -31,8 +33,7 @@ class FirstReadTest(unittest.TestCase):
             self.assertTrue(words, "the example vocabulary has words")
 
             start_shortcut(desk, inst.shortcut("Zembrafind", "Zembrafind"))
-            desk.wait_window(title="kestrelwin", visible=None)
-            desk.wait_for(desk.tray_icon_shown, message="the tray icon")
+            wait_started(desk)
             idle = desk.tray_icon_image()
 
             page = desk.read_file(DEFAULT_FOLDER + "\\ZFQS.HTM")

@@ -4,7 +4,7 @@ import os
 import struct
 import unittest
 
-from zfwine import WineDesktop, build_dir
+from zfharness.desktop import WineDesktop, build_dir
 
 DOCUMENT = "Zebras graze at dawn.\nThe kestrel watches\nfrom the fence post.\n"
 

@@ -5,17 +5,16 @@ missing file, refused folders and the ways to quit."""
 import os
 import unittest
 
-from installer_driver import (CAPTION, DEFAULT_FOLDER, IDC_CONFIRM_FOLDER, IDC_CONFIRM_STARTUP,
-                              IDC_DEST_BROWSE,
-                              IDC_DEST_FOLDER, IDC_DEST_STARTUP, IDC_PROGRESS_BAR,
-                              IDC_PROGRESS_DESTINATION, IDC_PROGRESS_SOURCE, IDCANCEL, IDNO,
-                              IDOK, IDYES, INSTALLED_NAMES, WM_COMMAND, InstallerDriver,
-                              screenshot_path, shortcut_target, start_shortcut)
-from zfwine import WineDesktop, dist_dir
+from zfharness.constants import (CAPTION, DEFAULT_FOLDER, IDC_CONFIRM_FOLDER, IDC_CONFIRM_STARTUP,
+                                 IDC_DEST_BROWSE, IDC_DEST_FOLDER, IDC_DEST_STARTUP,
+                                 IDC_PROGRESS_BAR, IDC_PROGRESS_DESTINATION, IDC_PROGRESS_SOURCE,
+                                 IDCANCEL, IDNO, IDOK, IDYES, TVGN_CARET, TVM_GETNEXTITEM,
+                                 WM_CLOSE, WM_COMMAND)
+from zfharness.desktop import WineDesktop, dist_dir
+from zfharness.installer import (INSTALLED_NAMES, InstallerDriver, screenshot_path,
+                                 shortcut_target, start_shortcut)
 
 CANNOT_CREATE = "Cannot create specified directory."
-WM_CLOSE = 0x0010
-TVM_GETNEXTITEM, TVGN_CARET = 0x110A, 0x0009
 
 
 def dist_bytes(name):

@@ -3,14 +3,12 @@ installation: it removes only what the installer made and keeps data.dat when as
 started from the folder of the installation files it refuses."""
 
 import os
-import subprocess
 import unittest
 
-import zfprefix
-
-from installer_driver import (DEFAULT_FOLDER, IDNO, IDOK, IDYES, SETUP_FOLDER, UNINSTALL_CAPTION,
-                              InstallerDriver, screenshot_path, start_shortcut)
-from zfwine import WineDesktop
+from zfharness import wine
+from zfharness.constants import DEFAULT_FOLDER, IDNO, IDOK, IDYES, UNINSTALL_CAPTION
+from zfharness.desktop import WineDesktop
+from zfharness.installer import SETUP_FOLDER, InstallerDriver, screenshot_path, start_shortcut
 
 CONFIRM = ("Do you want to remove Zembrafind from the folder\n" + DEFAULT_FOLDER +
            "\nand from the Start menu?")
@@ -103,12 +101,11 @@ class UninstallTest(unittest.TestCase):
     @staticmethod
     def pending_removals(desk):
         """What the system will remove at its next start, lower-cased."""
-        answer = subprocess.run(
-            zfprefix.wine_command() + ["reg", "query",
-             "HKLM\\System\\CurrentControlSet\\Control\\Session Manager",
-             "/v", "PendingFileRenameOperations"],
-            env=desk.env, capture_output=True, timeout=120)
-        return answer.stdout.decode("latin-1").lower()
+        answer = wine.run("reg", ["query",
+                                  "HKLM\\System\\CurrentControlSet\\Control\\Session Manager",
+                                  "/v", "PendingFileRenameOperations"],
+                          env=desk.env, check=False, output=True)
+        return answer.decode("latin-1").lower()
 
 
 if __name__ == "__main__":

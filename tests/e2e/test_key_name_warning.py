@@ -4,14 +4,15 @@ keeps the sequence as typed, and a sequence of key tokens alone asks nothing."""
 
 import unittest
 
-import zfdata
-from test_settings import GOTO_TITLE, SettingsSession, starting_data
-from zfids import IDC_KEYSEQ_ADD as IDC_ADD
-from zfids import IDC_KEYSEQ_DEFAULT as IDC_DEFAULT
-from zfids import IDC_SETTINGS_GOTO as IDC_GOTO
-from zfids import IDC_TITLE_PAIR_SEQUENCE, IDC_TITLE_PAIR_TITLE, IDNO, IDYES
-from zftabbed import IDOK, Program
-from zfwine import WineDesktop
+from test_settings import SettingsSession, starting_data
+from zfharness import datafile
+from zfharness.constants import (GOTO_TITLE, IDC_TITLE_PAIR_SEQUENCE, IDC_TITLE_PAIR_TITLE, IDNO,
+                                 IDOK, IDYES)
+from zfharness.constants import IDC_KEYSEQ_ADD as IDC_ADD
+from zfharness.constants import IDC_KEYSEQ_DEFAULT as IDC_DEFAULT
+from zfharness.constants import IDC_SETTINGS_GOTO as IDC_GOTO
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
 
 class KeyNameWarningTest(unittest.TestCase):
@@ -39,7 +40,7 @@ class KeyNameWarningTest(unittest.TestCase):
             program.wait_closed(dialog)
             program.finish(IDOK)
 
-            _, settings = zfdata.parse(program.data())
+            _, settings = datafile.parse(program.data())
             self.assertIn(("Scratch", "<Ctrl>f<Ctrl><enter>"), settings.find_sequences)
             self.assertEqual("<ctrl>f<ctrl><F13><win>", settings.default_find)
 

@@ -4,10 +4,12 @@ ever in front, and the tray icon answering the messages the shell sends for keys
 
 import unittest
 
-import readingdesk as rd
-import zftabbed
-from zfdata import ALL_WORDS, ANY_WORD, Vocabulary
-from zfwine import WineDesktop
+from zfharness import reading as rd
+from zfharness.constants import (MAIN_TITLE, NIN_KEYSELECT, TABBED_TITLE, WM_CONTEXTMENU,
+                                 WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN)
+from zfharness.datafile import ALL_WORDS, ANY_WORD, Vocabulary
+from zfharness.desktop import WineDesktop
+from zfharness.program import wait_page
 
 DOCUMENT = "Zebras graze at dawn.\nThe KESTREL watches\nfrom the fence post.\nRain and strong wind.\n"
 VOCABULARIES = [
@@ -15,11 +17,8 @@ VOCABULARIES = [
     Vocabulary("Weather", "shell32.dll", 12,
                [("rain", ANY_WORD), ("wind strong", ALL_WORDS), ("snow", ANY_WORD)]),
 ]
-TABBED_TITLE = "Zembrafind"
 TRAY_CALLBACK = 101
 TRAY_ID = 101
-WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_CONTEXTMENU = 0x201, 0x202, 0x204, 0x7B
-NIN_KEYSELECT = 0x401
 
 
 def open_vocabularies_page(desk):
@@ -99,7 +98,7 @@ class KeyboardReadTest(unittest.TestCase):
                                ("ctrl+Prior", 2), ("ctrl+Next", 3), ("ctrl+Next", 0),
                                ("ctrl+Tab", 1)):
                 desk.key(keys)
-                zftabbed.wait_page(desk, tabbed["hwnd"], page, keys)
+                wait_page(desk, tabbed["hwnd"], page, keys)
 
 
 class TrayKeysTest(unittest.TestCase):
@@ -109,7 +108,7 @@ class TrayKeysTest(unittest.TestCase):
     def test_tray_messages_of_keys_open_the_page_and_the_menu(self):
         with WineDesktop("keyboard-tray") as desk:
             rd.start_reader(desk, VOCABULARIES)
-            main = desk.probe.find_window(title="kestrelwin", visible=None)["hwnd"]
+            main = desk.probe.find_window(title=MAIN_TITLE, visible=None)["hwnd"]
 
             def tray(message):
                 desk.probe.post(main, TRAY_CALLBACK, TRAY_ID, message)

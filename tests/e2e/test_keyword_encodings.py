@@ -7,12 +7,13 @@ there."""
 
 import unittest
 
-import readingdesk as rd
-import zfdata
-from test_keyword_exchange import MODE_NAMES, Page, rows
-from zfdata import ANY_WORD, EXACT_PHRASE, Vocabulary
-from zftabbed import IDC_KEYWORDS_COPY, IDC_KEYWORDS_PASTE, IDOK
-from zfwine import WineDesktop
+from test_keyword_exchange import Page, rows
+from zfharness import datafile
+from zfharness import reading as rd
+from zfharness.constants import (IDC_FOUND_GO_TO, IDC_KEYWORDS_COPY, IDC_KEYWORDS_PASTE, IDOK,
+                                 MODE_NAMES)
+from zfharness.datafile import ANY_WORD, EXACT_PHRASE, Vocabulary
+from zfharness.desktop import WineDesktop
 
 LIST = "caf\u00e9\tExact phrase\r\nna\u00efve\r\n"
 WORDS = [("caf\u00e9", EXACT_PHRASE), ("na\u00efve", ANY_WORD)]
@@ -66,7 +67,7 @@ class KeywordEncodingsTest(unittest.TestCase):
             self.assertIn("there was no text, or only blank lines", page.message_texts())
 
             page.program.finish(IDOK)
-            self.assertEqual(zfdata.data_file([Vocabulary("Words", "shell32.dll", 3, final)]),
+            self.assertEqual(datafile.data_file([Vocabulary("Words", "shell32.dll", 3, final)]),
                              page.program.data())
 
     def test_reads_find_accented_keywords(self):
@@ -101,7 +102,7 @@ class KeywordEncodingsTest(unittest.TestCase):
         self.assertEqual(["caf\u00e9", "na\u00efve"], listing["items"])
         rd.check_desktop_after_read(desk, document, point)
         desk.probe.select_listbox(box["hwnd"], 0)
-        desk.click(*rd.centre(desk.wait_control(found["hwnd"], id=rd.GO_TO_ID)["rect"]))
+        desk.click(*rd.centre(desk.wait_control(found["hwnd"], id=IDC_FOUND_GO_TO)["rect"]))
         # A letter the keyboard layout cannot type is left out of the Find text, so
         # the selection may end before the "é": where it starts is what counts.
         start = DOCUMENT.index("caf\u00e9")

@@ -6,13 +6,13 @@ the page shows. A hung clipboard viewer after the page in the viewer chain holds
 
 import unittest
 
-import zfdata
-from zfdata import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Vocabulary
-from zftabbed import (IDC_KEYWORDS_COPY, IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE,
-                      IDC_KEYWORDS_VOCABULARY, IDOK, Program)
-from zfwine import WineDesktop
+from zfharness import datafile
+from zfharness.constants import (IDC_KEYWORDS_COPY, IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE,
+                                 IDC_KEYWORDS_VOCABULARY, IDOK, MODE_NAMES)
+from zfharness.datafile import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Vocabulary
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
-MODE_NAMES = {ANY_WORD: "Any word", ALL_WORDS: "All words", EXACT_PHRASE: "Exact phrase"}
 # Texts only the program's own keyword clipboard keeps as they are: text lines would
 # split the tab and lose the outer blanks.
 BIRDS = [("grey\theron", EXACT_PHRASE), (" wren ", ALL_WORDS), ("kestrel", ANY_WORD)]
@@ -28,7 +28,7 @@ class Page:
 
     def __init__(self, desk, vocabularies):
         self.desk, self.probe = desk, desk.probe
-        self.program = Program(desk, zfdata.data_file(vocabularies))
+        self.program = Program(desk, datafile.data_file(vocabularies))
         self.tabbed = self.program.open_from_tray_menu("Vocabularies")
         self.program.show_tab(1)
         self.list = self.program.control(IDC_KEYWORDS_LIST)
@@ -89,8 +89,8 @@ class KeywordExchangeTest(unittest.TestCase):
             self.assertIsNone(page.program.message_box(page.tabbed))
 
             page.program.finish(IDOK)
-            self.assertEqual(zfdata.data_file([start[0], Vocabulary("Sky", "shell32.dll", 7,
-                                                                    sky)]),
+            self.assertEqual(datafile.data_file([start[0], Vocabulary("Sky", "shell32.dll", 7,
+                                                                      sky)]),
                              page.program.data())
 
     def test_a_hung_clipboard_viewer_next_in_the_chain_holds_nothing_up(self):
@@ -152,7 +152,7 @@ class KeywordExchangeTest(unittest.TestCase):
             page.wait_rows(rows(birds))
 
             page.program.finish(IDOK)
-            self.assertEqual(zfdata.data_file([Vocabulary("Birds", "shell32.dll", 3, birds)]),
+            self.assertEqual(datafile.data_file([Vocabulary("Birds", "shell32.dll", 3, birds)]),
                              page.program.data())
 
 

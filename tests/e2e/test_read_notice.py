@@ -5,10 +5,10 @@ process); a shell without balloons would carry it in the icon's tip instead."""
 
 import unittest
 
-import readingdesk as rd
-from zfdata import ANY_WORD, Vocabulary
-from zfprobe import ProbeError
-from zfwine import WineDesktop
+from zfharness import reading as rd
+from zfharness.datafile import ANY_WORD, Vocabulary
+from zfharness.desktop import WineDesktop
+from zfharness.winprobe import ProbeError
 
 PLAIN = "Nothing to see here.\n"
 VOCABULARIES = [Vocabulary("Animals", "shell32.dll", 41, [("zebra", ANY_WORD)])]

@@ -6,9 +6,10 @@ import os
 import sys
 import unittest
 
-import readingdesk as rd
-from zfdata import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Settings, Vocabulary
-from zfwine import WineDesktop, build_dir
+from zfharness import reading as rd
+from zfharness.constants import IDC_FOUND_GO_TO, MAIN_TITLE, TABBED_TITLE, WS_EX_TOPMOST
+from zfharness.datafile import ALL_WORDS, ANY_WORD, EXACT_PHRASE, Settings, Vocabulary
+from zfharness.desktop import WineDesktop, build_dir
 
 DOCUMENT = ("Zebras graze at dawn.\nThe KESTREL watches\nfrom the fence post.\n"
             "Rain and strong wind.\n")
@@ -43,7 +44,7 @@ class ReadAllTest(unittest.TestCase):
             self.assertEqual(ALL_HITS, listing["items"])
             self.assertEqual(0, listing["selected"])
             self.assertTrue(window["visible"])
-            self.assertTrue(window["exstyle"] & rd.WS_EX_TOPMOST)
+            self.assertTrue(window["exstyle"] & WS_EX_TOPMOST)
             self.assertEqual(window["hwnd"], rd.foreground(desk).get("hwnd"))
             self.assertEqual(idle, desk.tray_icon_image())
             self.assertEqual("my own words", desk.probe.clip_text())
@@ -60,7 +61,7 @@ class ReadAllTest(unittest.TestCase):
 
             # "Go to" on the selected entry, clicked like a user.
             desk.probe.select_listbox(box["hwnd"], 1)
-            go_to = desk.probe.control(window["hwnd"], id=rd.GO_TO_ID)
+            go_to = desk.probe.control(window["hwnd"], id=IDC_FOUND_GO_TO)
             desk.click(*rd.centre(go_to["rect"]))
             self.assert_selected(desk, notepad, "kestrel")
             self.assertFalse(desk.probe.window(window["hwnd"])["visible"])
@@ -104,11 +105,11 @@ class GoToTest(unittest.TestCase):
             _, box = rd.found_list(desk, window)
             rd.check_desktop_after_read(desk, notepad, rd.document_point(desk, notepad))
             desk.probe.select_listbox(box["hwnd"], 1)
-            main = desk.probe.find_window(title="kestrelwin", visible=None)
+            main = desk.probe.find_window(title=MAIN_TITLE, visible=None)
             # "Go to", and right behind it in the queue a read (the one Ctrl+R on the
             # Vocabularies page asks for): Go to's first wait takes the read out of the
             # queue. It is refused: it would destroy the window and play its own keys.
-            desk.probe.click_id(window["hwnd"], rd.GO_TO_ID)
+            desk.probe.click_id(window["hwnd"], IDC_FOUND_GO_TO)
             desk.probe.post(main["hwnd"], READ_BY_KEY_MESSAGE, 0)
             expected = rd.expected_selection(DOCUMENT, "kestrel")
             desk.wait_for(lambda: rd.edit_selection(desk, notepad) == expected, timeout=15,
@@ -128,7 +129,7 @@ class VocabularyDragTest(unittest.TestCase):
             idle = desk.tray_icon_image()
             rd.put_desktop_in_front(desk)
             desk.click(*desk.tray_point())
-            tabbed = desk.wait_window(title="Zembrafind")
+            tabbed = desk.wait_window(title=TABBED_TITLE)
             icons = desk.probe.control(tabbed["hwnd"], cls="SysListView32")
             start = rd.centre(desk.probe.listview_item_rect(icons["hwnd"], 2, 1))
             desk.drag(start, rd.document_point(desk, notepad), steps=12, hold_ms=200)
@@ -137,7 +138,7 @@ class VocabularyDragTest(unittest.TestCase):
             rd.wait_idle(desk, idle)
             print(f"\none vocabulary: release to finished read {watch.seconds():.2f} s",
                   file=sys.stderr)
-            self.assertIsNone(desk.probe.find_window(title="Zembrafind"))
+            self.assertIsNone(desk.probe.find_window(title=TABBED_TITLE))
             window = rd.wait_found_window(desk)
             self.assertEqual(["rain", "wind strong"], rd.found_list(desk, window)[0]["items"])
             rd.check_desktop_after_read(desk, notepad, rd.document_point(desk, notepad),
@@ -161,7 +162,7 @@ class WindowSpecificSequenceTest(unittest.TestCase):
             window = rd.wait_found_window(desk)
             _, box = rd.found_list(desk, window)
             desk.probe.select_listbox(box["hwnd"], 2)
-            desk.probe.click_id(window["hwnd"], rd.GO_TO_ID)
+            desk.probe.click_id(window["hwnd"], IDC_FOUND_GO_TO)
             expected = rd.expected_selection(DOCUMENT, "zebra")
             desk.wait_for(lambda: rd.edit_selection(desk, zebras) == expected, timeout=15,
                           message="zebras.txt's selection on the entry")

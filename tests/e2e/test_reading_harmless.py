@@ -8,9 +8,9 @@ import re
 import shutil
 import unittest
 
-import readingdesk as rd
 from test_reading import ALL_HITS, DOCUMENT, VOCABULARIES
-from zfwine import WineDesktop, win32_dir
+from zfharness import reading as rd
+from zfharness.desktop import WineDesktop, win32_dir
 
 LOG = "C:\\zfdocs\\keys.log"
 VK_CANCEL = "03"  # Ctrl+Break

@@ -4,9 +4,9 @@ that finds nothing anywhere."""
 import time
 import unittest
 
-import readingdesk as rd
-from zfdata import ANY_WORD, Vocabulary
-from zfwine import SCREEN, WineDesktop
+from zfharness import reading as rd
+from zfharness.datafile import ANY_WORD, Vocabulary
+from zfharness.desktop import SCREEN, WineDesktop
 
 DOCUMENT = "Zebras graze at dawn.\nThe kestrel watches.\n"
 PLAIN = "Nothing to see here.\n"

@@ -4,9 +4,10 @@ dialog; the read leaves the document as it was."""
 
 import unittest
 
-import readingdesk as rd
 from test_reading import ALL_HITS, DOCUMENT, VOCABULARIES
-from zfwine import WineDesktop
+from zfharness import reading as rd
+from zfharness.constants import EM_GETMODIFY, IDC_FOUND_GO_TO
+from zfharness.desktop import WineDesktop
 
 PATH = "C:\\zfdocs\\zebras.txt"
 FIRST_LINE = DOCUMENT.split("\n")[0]
@@ -33,16 +34,16 @@ class WordPadReadTest(unittest.TestCase):
             rd.check_desktop_after_read(desk, window["hwnd"], point)
             self.assertEqual((len(FIRST_LINE), len(FIRST_LINE)), rd.selection(desk, edit["hwnd"]))
             self.assertEqual(text_before, desk.probe.text(edit["hwnd"]))
-            self.assertEqual(0, desk.probe.send(edit["hwnd"], rd.EM_GETMODIFY))
+            self.assertEqual(0, desk.probe.send(edit["hwnd"], EM_GETMODIFY))
 
             # "Go to": the rich edit counts a line break as one character.
             desk.probe.select_listbox(box["hwnd"], 1)
-            desk.click(*rd.centre(desk.wait_control(found["hwnd"], id=rd.GO_TO_ID)["rect"]))
+            desk.click(*rd.centre(desk.wait_control(found["hwnd"], id=IDC_FOUND_GO_TO)["rect"]))
             start = DOCUMENT.lower().index("kestrel")
             desk.wait_for(lambda: rd.selection(desk, edit["hwnd"]) == (start, start + 7),
                           timeout=15, message="WordPad's selection on 'kestrel'")
             self.assertEqual(text_before, desk.probe.text(edit["hwnd"]))
-            self.assertEqual(0, desk.probe.send(edit["hwnd"], rd.EM_GETMODIFY))
+            self.assertEqual(0, desk.probe.send(edit["hwnd"], EM_GETMODIFY))
             self.assertEqual(data, desk.read_file(PATH))
             self.assertTrue(desk.probe.window(window["hwnd"]))
 

@@ -8,17 +8,15 @@ import os
 import sys
 import unittest
 
-import readingdesk as rd
-import zfdata
-import zfhealth
-from zfdata import ANY_WORD, EXACT_PHRASE, Settings, Vocabulary
-from zfids import IDNO, IDYES
-from zftabbed import (IDC_KEYWORDS_ADD, IDC_KEYWORDS_LIST, IDC_VOCAB_LIST, IDCANCEL, IDOK,
-                      Program)
-from zfwine import WineDesktop
+from zfharness import datafile, health
+from zfharness import reading as rd
+from zfharness.constants import (IDC_FOUND_GO_TO, IDC_KEYWORDS_ADD, IDC_KEYWORDS_LIST,
+                                 IDC_VOCAB_LIST, IDCANCEL, IDNO, IDOK, IDYES, WM_COMMAND,
+                                 WM_GETTEXTLENGTH)
+from zfharness.datafile import ANY_WORD, EXACT_PHRASE, Settings, Vocabulary
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
-WM_GETTEXTLENGTH = 0x000E
-WM_COMMAND = 0x0111
 LONG = 10_000
 
 DOCUMENT = "Zebras graze at dawn.\nThe kestrel watches\nfrom the fence post.\n"
@@ -47,7 +45,7 @@ class DataFileFailureTest(unittest.TestCase):
     def test_failed_save_is_modal_keeps_the_edit_and_the_store(self):
         with WineDesktop("reliability-read-only") as desk:
             notepad = desk.start_notepad(DOCUMENT, name="fence.txt")
-            original = zfdata.data_file(VOCABULARIES)
+            original = datafile.data_file(VOCABULARIES)
             program = Program(desk, original)
             idle = desk.tray_icon_image()
             # Wine shows a file without write permission as read-only, even to root.
@@ -83,13 +81,13 @@ class DataFileFailureTest(unittest.TestCase):
             desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == notepad,
                           message="the notepad to read in front")
             self.assertEqual(["fence post", "kestrel", "zebra"],
-                             sorted(zfhealth.read_and_close(desk, notepad, idle)))
-            self.assertTrue(zfhealth.answers_tray(desk))
+                             sorted(health.read_and_close(desk, notepad, idle)))
+            self.assertTrue(health.answers_tray(desk))
             self.assertEqual(original, program.data())
 
     def test_data_file_held_open_at_start_up_is_told_and_read_once_let_go(self):
         with WineDesktop("reliability-held-data") as desk:
-            original = zfdata.data_file(VOCABULARIES)
+            original = datafile.data_file(VOCABULARIES)
             program = Program(desk, original, hold_data=True)
             # Told at start-up: what happened, that nothing changed, what to do.
             told = " ".join(program.start_up_message)
@@ -106,7 +104,7 @@ class DataFileFailureTest(unittest.TestCase):
 
     def test_ok_without_the_held_data_file_asks_before_setting_it_aside(self):
         with WineDesktop("reliability-held-data-ok") as desk:
-            original = zfdata.data_file(VOCABULARIES)
+            original = datafile.data_file(VOCABULARIES)
             program = Program(desk, original, hold_data=True)
             # Still held when the window opens: it shows no vocabulary, and OK asks first.
             open_tabbed(program)
@@ -131,7 +129,7 @@ class DataFileFailureTest(unittest.TestCase):
             desk.probe.click_id(box, IDYES)
             desk.wait_for(lambda: not program.tabbed(), message="the window closed by OK")
             self.assertEqual(original, program.data("data.bad"))
-            self.assertEqual(zfdata.data_file(), program.data())
+            self.assertEqual(datafile.data_file(), program.data())
 
     def vocabulary_names(self, program):
         return [row[0] for row in program.probe.listview_rows(program.control(IDC_VOCAB_LIST))]
@@ -151,8 +149,8 @@ class DataFileFailureTest(unittest.TestCase):
 
 class BadInputTest(unittest.TestCase):
     def assert_healthy(self, desk):
-        self.assertEqual([], zfhealth.keys_left_down(desk), "keys left pressed")
-        self.assertTrue(zfhealth.answers_tray(desk))
+        self.assertEqual([], health.keys_left_down(desk), "keys left pressed")
+        self.assertTrue(health.answers_tray(desk))
 
     def test_unknown_key_names_and_long_texts(self):
         title = "zebras " + long_text("title", LONG - 7)
@@ -180,10 +178,10 @@ class BadInputTest(unittest.TestCase):
             self.assertEqual(sorted(["fence post", "kestrel", "zebra", word, phrase]),
                              self.read(desk, other, idle, close=False))
             # "Go to" plays the Find sequence with its unknown names, then the keyword.
-            window = zfhealth.visible_found_window(desk)
+            window = health.visible_found_window(desk)
             _, box = rd.found_list(desk, window)
             desk.probe.select_listbox(box["hwnd"], 1)
-            desk.probe.click_id(window["hwnd"], rd.GO_TO_ID)
+            desk.probe.click_id(window["hwnd"], IDC_FOUND_GO_TO)
             pid = desk.probe.window(other)["pid"]
             find = desk.wait_window(title="Find", pid=pid)
             desk.wait_for(lambda: "kestrel" in [c["text"] for c in
@@ -218,7 +216,7 @@ class BadInputTest(unittest.TestCase):
         desk.wait_for(lambda: rd.foreground(desk).get("hwnd") == notepad,
                       message="the notepad to read in front")
         if close:
-            return zfhealth.read_and_close(desk, notepad, idle, timeout)
+            return health.read_and_close(desk, notepad, idle, timeout)
         rd.drag_tray_icon(desk, rd.document_point(desk, notepad))
         rd.wait_busy(desk)
         rd.wait_idle(desk, idle, timeout=timeout)

@@ -4,29 +4,24 @@ their window-specific pairs, and what the tabbed window's OK and Cancel leave in
 
 import unittest
 
-import zfdata
-from zfids import IDC_KEYSEQ_ADD as IDC_ADD
-from zfids import IDC_KEYSEQ_DEFAULT as IDC_DEFAULT
-from zfids import IDC_KEYSEQ_DELETE as IDC_DELETE
-from zfids import IDC_KEYSEQ_EDIT as IDC_EDIT
-from zfids import IDC_KEYSEQ_LIST as IDC_LIST
-from zfids import IDC_KEYSEQ_PROMPT as IDC_PROMPT
-from zfids import IDC_SETTINGS_FOUND as IDC_FOUND
-from zfids import IDC_SETTINGS_GOTO as IDC_GOTO
-from zfids import IDC_SETTINGS_NOT_FOUND as IDC_NOT_FOUND
-from zfids import IDC_SETTINGS_SELECT_ALL as IDC_SELECT_ALL
-from zfids import IDC_SOUND_BROWSE, IDC_SOUND_PATH, IDC_SOUND_PLAY
-from zfids import IDC_TITLE_PAIR_SEQUENCE, IDC_TITLE_PAIR_TITLE
-from zftabbed import IDCANCEL, IDOK, Program
-from zfwine import WineDesktop
+from zfharness import datafile
+from zfharness.constants import (CMB_FILE_NAME, CMB_FILE_TYPE, GOTO_TITLE, IDC_SOUND_BROWSE,
+                                 IDC_SOUND_PATH, IDC_SOUND_PLAY, IDC_TITLE_PAIR_SEQUENCE,
+                                 IDC_TITLE_PAIR_TITLE, IDCANCEL, IDOK, LVM_GETCOLUMNWIDTH,
+                                 SELECT_TITLE, SOUND_FILE)
+from zfharness.constants import IDC_KEYSEQ_ADD as IDC_ADD
+from zfharness.constants import IDC_KEYSEQ_DEFAULT as IDC_DEFAULT
+from zfharness.constants import IDC_KEYSEQ_DELETE as IDC_DELETE
+from zfharness.constants import IDC_KEYSEQ_EDIT as IDC_EDIT
+from zfharness.constants import IDC_KEYSEQ_LIST as IDC_LIST
+from zfharness.constants import IDC_KEYSEQ_PROMPT as IDC_PROMPT
+from zfharness.constants import IDC_SETTINGS_FOUND as IDC_FOUND
+from zfharness.constants import IDC_SETTINGS_GOTO as IDC_GOTO
+from zfharness.constants import IDC_SETTINGS_NOT_FOUND as IDC_NOT_FOUND
+from zfharness.constants import IDC_SETTINGS_SELECT_ALL as IDC_SELECT_ALL
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
-# The open-file dialog's file name box and file type box (Windows' dlgs.h).
-CMB_FILE_NAME, CMB_FILE_TYPE = 0x47C, 0x470
-LVM_GETCOLUMNWIDTH = 0x101D
-
-SOUND_FILE = "Sound File"
-GOTO_TITLE = '"Go to" settings'
-SELECT_TITLE = '"Select text" settings'
 OLD_SOUND = "C:\\Zembrafind\\type.wav"
 NEW_SOUND = "C:\\Zembrafind\\whoosh.wav"
 MISSED_SOUND = "C:\\Zembrafind\\missed.wav"
@@ -34,14 +29,14 @@ MISSED_SOUND = "C:\\Zembrafind\\missed.wav"
 
 def starting_data(sounds_on=False):
     """Both sounds off (the not-found one without a file), or both on with their files."""
-    settings = zfdata.Settings(find_sequences=[("Notepad", "<ctrl>f<ctrl>"),
-                                               ("Viewer", "<alt>s<alt>f")],
-                               found_sound=OLD_SOUND, reserved_values=(2020, 7, 9),
-                               reserved_texts=("kept",) + ("",) * 7)
+    settings = datafile.Settings(find_sequences=[("Notepad", "<ctrl>f<ctrl>"),
+                                                 ("Viewer", "<alt>s<alt>f")],
+                                 found_sound=OLD_SOUND, reserved_values=(2020, 7, 9),
+                                 reserved_texts=("kept",) + ("",) * 7)
     if sounds_on:
         settings.not_found_sound = MISSED_SOUND
         settings.play_found = settings.play_not_found = True
-    return zfdata.data_file(zfdata.sample_vocabularies(), settings)
+    return datafile.data_file(datafile.sample_vocabularies(), settings)
 
 
 class SettingsSession:
@@ -109,7 +104,7 @@ class SettingsPageTest(unittest.TestCase):
             self.edit_select_all_sequences(s)
             program.finish(IDOK)
 
-            vocabularies, settings = zfdata.parse(program.data())
+            vocabularies, settings = datafile.parse(program.data())
             self.assertEqual(["Animals", "Weather", "Places"], [v.name for v in vocabularies])
             self.assertEqual(NEW_SOUND, settings.found_sound)
             self.assertTrue(settings.play_found)
@@ -262,7 +257,7 @@ class SettingsPageTest(unittest.TestCase):
             s.click(IDC_FOUND)
             s.close(program.wait_dialog(SOUND_FILE), IDOK)
             program.finish(IDOK)
-            _, settings = zfdata.parse(program.data())
+            _, settings = datafile.parse(program.data())
             self.assertEqual([("Notepad", "<ctrl>f<ctrl>"), ("Viewer", "<alt>s<alt>f")],
                              settings.find_sequences)
             self.assertEqual((True, OLD_SOUND), (settings.play_found, settings.found_sound))
@@ -287,7 +282,7 @@ class SettingsPageTest(unittest.TestCase):
             page = desk.wait_control(s.tabbed, id=IDC_FOUND)["parent"]
             desk.probe.command(page, IDOK)
             desk.wait_for(lambda: program.tabbed() is None, message="confirmed by the page")
-            _, settings = zfdata.parse(program.data())
+            _, settings = datafile.parse(program.data())
             self.assertEqual((False, False), (settings.play_found, settings.play_not_found),
                              "(found, not found) sounds on after switching both off and OK")
             # The files stay for the next time the sounds are switched on.

@@ -8,12 +8,11 @@ import os
 import sys
 import unittest
 
-import readingdesk as rd
-import zfdata
-import zfhealth
-from zfdata import ANY_WORD, EXACT_PHRASE, Vocabulary
-from zftabbed import IDC_VOCAB_LIST, IDOK, Program
-from zfwine import WineDesktop
+from zfharness import datafile, health
+from zfharness.constants import IDC_VOCAB_LIST, IDOK
+from zfharness.datafile import ANY_WORD, EXACT_PHRASE, Vocabulary
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
 FULL = os.environ.get("ZF_SOAK_FULL") == "1"
 READS = 100 if FULL else 10
@@ -38,21 +37,21 @@ HITS = sorted(["zebra", "kestrel"] * 12 + ["rain", "strong wind"])
 class SoakTest(unittest.TestCase):
     def test_reads_and_tabbed_window_cycles_leave_memory_level(self):
         with WineDesktop("soak") as desk:
-            program = Program(desk, zfdata.data_file(VOCABULARIES))
+            program = Program(desk, datafile.data_file(VOCABULARIES))
             notepad = desk.start_notepad(DOCUMENT, name="soak.txt")
-            pid = zfhealth.program_pid(desk)
+            pid = health.program_pid(desk)
             idle = desk.tray_icon_image()
-            start = zfhealth.memory(desk, pid)
+            start = health.memory(desk, pid)
 
             edit = desk.probe.control(notepad, cls="Edit")["hwnd"]
             reads = []
             for n in range(READS):
                 desk.probe.set_foreground(notepad)
-                self.assertEqual(HITS, zfhealth.read_and_close(desk, notepad, idle))
+                self.assertEqual(HITS, health.read_and_close(desk, notepad, idle))
                 # Nothing was typed into the document by keys gone astray.
                 self.assertEqual(DOCUMENT, desk.probe.text(edit).replace("\r\n", "\n"),
                                  f"read {n + 1}")
-                reads.append(zfhealth.memory(desk, pid))
+                reads.append(health.memory(desk, pid))
             cycles = []
             for _ in range(CYCLES):
                 desk.click(*desk.tray_point())  # a click opens the Vocabularies page
@@ -60,15 +59,15 @@ class SoakTest(unittest.TestCase):
                 rows = desk.probe.listview_rows(program.control(IDC_VOCAB_LIST))
                 self.assertEqual(len(VOCABULARIES), len(rows))
                 program.finish(IDOK)
-                cycles.append(zfhealth.memory(desk, pid))
+                cycles.append(health.memory(desk, pid))
 
             report(start, "reads", reads)
             report(reads[-1], "tabbed window cycles", cycles)
             self.assert_level("reads", reads)
             self.assert_level("tabbed window cycles", cycles)
-            self.assertEqual(zfdata.data_file(VOCABULARIES), program.data())
-            self.assertEqual([], zfhealth.keys_left_down(desk))
-            self.assertTrue(zfhealth.answers_tray(desk))
+            self.assertEqual(datafile.data_file(VOCABULARIES), program.data())
+            self.assertEqual([], health.keys_left_down(desk))
+            self.assertTrue(health.answers_tray(desk))
 
     def assert_level(self, what, rounds):
         for counter in ("private", "gdi", "user"):

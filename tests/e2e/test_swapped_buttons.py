@@ -4,11 +4,11 @@ reads the document, and the read's own clicks leave no menu open and nothing sel
 
 import unittest
 
-import readingdesk as rd
-from zfdata import ANY_WORD, EXACT_PHRASE, Vocabulary
-from zfwine import WineDesktop
+from zfharness import reading as rd
+from zfharness.constants import SM_SWAPBUTTON, TABBED_TITLE
+from zfharness.datafile import ANY_WORD, EXACT_PHRASE, Vocabulary
+from zfharness.desktop import WineDesktop
 
-SM_SWAPBUTTON = 23
 LEFT, RIGHT = 1, 3  # X buttons, as xdotool names them
 SWAPPED = {r"Control Panel\Mouse": {"SwapMouseButtons": "1"}}
 
@@ -44,14 +44,14 @@ class SwappedButtonsTest(unittest.TestCase):
             self.close_found_window(desk)
             self.put_desktop_in_front(desk)
             desk.click(*desk.tray_point(), button=RIGHT)
-            tabbed = desk.wait_window(title="Zembrafind")
+            tabbed = desk.wait_window(title=TABBED_TITLE)
             icons = desk.probe.control(tabbed["hwnd"], cls="SysListView32")
             start = rd.centre(desk.probe.listview_item_rect(icons["hwnd"], 1, 1))
             desk.drag(start, rd.document_point(desk, notepad), steps=12, hold_ms=200,
                       button=RIGHT)
             rd.wait_busy(desk)
             rd.wait_idle(desk, idle)
-            self.assertIsNone(desk.probe.find_window(title="Zembrafind"))
+            self.assertIsNone(desk.probe.find_window(title=TABBED_TITLE))
             self.assertEqual(["fence post"], self.found_items(desk))
             self.assert_document_untouched(desk, notepad)
 

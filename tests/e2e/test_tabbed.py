@@ -4,14 +4,13 @@ vocabularies."""
 
 import unittest
 
-import zfdata
-from zftabbed import (IDC_HELP_BUTTON, IDC_KEYWORDS_ADD, IDC_KEYWORDS_LIST,
-                      IDC_KEYWORDS_PASTE, IDC_KEYWORDS_VOCABULARY, IDC_VOCAB_ADD, IDC_VOCAB_LIST,
-                      IDCANCEL, IDOK, Program)
-from zfwine import WineDesktop
-
-WM_CLOSE = 0x0010
-WM_SYSCOMMAND, SC_MAXIMIZE = 0x0112, 0xF030
+from zfharness import datafile
+from zfharness.constants import (IDC_HELP_BUTTON, IDC_KEYWORDS_ADD, IDC_KEYWORDS_LIST,
+                                 IDC_KEYWORDS_PASTE, IDC_KEYWORDS_VOCABULARY, IDC_VOCAB_ADD,
+                                 IDC_VOCAB_LIST, IDCANCEL, IDOK, SC_MAXIMIZE, WM_CLOSE,
+                                 WM_SYSCOMMAND)
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
 
 def help_pages(desk):
@@ -22,7 +21,7 @@ def help_pages(desk):
 class TabbedWindowTest(unittest.TestCase):
     def test_tray_menu_opens_each_page_with_its_tab_and_busy_icon(self):
         with WineDesktop("tabbed-pages") as desk:
-            data = zfdata.data_file(zfdata.sample_vocabularies())
+            data = datafile.data_file(datafile.sample_vocabularies())
             program = Program(desk, data)
             idle = desk.tray_icon_image()
             for item, page, shot in (("Settings", 2, "tabbed-settings"),
@@ -46,7 +45,7 @@ class TabbedWindowTest(unittest.TestCase):
 
     def test_keywords_tab_shows_the_selected_vocabulary_and_pages_can_switch(self):
         with WineDesktop("tabbed-switch") as desk:
-            program = Program(desk, zfdata.data_file(zfdata.sample_vocabularies()))
+            program = Program(desk, datafile.data_file(datafile.sample_vocabularies()))
             tabbed = program.open_from_tray_menu("Vocabularies")
             icons = program.control(IDC_VOCAB_LIST)
             desk.probe.listview_select(icons, [1])
@@ -125,11 +124,11 @@ class TabbedWindowTest(unittest.TestCase):
             self.assertEqual([], desk.probe.listview(program.control(IDC_KEYWORDS_LIST))["items"])
             program.finish(IDOK)
             # OK writes the (unchanged) store.
-            self.assertEqual(zfdata.data_file(), program.data())
+            self.assertEqual(datafile.data_file(), program.data())
 
     def test_pages_are_made_when_first_shown_and_keep_their_state(self):
         with WineDesktop("tabbed-made-on-show") as desk:
-            program = Program(desk, zfdata.data_file(zfdata.sample_vocabularies()))
+            program = Program(desk, datafile.data_file(datafile.sample_vocabularies()))
             tabbed = program.open_from_tray_menu("Settings")
             desk.wait_for(lambda: program.visible_page() == 2, message="the Settings page")
             # The window opens with the page it shows, and no other.
@@ -161,10 +160,10 @@ class TabbedWindowTest(unittest.TestCase):
 
     def test_add_on_a_full_table_says_why_and_changes_nothing(self):
         with WineDesktop("tabbed-full") as desk:
-            full = [zfdata.Vocabulary(f"V{n}", "shell32.dll", n % 20) for n in range(64)]
+            full = [datafile.Vocabulary(f"V{n}", "shell32.dll", n % 20) for n in range(64)]
             # An icon file that is missing still gets a picture at its place.
-            full[1] = zfdata.Vocabulary("V1", "C:\\nowhere\\missing.dll", 0)
-            program = Program(desk, zfdata.data_file(full))
+            full[1] = datafile.Vocabulary("V1", "C:\\nowhere\\missing.dll", 0)
+            program = Program(desk, datafile.data_file(full))
             tabbed = program.open_from_tray_menu("Vocabularies")
             icons = program.control(IDC_VOCAB_LIST)
             items = desk.probe.listview(icons)["items"]
@@ -182,7 +181,7 @@ class TabbedWindowTest(unittest.TestCase):
             self.assertIsNone(desk.probe.find_window(title="Vocabulary properties"))
             self.assertEqual(64, len(desk.probe.listview(icons)["items"]))
             program.finish(IDOK)
-            self.assertEqual(zfdata.data_file(full), program.data())
+            self.assertEqual(datafile.data_file(full), program.data())
 
 
 if __name__ == "__main__":

@@ -7,37 +7,24 @@ import os
 import signal
 import unittest
 
-import zfdata
-from zfids import IDC_TABS, IDCANCEL, IDOK
-from zftabbed import Program
-from zfwine import WineDesktop
-
-PROGRAM_DIR = "C:\\Zembrafind"
-PROGRAM = PROGRAM_DIR + "\\zfw32.exe"
-DATA = PROGRAM_DIR + "\\data.dat"
-WM_COMMAND = 0x0111
-WM_ENDSESSION = 0x0016
-
-
-def start(desk, cwd=PROGRAM_DIR):
-    program = desk.run(PROGRAM, cwd=cwd)
-    desk.wait_window(title="kestrelwin", visible=None)
-    desk.wait_for(desk.tray_icon_shown, message="the tray icon")
-    return program
+from zfharness import datafile
+from zfharness.constants import (DATA_FILE, IDC_TABS, IDCANCEL, IDOK, MAIN_TITLE, PROGRAM,
+                                 PROGRAM_FOLDER, TABBED_TITLE, WM_COMMAND, WM_ENDSESSION)
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program, install_program, start_program
 
 
 def start_with_samples(test, desk):
     """Installs, writes a data file of the sample vocabularies and starts the program.
     Returns the program and a check that the data file was not written since."""
-    desk.install_dist()
-    data = zfdata.data_file(zfdata.sample_vocabularies())
-    desk.write_file(DATA, data)
-    data_stat = os.stat(desk.unix_path(DATA))
-    program = start(desk)
+    data = datafile.data_file(datafile.sample_vocabularies())
+    install_program(desk, data)
+    data_stat = os.stat(desk.unix_path(DATA_FILE))
+    program = start_program(desk)
 
     def data_unwritten():
-        test.assertEqual(data, desk.read_file(DATA))
-        test.assertEqual(data_stat.st_mtime_ns, os.stat(desk.unix_path(DATA)).st_mtime_ns)
+        test.assertEqual(data, desk.read_file(DATA_FILE))
+        test.assertEqual(data_stat.st_mtime_ns, os.stat(desk.unix_path(DATA_FILE)).st_mtime_ns)
     return program, data_unwritten
 
 
@@ -52,7 +39,7 @@ class TrayProgramTest(unittest.TestCase):
             program, data_unwritten = start_with_samples(self, desk)
 
             # Only the tray icon shows: the main window is hidden, at (0, 0), without size.
-            main = desk.probe.find_window(title="kestrelwin", visible=None)
+            main = desk.probe.find_window(title=MAIN_TITLE, visible=None)
             self.assertFalse(main["visible"])
             left, top, right, bottom = main["rect"]
             self.assertEqual((0, 0), (left, top))
@@ -87,43 +74,42 @@ class TrayProgramTest(unittest.TestCase):
             desk.wait_for(lambda: not desk.tray_icon_shown(), message="the tray icon removed")
             # Nothing is saved at exit, and the quick-start page of the current folder went.
             data_unwritten()
-            self.assertFalse(exists(desk, PROGRAM_DIR, "zfqsf.htm"))
+            self.assertFalse(exists(desk, PROGRAM_FOLDER, "zfqsf.htm"))
 
     def test_quick_start_page_stays_when_started_from_another_folder(self):
         with WineDesktop("tray-other-folder") as desk:
             desk.install_dist()
             desk.write_file("C:\\elsewhere\\zfqsf.htm", "<html>not ours to keep</html>")
-            program = start(desk, cwd="C:\\elsewhere")
+            program = start_program(desk, cwd="C:\\elsewhere")
             # Escape (cancelling the hidden window) is a way out like "Exit".
-            main = desk.probe.find_window(title="kestrelwin", visible=None)
+            main = desk.probe.find_window(title=MAIN_TITLE, visible=None)
             desk.probe.post(main["hwnd"], WM_COMMAND, IDCANCEL)
             self.assertEqual(0, desk.wait_exit(program))
             desk.wait_for(lambda: not desk.tray_icon_shown(), message="the tray icon removed")
             # Deleted from the current folder, left in the program's folder; and no data file
             # was written by a run that confirmed nothing.
             self.assertFalse(exists(desk, "C:\\elsewhere", "zfqsf.htm"))
-            self.assertTrue(exists(desk, PROGRAM_DIR, "zfqsf.htm"))
-            self.assertFalse(os.path.exists(desk.unix_path(DATA)))
+            self.assertTrue(exists(desk, PROGRAM_FOLDER, "zfqsf.htm"))
+            self.assertFalse(os.path.exists(desk.unix_path(DATA_FILE)))
 
     def test_end_of_the_session_removes_the_icon_and_the_quick_start_page(self):
         with WineDesktop("tray-end-session") as desk:
             program, data_unwritten = start_with_samples(self, desk)
-            main = desk.probe.find_window(title="kestrelwin", visible=None)
+            main = desk.probe.find_window(title=MAIN_TITLE, visible=None)
             # What Windows sends every program when the session ends.
             desk.probe.send(main["hwnd"], WM_ENDSESSION, 1, 0)
             desk.wait_for(lambda: not desk.tray_icon_shown(), message="the tray icon removed")
-            self.assertFalse(exists(desk, PROGRAM_DIR, "zfqsf.htm"))
+            self.assertFalse(exists(desk, PROGRAM_FOLDER, "zfqsf.htm"))
             # Nothing more: nothing saved, and the process is the system's to end.
             data_unwritten()
             self.assertIsNone(program.poll())
 
     def test_foreign_data_file_is_refused_with_a_message(self):
         with WineDesktop("tray-foreign-data") as desk:
-            desk.install_dist()
             foreign = b"PK\x03\x04 this is somebody else's file" + bytes(200)
-            desk.write_file(DATA, foreign)
-            program = desk.run(PROGRAM, cwd=PROGRAM_DIR)
-            box = desk.wait_window(title="Zembrafind", cls="#32770")
+            install_program(desk, foreign)
+            program = start_program(desk, wait=False)
+            box = desk.wait_window(title=TABBED_TITLE, cls="#32770")
             texts = [c["text"] for c in desk.probe.children(box["hwnd"])]
             self.assertIn("Data file load failed.", texts)
             desk.key("Return")
@@ -131,16 +117,16 @@ class TrayProgramTest(unittest.TestCase):
             choose_exit(desk)
             self.assertEqual(0, desk.wait_exit(program))
             # The refused file is still there, untouched: nothing was confirmed.
-            self.assertEqual(foreign, desk.read_file(DATA))
+            self.assertEqual(foreign, desk.read_file(DATA_FILE))
 
 
 class SecondStartTest(unittest.TestCase):
     def test_second_start_shows_the_first_copy_and_ends(self):
         with WineDesktop("tray-second-start") as desk:
-            data = zfdata.data_file(zfdata.sample_vocabularies())
+            data = datafile.data_file(datafile.sample_vocabularies())
             program = Program(desk, data)
             first = desk.probe.pids_of("zfw32.exe")
-            second = desk.run(PROGRAM, cwd=PROGRAM_DIR)
+            second = start_program(desk, wait=False)
             self.assertEqual(0, desk.wait_exit(second))
             # The first copy shows its Vocabularies page in front, as a click would.
             tabbed = program.wait_tabbed()
@@ -155,7 +141,7 @@ class SecondStartTest(unittest.TestCase):
             desk.probe.set_foreground(notepad)
             desk.wait_for(lambda: (desk.probe.foreground() or {}).get("hwnd") == notepad,
                           message="notepad in front")
-            third = desk.run(PROGRAM, cwd=PROGRAM_DIR)
+            third = start_program(desk, wait=False)
             self.assertEqual(0, desk.wait_exit(third))
             desk.wait_for(lambda: (desk.probe.foreground() or {}).get("hwnd") == tabbed,
                           message="the tabbed window in front again")
@@ -165,11 +151,10 @@ class SecondStartTest(unittest.TestCase):
 
     def test_second_start_during_the_start_up_message_waits_until_start_up_has_finished(self):
         with WineDesktop("tray-second-start-early") as desk:
-            desk.install_dist()
-            desk.write_file(DATA, b"PK\x03\x04 not a data file" + bytes(100))
-            program = desk.run(PROGRAM, cwd=PROGRAM_DIR)
-            box = desk.wait_window(title="Zembrafind", cls="#32770")
-            second = desk.run(PROGRAM, cwd=PROGRAM_DIR)
+            install_program(desk, b"PK\x03\x04 not a data file" + bytes(100))
+            program = start_program(desk, wait=False)
+            box = desk.wait_window(title=TABBED_TITLE, cls="#32770")
+            second = start_program(desk, wait=False)
             self.assertEqual(0, desk.wait_exit(second))
             # The message's loop takes the request, but nothing opens under it: the tray
             # icon and the drag do not exist yet.
@@ -190,15 +175,15 @@ class SecondStartTest(unittest.TestCase):
         with WineDesktop("tray-two-installations") as desk:
             desk.install_dist()
             desk.install_dist("C:\\Other")
-            first = start(desk)
+            first = start_program(desk)
             first_pid = desk.probe.pids_of("zfw32.exe")
-            other = desk.run("C:\\Other\\zfw32.exe", cwd="C:\\Other")
+            other = start_program(desk, "C:\\Other", wait=False)
             desk.wait_for(lambda: desk.tray_icon_shown(1), message="the other installation's icon")
             desk.holds_for(lambda: other.poll() is None, 2,
                            message="the other installation's copy running")
             # A second start of the first installation, spelled as the Start menu may spell
             # it, reaches its own copy and no other.
-            again = desk.run("c:\\zembrafind\\ZFW32.EXE", cwd=PROGRAM_DIR)
+            again = desk.run("c:\\zembrafind\\ZFW32.EXE", cwd=PROGRAM_FOLDER)
             self.assertEqual(0, desk.wait_exit(again))
             tabbed = desk.wait_for(lambda: self.tabbed_windows(desk),
                                    message="a Vocabularies page")
@@ -209,14 +194,13 @@ class SecondStartTest(unittest.TestCase):
 
     def test_second_start_says_so_when_the_first_copy_does_not_answer(self):
         with WineDesktop("tray-first-silent") as desk:
-            desk.install_dist()
-            data = zfdata.data_file(zfdata.sample_vocabularies())
-            desk.write_file(DATA, data)
-            first = start(desk)
+            data = datafile.data_file(datafile.sample_vocabularies())
+            install_program(desk, data)
+            first = start_program(desk)
             os.kill(first.pid, signal.SIGSTOP)  # a hung first copy takes no message
             try:
-                second = desk.run(PROGRAM, cwd=PROGRAM_DIR)
-                box = desk.wait_window(title="Zembrafind", cls="#32770", timeout=60)
+                second = start_program(desk, wait=False)
+                box = desk.wait_window(title=TABBED_TITLE, cls="#32770", timeout=60)
                 texts = " ".join(c["text"] for c in desk.probe.children(box["hwnd"]))
                 self.assertIn("already running from this folder, but it does not answer", texts)
                 self.assertIn("Task Manager", texts)
@@ -224,35 +208,34 @@ class SecondStartTest(unittest.TestCase):
                 self.assertEqual(0, desk.wait_exit(second))
             finally:
                 os.kill(first.pid, signal.SIGCONT)
-            self.assertEqual(data, desk.read_file(DATA))
+            self.assertEqual(data, desk.read_file(DATA_FILE))
 
     def test_second_start_says_so_when_the_first_copy_runs_out_of_reach(self):
         with WineDesktop("tray-first-unreachable") as desk:
-            desk.install_dist()
-            data = zfdata.data_file(zfdata.sample_vocabularies())
-            desk.write_file(DATA, data)
+            data = datafile.data_file(datafile.sample_vocabularies())
+            install_program(desk, data)
             # On a desktop of its own, as another session's copy: its windows cannot be
             # seen from here, its single-copy mutex can.
             desk.run("explorer.exe", args=["/desktop=elsewhere,640x480", PROGRAM],
-                     cwd=PROGRAM_DIR)
+                     cwd=PROGRAM_FOLDER)
             # Its quick-start page opens after it has made its mutex.
             desk.wait_for(lambda: any(p.lower().endswith("zfqsf.htm")
                                       for p in desk.opened_pages()),
                           message="the first copy's quick-start page")
-            self.assertIsNone(desk.probe.find_window(title="kestrelwin", visible=None))
-            second = desk.run(PROGRAM, cwd=PROGRAM_DIR)
-            box = desk.wait_window(title="Zembrafind", cls="#32770", timeout=60)
+            self.assertIsNone(desk.probe.find_window(title=MAIN_TITLE, visible=None))
+            second = start_program(desk, wait=False)
+            box = desk.wait_window(title=TABBED_TITLE, cls="#32770", timeout=60)
             texts = " ".join(c["text"] for c in desk.probe.children(box["hwnd"]))
             self.assertIn("for another user or in another session", texts)
             desk.probe.click_id(box["hwnd"], IDOK)
             self.assertEqual(0, desk.wait_exit(second))
             # One copy, and neither loaded nor saved anything more.
             self.assertEqual(1, len(desk.probe.pids_of("zfw32.exe")))
-            self.assertEqual(data, desk.read_file(DATA))
+            self.assertEqual(data, desk.read_file(DATA_FILE))
 
     @staticmethod
     def tabbed_windows(desk):
-        return [w["hwnd"] for w in desk.probe.find_windows(title="Zembrafind", cls="#32770")
+        return [w["hwnd"] for w in desk.probe.find_windows(title=TABBED_TITLE, cls="#32770")
                 if desk.probe.control(w["hwnd"], id=IDC_TABS)]
 
 

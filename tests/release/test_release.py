@@ -1,20 +1,20 @@
 """The distribution as it leaves the project: `make release`'s archive and checksum list,
 the one version in every place that shows it, and the first data file's example vocabulary
 on the quick-start pages that send the user to try it. Reads build/dist and the Windows
-build's version file; runs the release script into a temporary folder."""
+build's version file; runs the release script into a temporary folder. Reads data.dat
+with the end-to-end harness's reader (tests/e2e on PYTHONPATH, as CTest sets it)."""
 
 import hashlib
 import os
 import re
 import subprocess
-import sys
 import tempfile
 import unittest
 import zipfile
 
+from zfharness import datafile
+
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
-import zfdata  # noqa: E402
 
 DIST = os.environ.get("ZF_DIST_DIR") or os.path.join(ROOT, "build", "dist")
 WIN32 = os.environ.get("ZF_WIN32_DIR") or os.path.join(ROOT, "build", "win32")
@@ -100,7 +100,7 @@ class OneVersionTest(unittest.TestCase):
 
 class ExampleVocabularyTest(unittest.TestCase):
     def test_the_quick_start_pages_hold_every_word_and_ask_for_the_drag(self):
-        vocabularies, settings = zfdata.parse(dist_bytes("+data.dat"))
+        vocabularies, settings = datafile.parse(dist_bytes("+data.dat"))
         self.assertEqual(["Quick start"], [v.name for v in vocabularies])
         words = [entry[0] for entry in vocabularies[0].entries]
         self.assertGreaterEqual(len(words), 3)

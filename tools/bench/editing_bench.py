@@ -6,14 +6,14 @@ The clicks are posted the way the tray menu and the buttons post them. Other wor
 machine stretches the wall times: each opening and filling is timed three times, and the
 figures of the fastest are shown."""
 
-import readingdesk as rd
-import zfdata
-from zftabbed import IDC_KEYWORDS_DELETE, IDC_KEYWORDS_LIST, IDC_VOCAB_KEYWORDS, IDC_VOCAB_LIST
-from zftabbed import IDCANCEL, IDM_VOCABULARIES, TABBED_TITLE, Program
-from zfwine import WineDesktop
+from zfharness import datafile
+from zfharness import reading as rd
+from zfharness.constants import (IDC_KEYWORDS_DELETE, IDC_KEYWORDS_LIST, IDC_VOCAB_KEYWORDS,
+                                 IDC_VOCAB_LIST, IDCANCEL, IDM_VOCABULARIES, LVM_GETITEMCOUNT,
+                                 TABBED_TITLE, WM_COMMAND)
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
-WM_COMMAND = 0x0111
-LVM_GETITEMCOUNT = 0x1004
 # Seconds a step may take before the figures stop: the 50,000-entry list once took minutes.
 STEP_TIMEOUT = 600
 RUNS = 3
@@ -105,7 +105,7 @@ def editing_figures(pool, make_vocabularies, read):
     print("editing windows under Wine (the machine may be loaded by other work):", flush=True)
     print(f"  {'from the click to the filled list':44} {'wall':>11} {'zfw32 CPU':>11}")
     with WineDesktop("bench-edit") as desk:
-        program = Program(desk, zfdata.data_file(make_vocabularies(pool, 64, 300)))
+        program = Program(desk, datafile.data_file(make_vocabularies(pool, 64, 300)))
         report("tabbed window, 64 vocabularies x 300", open_tabbed(program, 64),
                GOALS_MS["open"])
         report("Keywords tab, 300 entries", keywords_tab(program, 0, 300), GOALS_MS[300])
@@ -114,7 +114,7 @@ def editing_figures(pool, make_vocabularies, read):
 
     with WineDesktop("bench-edit-large") as desk:
         large = make_vocabularies(pool, 1, 50000) + make_vocabularies(pool, 1, 2000)
-        program = Program(desk, zfdata.data_file(large))
+        program = Program(desk, datafile.data_file(large))
         report("tabbed window, 2 vocabularies: 50,000 + 2,000", open_tabbed(program, 2))
         report("Keywords tab, 2,000 entries", keywords_tab(program, 1, 2000), GOALS_MS[2000])
         report("Delete of 100 selected rows out of 2,000",

@@ -10,19 +10,15 @@ work on the machine stretches wall times but hardly CPU times, so the load avera
 printed with them. Uses the end-to-end harness of tests/e2e."""
 
 import os
-import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
-
-import editing_bench  # noqa: E402
-import memory_bench  # noqa: E402
-import readingdesk as rd  # noqa: E402
-import wine_bench  # noqa: E402
-import zfdata  # noqa: E402
-import zfhealth  # noqa: E402
-from zftabbed import IDCANCEL, Program  # noqa: E402
-from zfwine import WineDesktop  # noqa: E402
+import editing_bench
+import memory_bench
+import wine_bench
+from zfharness import datafile, health
+from zfharness import reading as rd
+from zfharness.constants import IDCANCEL
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
 RUNS = 3
 READ_GOAL_MS = 100
@@ -64,7 +60,7 @@ def fastest_editing(pool):
     """The fastest (wall, CPU) seconds of opening the tabbed window with 64 vocabularies x
     300 entries, and of the Keywords tab with 300 entries."""
     with WineDesktop("goals-edit") as desk:
-        program = Program(desk, zfdata.data_file(wine_bench.vocabularies(pool, 64, 300)))
+        program = Program(desk, datafile.data_file(wine_bench.vocabularies(pool, 64, 300)))
         opening = editing_bench.open_tabbed(program, 64)
         keywords = editing_bench.keywords_tab(program, 0, 300)
         program.finish(IDCANCEL)
@@ -74,15 +70,15 @@ def fastest_editing(pool):
 def idle_memory():
     """Private bytes of zfw32 after start-up and after the reads, and notepad's."""
     with WineDesktop("goals-memory") as desk:
-        rd.start_reader(desk, zfdata.sample_vocabularies())
-        program = zfhealth.program_pid(desk)
+        rd.start_reader(desk, datafile.sample_vocabularies())
+        program = health.program_pid(desk)
         started = memory_bench.settled_memory(desk, program)
         notepad = desk.start_notepad(memory_bench.DOCUMENT, name="memory.txt")
         notepad_started = memory_bench.settled_memory(desk, desk.probe.window(notepad)["pid"])
         idle = desk.tray_icon_image()
         for _ in range(memory_bench.READS):
             rd.put_desktop_in_front(desk)
-            zfhealth.read_and_close(desk, notepad, idle)
+            health.read_and_close(desk, notepad, idle)
         after_reads = memory_bench.settled_memory(desk, program)
     return started["private"], after_reads["private"], notepad_started["private"]
 

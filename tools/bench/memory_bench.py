@@ -3,17 +3,11 @@ set once start-up has settled and again after 10 reads of a notepad document, be
 Wine's notepad showing that document, measured in the same Wine desktop. Uses the end-to-end
 harness of tests/e2e."""
 
-import os
-import sys
 import time
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
-
-import readingdesk as rd  # noqa: E402
-import zfdata  # noqa: E402
-import zfhealth  # noqa: E402
-from zfwine import WineDesktop  # noqa: E402
+from zfharness import datafile, health
+from zfharness import reading as rd
+from zfharness.desktop import WineDesktop
 
 READS = 10
 DOCUMENT = ("Field notes, Tuesday\n\nA zebra stood by the fence post at dawn while a kestrel "
@@ -26,11 +20,11 @@ def settled_memory(desk, pid, timeout=30):
     """The process's {"private", "workingSet"} once the private bytes stop changing (a
     program still starting up allocates for a while), or the last figures after timeout."""
     deadline = time.monotonic() + timeout
-    last = zfhealth.memory(desk, pid)
+    last = health.memory(desk, pid)
     steady_since = time.monotonic()
     while time.monotonic() < deadline:
         time.sleep(0.25)
-        now = zfhealth.memory(desk, pid)
+        now = health.memory(desk, pid)
         if now["private"] != last["private"]:
             steady_since = time.monotonic()
         last = now
@@ -46,15 +40,15 @@ def line(label, memory):
 
 def main():
     with WineDesktop("bench-memory") as desk:
-        rd.start_reader(desk, zfdata.sample_vocabularies())
-        program = zfhealth.program_pid(desk)
+        rd.start_reader(desk, datafile.sample_vocabularies())
+        program = health.program_pid(desk)
         started = settled_memory(desk, program)
         notepad = desk.start_notepad(DOCUMENT, name="memory.txt")
         notepad_started = settled_memory(desk, desk.probe.window(notepad)["pid"])
         idle = desk.tray_icon_image()
         for _ in range(READS):
             rd.put_desktop_in_front(desk)
-            zfhealth.read_and_close(desk, notepad, idle)
+            health.read_and_close(desk, notepad, idle)
         after_reads = settled_memory(desk, program)
     print("idle memory under Wine, in one desktop:")
     print(line("zfw32.exe after start-up", started))

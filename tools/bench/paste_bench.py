@@ -3,23 +3,18 @@ wine_bench.py: the time from "&Paste" to the end of its handler for 10,000 lines
 program's text, into an empty vocabulary and into one of 40,000 entries; deleting one row of
 50,000; dropping a file of 10,000 lines; showing a vocabulary of 50,000 entries."""
 
-import os
 import random
-import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
-
-import readingdesk as rd  # noqa: E402
-import zfdata  # noqa: E402
-from zftabbed import (IDC_KEYWORDS_DELETE, IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE,  # noqa: E402
-                      IDC_KEYWORDS_VOCABULARY, Program)
-from zfwine import WineDesktop  # noqa: E402
+from zfharness import datafile
+from zfharness import reading as rd
+from zfharness.constants import (IDC_KEYWORDS_DELETE, IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE,
+                                 IDC_KEYWORDS_VOCABULARY, LVM_GETITEMCOUNT, MODE_NAMES)
+from zfharness.desktop import WineDesktop
+from zfharness.program import Program
 
 LINES = 10000
 LARGE = 50000
-LVM_GETITEMCOUNT = 0x1004
-MODES = ["Any word", "All words", "Exact phrase"]
+MODES = list(MODE_NAMES.values())
 # Showing a large vocabulary is reported as "more than" this.
 SHOW_TIMEOUT = 120
 
@@ -51,9 +46,9 @@ def choose(desk, program, index):
 
 def paste_figures(pool):
     with WineDesktop("bench-paste") as desk:
-        program = Program(desk, zfdata.data_file([
-            zfdata.Vocabulary("Pasted", "shell32.dll", 1, []),
-            zfdata.Vocabulary("Dropped", "shell32.dll", 2, [])]))
+        program = Program(desk, datafile.data_file([
+            datafile.Vocabulary("Pasted", "shell32.dll", 1, []),
+            datafile.Vocabulary("Dropped", "shell32.dll", 2, [])]))
         program.open_from_tray_menu("Vocabularies")
         program.show_tab(1)
         rows_list = program.control(IDC_KEYWORDS_LIST)

@@ -8,16 +8,14 @@ the sizes of the three programs. Uses the end-to-end harness of tests/e2e."""
 
 import os
 import random
-import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
-
-import editing_bench  # noqa: E402
-import paste_bench  # noqa: E402
-import readingdesk as rd  # noqa: E402
-import zfdata  # noqa: E402
-from zfwine import WineDesktop, dist_dir  # noqa: E402
+import editing_bench
+import paste_bench
+from zfharness import datafile
+from zfharness import reading as rd
+from zfharness.constants import WM_CLOSE, WM_GETTEXTLENGTH
+from zfharness.desktop import WineDesktop, dist_dir
+from zfharness.program import install_program, start_program
 
 # The waits a read makes whatever the document: after the drop click, before the capture,
 # the select-all keys (three 1 ms waits), after select-all, the first paste poll, the
@@ -30,8 +28,6 @@ SIZES = [("4 KB", 4 << 10), ("1 MB", 1 << 20), ("8 MB", 8 << 20)]
 # A read that takes longer is reported as such, and the larger documents are not read.
 READ_TIMEOUT = 240
 WORDPAD_LOAD_TIMEOUT = 90
-WM_CLOSE = 0x0010
-WM_GETTEXTLENGTH = 0x000E
 
 
 def dictionary():
@@ -63,9 +59,9 @@ def vocabularies(pool, count, entries_each):
             words = [chooser.choice(pool[:20000] if chooser.random() < 0.5 else pool[20000:])
                      for _ in range(chooser.randint(1, 3))]
             entries.append((" ".join(words), chooser.choice(
-                [zfdata.ANY_WORD, zfdata.ANY_WORD, zfdata.ALL_WORDS, zfdata.EXACT_PHRASE])))
-        result.append(zfdata.Vocabulary(f"Set {index}", "shell32.dll", index % 40, entries))
-    result[0].entries[0] = ("zebra", zfdata.ANY_WORD)
+                [datafile.ANY_WORD, datafile.ANY_WORD, datafile.ALL_WORDS, datafile.EXACT_PHRASE])))
+        result.append(datafile.Vocabulary(f"Set {index}", "shell32.dll", index % 40, entries))
+    result[0].entries[0] = ("zebra", datafile.ANY_WORD)
     return result
 
 
@@ -145,7 +141,7 @@ def timed_read(desk, point, name, idle, timeout):
 def start_up(desk):
     """Seconds from starting zfw32.exe to its tray icon, and notepad to its window."""
     watch = rd.Stopwatch()
-    program = desk.run(rd.PROGRAM_FOLDER + "\\zfw32.exe", cwd=rd.PROGRAM_FOLDER)
+    program = start_program(desk, wait=False)
     desk.wait_for(desk.tray_icon_shown, interval=0.01, message="the tray icon")
     program_seconds = watch.seconds()
     desk.write_file("C:\\zfdocs\\empty.txt", b"")
@@ -173,9 +169,7 @@ def read_figures(pool, count, entries_each, sizes, programs):
     """Start-up and read figures with `count` vocabularies of `entries_each` entries, in
     each of the programs ("notepad", "wordpad")."""
     with WineDesktop("bench-read") as desk:
-        desk.install_dist(rd.PROGRAM_FOLDER)
-        desk.write_file(rd.PROGRAM_FOLDER + "\\data.dat",
-                        zfdata.data_file(vocabularies(pool, count, entries_each)))
+        install_program(desk, datafile.data_file(vocabularies(pool, count, entries_each)))
         _, program_seconds, notepad_seconds = start_up(desk)
         idle = desk.tray_icon_image()
         print(f"{count} vocabularies x {entries_each} entries: zfw32.exe to its tray icon "

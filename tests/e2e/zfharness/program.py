@@ -1,27 +1,17 @@
-"""Driving the tabbed window and its dialogs under Wine: start the program with a given
-data.dat, open the window from the tray menu, find pages and dialogs, fill and confirm
-dialogs, and take screenshots of single windows."""
+"""zfw32 under Wine: installed with a given data.dat and started (install_program,
+start_program: the one way the tests, the demo and the benchmarks start it), and its tabbed
+window and dialogs driven: the window opened from the tray menu, pages and dialogs found,
+dialogs filled and confirmed, screenshots of single windows."""
 
 import os
 import subprocess
 
-import zfdata
-import zfids
-# The ids of the windows driven here; the tests import them from here too.
-from zfids import (IDC_ABOUT_ICON, IDC_ENTRY_MATCH, IDC_ENTRY_TEXT, IDC_HELP_BUTTON,  # noqa: F401
-                   IDC_ICON_BROWSE, IDC_ICON_FILE, IDC_ICON_LIST, IDC_KEYWORDS_ADD,
-                   IDC_KEYWORDS_COPY, IDC_KEYWORDS_DELETE, IDC_KEYWORDS_DOWN, IDC_KEYWORDS_EDIT,
-                   IDC_KEYWORDS_LIST, IDC_KEYWORDS_PASTE, IDC_KEYWORDS_PICTURE, IDC_KEYWORDS_UP,
-                   IDC_KEYWORDS_VOCABULARY, IDC_PROPS_NAME, IDC_PROPS_SELECT_ICON,
-                   IDC_SETTINGS_SOUNDS, IDC_TABS, IDC_VOCAB_ADD, IDC_VOCAB_DELETE,
-                   IDC_VOCAB_DOWN, IDC_VOCAB_KEYWORDS, IDC_VOCAB_LIST, IDC_VOCAB_PROPERTIES,
-                   IDC_VOCAB_UP, IDCANCEL, IDM_ABOUT, IDM_SETTINGS, IDM_VOCABULARIES, IDOK)
-from zfwine import build_dir
-
-PROGRAM = "C:\\Zembrafind\\zfw32.exe"
-DATA_FILE = "C:\\Zembrafind\\data.dat"
-MAIN_TITLE = "kestrelwin"
-TABBED_TITLE = "Zembrafind"
+from zfharness import datafile
+from zfharness.constants import (DATA_FILE, ID_NAMES, IDC_ABOUT_ICON, IDC_ENTRY_MATCH,
+                                 IDC_ENTRY_TEXT, IDC_KEYWORDS_LIST, IDC_SETTINGS_SOUNDS,
+                                 IDC_TABS, IDC_VOCAB_LIST, IDOK, MAIN_TITLE, PROGRAM_FOLDER,
+                                 TABBED_TITLE)
+from zfharness.desktop import build_dir
 
 # The control that tells which page is up, per tab index.
 PAGE_MARKERS = {0: IDC_VOCAB_LIST, 1: IDC_KEYWORDS_LIST, 2: IDC_SETTINGS_SOUNDS, 3: IDC_ABOUT_ICON}
@@ -29,8 +19,32 @@ PAGE_MARKERS = {0: IDC_VOCAB_LIST, 1: IDC_KEYWORDS_LIST, 2: IDC_SETTINGS_SOUNDS,
 TRAY_MENU_STEPS = {"Vocabularies": 1, "Settings": 2, "Help": 3, "About": 4}
 # The page each tray menu item opens.
 TRAY_MENU_PAGES = {"Vocabularies": 0, "Settings": 2, "About": 3}
-ID_NAMES = {value: name for name, value in vars(zfids).items()
-            if name.startswith("IDC_") and isinstance(value, int)}
+
+def install_program(desk, data=None, folder=PROGRAM_FOLDER):
+    """Copies the built product into a folder of the prefix with `data` (bytes) as its
+    data.dat, the file of a new store when None; returns the folder's Linux path."""
+    target = desk.install_dist(folder)
+    with open(os.path.join(target, "data.dat"), "wb") as out:
+        out.write(datafile.data_file() if data is None else data)
+    return target
+
+
+def start_program(desk, folder=PROGRAM_FOLDER, cwd=None, wait=True):
+    """Starts the zfw32.exe of an installed folder; its current folder is cwd, by default
+    the program's own (where it looks for data.dat). With wait, returns once its hidden
+    main window and its tray icon are there. Returns the Popen."""
+    process = desk.run(folder + "\\zfw32.exe", cwd=cwd or folder)
+    if wait:
+        wait_started(desk)
+    return process
+
+
+def wait_started(desk):
+    """Waits for a starting zfw32's hidden main window and tray icon; returns the main
+    window's hwnd."""
+    main = desk.wait_window(title=MAIN_TITLE, visible=None)["hwnd"]
+    desk.wait_for(desk.tray_icon_shown, message="the tray icon")
+    return main
 
 
 def screenshot_dir():
@@ -81,16 +95,11 @@ class Program:
         and the message is closed with OK."""
         self.desk = desk
         self.probe = desk.probe
-        self.folder = desk.install_dist()
+        self.folder = install_program(desk, data)
         self.data_path = os.path.join(self.folder, "data.dat")
-        with open(self.data_path, "wb") as out:
-            out.write(zfdata.data_file() if data is None else data)
         if hold_data:
             self.probe.hold_file(DATA_FILE)
-        self.process = desk.run(PROGRAM, cwd=self.folder)
-        self.main = desk.wait_for(
-            lambda: desk.probe.find_window(title=MAIN_TITLE, visible=None),
-            message="the hidden main window")["hwnd"]
+        self.process = start_program(desk, wait=False)
         self.start_up_message = None
         if hold_data:
             box = desk.wait_for(lambda: self.message_box(None),
@@ -98,7 +107,7 @@ class Program:
             self.start_up_message = [c["text"] for c in self.probe.children(box)]
             self.probe.click_id(box, IDOK)
             self.wait_closed(box)
-        desk.wait_for(desk.tray_icon_shown, message="the tray icon")
+        self.main = wait_started(desk)
 
     def data(self, name="data.dat"):
         """The bytes of data.dat, or of another file of the program's folder."""

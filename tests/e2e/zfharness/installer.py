@@ -5,19 +5,11 @@ import glob
 import os
 import shutil
 
-from zfids import (IDC_CONFIRM_FOLDER, IDC_CONFIRM_STARTUP, IDC_DEST_BROWSE,  # noqa: F401
-                   IDC_DEST_FOLDER, IDC_DEST_STARTUP, IDC_PROGRESS_BAR, IDC_PROGRESS_COPYING,
-                   IDC_PROGRESS_DESTINATION, IDC_PROGRESS_SOURCE, IDC_PROGRESS_TO, IDCANCEL,
-                   IDNO, IDOK, IDYES)
-from zfwine import build_dir
+from zfharness.constants import (CAPTION, DEFAULT_FOLDER, IDC_DEST_FOLDER, IDC_DEST_STARTUP,
+                                 IDOK, MESSAGE_TEXT_ID)
+from zfharness.desktop import build_dir
 
-CAPTION = "Zembrafind Installation"
-UNINSTALL_CAPTION = "Zembrafind Uninstall"
-DEFAULT_FOLDER = "C:\\Program Files\\Zembrafind"
 SETUP_FOLDER = "C:\\setup"
-WM_COMMAND = 0x0111
-# The static control that holds a message box's text.
-MESSAGE_TEXT_ID = 0xFFFF
 
 INSTALLED_NAMES = ["README.TXT", "ZFW32.EXE", "UNINSTZFW.EXE", "ZFHELP.HTM", "ZFQS.HTM",
                    "ZFQSF.HTM", "ZFWOTHER.HTM", "TARGET.GIF", "DATA.DAT", "LICENSE.TXT",

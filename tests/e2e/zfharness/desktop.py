@@ -1,10 +1,14 @@
 """Wine desktop for the end-to-end tests: a private Xvfb, a private prefix with a taskbar,
 a winprobe client, xdotool input and screenshots. Use as a context manager:
 
+    from zfharness.constants import MAIN_TITLE, PROGRAM, PROGRAM_FOLDER
+
     with WineDesktop("tray") as desk:
-        desk.install_dist()
-        desk.run(r"C:\\Zembrafind\\zfw32.exe", cwd=desk.unix_path(r"C:\\Zembrafind"))
-        desk.wait_for(lambda: desk.probe.find_window(title="kestrelwin", visible=None))
+        desk.install_dist()                          # build/dist -> PROGRAM_FOLDER
+        desk.run(PROGRAM, cwd=PROGRAM_FOLDER)
+        desk.wait_window(title=MAIN_TITLE, visible=None)
+
+(zfharness.program does these steps for the tests: Program, install_program, start_program.)
 """
 
 import os
@@ -14,11 +18,12 @@ import subprocess
 import tempfile
 import time
 
-import zfprefix
-from zfprobe import Probe, ProbeError, own_session_dying_with_parent
+from zfharness import wine, wineprefix
+from zfharness.wine import own_session_dying_with_parent
+from zfharness.winprobe import Probe, ProbeError
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-SOURCE_DIR = os.path.dirname(os.path.dirname(HERE))
+SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(
+    os.path.abspath(__file__)))))
 SCREEN = (1024, 768)
 
 # Tray icons are laid out from the right end of the taskbar, each this wide.
@@ -31,14 +36,14 @@ def build_dir():
 
 def win32_dir():
     """The Windows build the tests run: the product's own, or on a host that runs no
-    32-bit code the 64-bit build of the same sources (see zfprefix.wine_arch)."""
-    if zfprefix.wine_arch() == "win64":
+    32-bit code the 64-bit build of the same sources (see wine.wine_arch)."""
+    if wine.wine_arch() == "win64":
         return os.environ.get("ZF_WIN64_DIR") or os.path.join(build_dir(), "win64")
     return os.environ.get("ZF_WIN32_DIR") or os.path.join(build_dir(), "win32")
 
 
 def dist_dir():
-    if zfprefix.wine_arch() == "win64":
+    if wine.wine_arch() == "win64":
         return os.environ.get("ZF_DIST64_DIR") or os.path.join(build_dir(), "dist64")
     return os.environ.get("ZF_DIST_DIR") or os.path.join(build_dir(), "dist")
 
@@ -108,7 +113,7 @@ def _start_xvfb(log):
 
 class WineDesktop:
     """One test's Wine world. Attributes: prefix (Linux path), display (":N"), env (for
-    Wine processes), probe (a zfprobe.Probe), workdir (logs live in workdir/logs)."""
+    Wine processes), probe (a winprobe.Probe), workdir (logs live in workdir/logs)."""
 
     def __init__(self, name="e2e", keep=None, display=None, user_settings=None):
         """display: an X display to use instead of a private Xvfb (for watching).
@@ -141,23 +146,24 @@ class WineDesktop:
     def start(self):
         _end_cleanly_on_sigterm()
         started = time.monotonic()
-        template = zfprefix.ensure_template(build_dir())
+        template = wineprefix.ensure_template(build_dir())
         self.template_seconds = time.monotonic() - started
         root = os.path.join(build_dir(), "e2e-run")
         os.makedirs(root, exist_ok=True)
         self.workdir = tempfile.mkdtemp(prefix=f"{self.name}-", dir=root)
         os.makedirs(os.path.join(self.workdir, "logs"))
         self.prefix = os.path.join(self.workdir, "prefix")
-        zfprefix.copy_prefix(template, self.prefix)
-        zfprefix.add_user_settings(self.prefix, self.user_settings)
+        wineprefix.copy_prefix(template, self.prefix)
+        wineprefix.add_user_settings(self.prefix, self.user_settings)
         self._install_harness_programs()
         if self.own_display:
             with self._log("xvfb") as log:
                 self._xvfb, self.display = _start_xvfb(log)
-        self.env = zfprefix.wine_environment(self.prefix, self.display)
+        self.env = wine.wine_environment(self.prefix, self.display)
         with self._log("winprobe") as log:
-            self.probe = Probe(zfprefix.wine_command() + [os.path.join(self.harness_dir(), "winprobe.exe")],
-                               self.env, log)
+            self.probe = Probe(wine.start(os.path.join(self.harness_dir(), "winprobe.exe"),
+                                          env=self.env, stdin=subprocess.PIPE,
+                                          stdout=subprocess.PIPE, stderr=log))
         self.probe.ping()
         self.wait_for(self._taskbar_ready, timeout=60, message="the Wine desktop's taskbar")
         self.startup_seconds = time.monotonic() - started
@@ -183,7 +189,7 @@ class WineDesktop:
             self.probe.close()
             self.probe = None
         if self.workdir and os.path.isdir(getattr(self, "prefix", "")):
-            subprocess.run(["wineserver", "-k"], env=zfprefix.wine_environment(self.prefix),
+            subprocess.run(["wineserver", "-k"], env=wine.wine_environment(self.prefix),
                            timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         for process in self._processes + ([self._xvfb] if self._xvfb else []):
             _stop(process)
@@ -207,14 +213,13 @@ class WineDesktop:
     # -- programs -------------------------------------------------------------------------
 
     def run(self, exe, cwd=None, args=()):
-        """Starts a Windows program (Windows or Linux path) with `wine`; cwd is a Linux or
-        Windows folder and becomes the program's current folder. Returns the Popen."""
-        command = zfprefix.wine_command() + [exe] + [str(a) for a in args]
+        """Starts a Windows program (Windows or Linux path) in this desktop (wine.start);
+        cwd is a Linux or Windows folder and becomes the program's current folder; its
+        output goes to the test's logs and teardown stops it. Returns the Popen."""
         folder = self.unix_path(cwd) if cwd and ":" in cwd else cwd
         with self._log(os.path.basename(exe.replace("\\", "/"))) as log:
-            process = subprocess.Popen(command, cwd=folder or self.drive_c(), env=self.env,
-                                       stdout=log, stderr=subprocess.STDOUT,
-                                       preexec_fn=own_session_dying_with_parent)
+            process = wine.start(exe, args, env=self.env, cwd=folder or self.drive_c(),
+                                 stdout=log, stderr=subprocess.STDOUT)
         self._processes.append(process)
         return process
 
@@ -246,7 +251,7 @@ class WineDesktop:
 
     def opened_pages(self):
         """Windows paths of the web pages the shell was asked to open, oldest first."""
-        log = os.path.join(self.harness_dir(), zfprefix.OPENED_PAGES_LOG)
+        log = os.path.join(self.harness_dir(), wineprefix.OPENED_PAGES_LOG)
         if not os.path.exists(log):
             return []
         with open(log, encoding="utf-8") as lines:
@@ -294,7 +299,7 @@ class WineDesktop:
         return os.path.join(self.prefix, "drive_c")
 
     def harness_dir(self):
-        return os.path.join(self.drive_c(), zfprefix.HARNESS_DIR)
+        return os.path.join(self.drive_c(), wineprefix.HARNESS_DIR)
 
     def unix_path(self, windows_path):
         """C:\\x\\y -> <prefix>/drive_c/x/y; Z:\\x -> /x (Wine's mapping of the root)."""

@@ -1,12 +1,13 @@
 """Wine prefixes for the end-to-end tests: one template per Wine version, cheap copies per test."""
 
 import fcntl
-import functools
 import os
 import shutil
 import subprocess
 import tempfile
 import time
+
+from zfharness import wine
 
 # Raise when the recipe below changes, so that cached templates are made again.
 TEMPLATE_REVISION = 2
@@ -41,57 +42,8 @@ _SHARED_SUFFIXES = (".dll", ".exe", ".drv", ".sys", ".nls", ".acm", ".ocx", ".cp
                     ".tlb", ".vxd", ".ttf", ".fon", ".ax", ".ds", ".msstyles", ".mui")
 
 
-# Debian's 64-bit Wine loader, used directly where the 32-bit one cannot start.
-_WINE64_LOADER = "/usr/lib/wine/wine64"
-
-
-@functools.lru_cache(maxsize=None)
-def wine_arch():
-    """"win32" where this host runs 32-bit code (the product's own kind of program);
-    "win64" on a host whose kernel runs no 32-bit code at all (some virtual machines
-    answer "Exec format error" to every 32-bit program, Wine's loader included): there
-    the tests drive a 64-bit build of the same sources under 64-bit Wine (the Makefile
-    builds it on such a host). ZF_WINE_ARCH overrides the check."""
-    chosen = os.environ.get("ZF_WINE_ARCH")
-    if chosen in ("win32", "win64"):
-        return chosen
-    try:
-        ok = subprocess.run(["wine", "--version"], capture_output=True, timeout=60).returncode == 0
-    except OSError:
-        ok = False
-    return "win32" if ok or not os.path.exists(_WINE64_LOADER) else "win64"
-
-
-def wine_command():
-    """The command that starts a Windows program in a test's prefix."""
-    return ["wine"] if wine_arch() == "win32" else [_WINE64_LOADER]
-
-
-def wine_environment(prefix, display=None):
-    """Environment for every Wine process of a test: quiet, no Mono/Gecko prompts,
-    a prefix of the programs' own kind (32-bit, as the product; the probe reads other
-    processes' memory with its own layouts, so it is always built like the programs)."""
-    env = dict(os.environ)
-    for name in ("WAYLAND_DISPLAY", "WINELOADER", "WINESERVER"):
-        env.pop(name, None)
-    env.update(WINEPREFIX=str(prefix), WINEARCH=wine_arch(), WINEDEBUG=os.environ.get("ZF_WINEDEBUG", "-all"),
-               WINEDLLOVERRIDES="mscoree,mshtml=")
-    if wine_arch() == "win64":
-        env["WINELOADER"] = _WINE64_LOADER
-    if display is None:
-        env.pop("DISPLAY", None)
-    else:
-        env["DISPLAY"] = display
-    return env
-
-
-def wine_version():
-    return subprocess.run(wine_command() + ["--version"], capture_output=True, text=True,
-                          check=True).stdout.strip() + "-" + wine_arch()
-
-
 def template_path(build_dir):
-    key = f"{wine_version()}-r{TEMPLATE_REVISION}".replace("/", "_").replace(" ", "_")
+    key = f"{wine.wine_version()}-r{TEMPLATE_REVISION}".replace("/", "_").replace(" ", "_")
     return os.path.join(build_dir, "wineprefix-template", key)
 
 
@@ -118,15 +70,13 @@ def ensure_template(build_dir):
 
 
 def _make_template(prefix):
-    env = wine_environment(prefix)
+    env = wine.wine_environment(prefix)
     os.rmdir(prefix)  # wineboot wants to create the folder itself
-    subprocess.run(wine_command() + ["wineboot", "-i"], env=env, check=True, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, timeout=300)
+    wine.run("wineboot", ["-i"], env=env, timeout=300)
     reg_file = os.path.join(prefix, "drive_c", "harness.reg")
     with open(reg_file, "w", newline="\r\n") as out:
         out.write(_TEMPLATE_REGISTRY)
-    subprocess.run(wine_command() + ["regedit", "/S", "C:\\harness.reg"], env=env, check=True,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+    wine.run("regedit", ["/S", "C:\\harness.reg"], env=env, timeout=120)
     subprocess.run(["wineserver", "-w"], env=env, check=True, timeout=120)
     os.remove(reg_file)
     os.makedirs(os.path.join(prefix, "drive_c", HARNESS_DIR))

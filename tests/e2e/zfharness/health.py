@@ -2,10 +2,9 @@
 pressed, the tray still answered, its memory, and one whole read of a notepad document
 (drop, "Keywords found", "Close")."""
 
-import readingdesk as rd
-from zfids import IDCANCEL
+from zfharness import reading as rd
+from zfharness.constants import IDCANCEL, MAIN_TITLE, WM_NULL
 
-WM_NULL = 0x0000
 # Every virtual key but the mouse buttons (1, 2, 4, 5, 6) and the lock keys' own codes,
 # which report their toggles on some systems.
 WATCHED_KEYS = [key for key in range(8, 255) if key not in (20, 144, 145)]
@@ -24,9 +23,9 @@ def answers_tray(desk):
     the probe's time-out) and its tray icon is still there. The tray menu is not used for
     this: under Wine a document program's own open menu, left by the odd key sequences these
     tests play, can take the menu's keys."""
-    main = desk.probe.find_window(title="kestrelwin", visible=None)
+    main = desk.probe.find_window(title=MAIN_TITLE, visible=None)
     if main is None:
-        raise AssertionError("no kestrelwin window: the program has gone")
+        raise AssertionError(f"no {MAIN_TITLE} window: the program has gone")
     desk.probe.send(main["hwnd"], WM_NULL)
     return desk.tray_icon_shown()
 

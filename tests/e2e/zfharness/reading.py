@@ -4,19 +4,11 @@ in notepad, the tray icon dragged onto a window, and what the read left behind."
 import os
 import time
 
-import zfdata
-import zfids
+from zfharness import datafile
+from zfharness.constants import (EM_CHARFROMPOS, FOUND_TITLE, IDCANCEL,
+                                 LB_GETITEMHEIGHT, WM_CLOSE, WM_GETTEXTLENGTH, WORDPAD)
+from zfharness.program import Program
 
-PROGRAM_FOLDER = "C:\\Zembrafind"
-WORDPAD = "C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe"
-FOUND_TITLE = "Keywords found"
-EM_GETSEL = 0x00B0
-EM_GETMODIFY = 0x00B8
-EM_CHARFROMPOS = 0x00D7
-WM_GETTEXTLENGTH = 0x000E
-LB_GETITEMHEIGHT = 0x01A1
-WS_EX_TOPMOST = 0x0008
-GO_TO_ID = zfids.IDC_FOUND_GO_TO
 # The controls that show a document's text, rich edits first: WordPad's format bar holds
 # plain edits too.
 DOCUMENT_CONTROLS = ("RichEdit20W", "RichEdit20A", "Edit")
@@ -32,12 +24,7 @@ BESIDE_PX = 3
 def start_reader(desk, vocabularies, settings=None):
     """Installs the built product with a data.dat of these vocabularies, starts zfw32 from
     its folder and waits for its tray icon; returns the Popen."""
-    desk.install_dist(PROGRAM_FOLDER)
-    desk.write_file(PROGRAM_FOLDER + "\\data.dat", zfdata.data_file(vocabularies, settings))
-    process = desk.run(PROGRAM_FOLDER + "\\zfw32.exe", cwd=PROGRAM_FOLDER)
-    desk.wait_window(title="kestrelwin", visible=None)
-    desk.wait_for(desk.tray_icon_shown, message="the tray icon")
-    return process
+    return Program(desk, datafile.data_file(vocabularies, settings)).process
 
 
 def centre(rect):
@@ -167,7 +154,7 @@ def close_found_window(desk, how, document):
     it was read from must come back in front."""
     window = wait_found_window(desk)
     if how == "Close":
-        desk.click(*centre(desk.wait_control(window["hwnd"], id=zfids.IDCANCEL)["rect"]))
+        desk.click(*centre(desk.wait_control(window["hwnd"], id=IDCANCEL)["rect"]))
     else:
         desk.wait_for(lambda: foreground(desk).get("hwnd") == window["hwnd"],
                       message="the Keywords found window in front for Escape")
@@ -213,8 +200,7 @@ def edit_selection(desk, notepad):
 
 def selection(desk, control):
     """(start, end) of an edit or rich edit control's selection (documents below 64 KB)."""
-    result = desk.probe.send(control, EM_GETSEL) & 0xFFFFFFFF
-    return result & 0xFFFF, result >> 16
+    return desk.probe.edit_selection(control)
 
 
 def notepad_char_at(desk, notepad, point):
@@ -242,7 +228,7 @@ def list_item_point(desk, box, index):
 def close_find_dialogs(desk, notepad_pid):
     """Closes notepad's Find dialog, so that the next "Go to" opens a fresh one."""
     for window in desk.probe.find_windows(title="Find", pid=notepad_pid):
-        desk.probe.post(window["hwnd"], 0x0010)
+        desk.probe.post(window["hwnd"], WM_CLOSE)
         desk.wait_gone(window["hwnd"])
 
 

@@ -1,23 +1,13 @@
-"""Client of winprobe.exe: one long-lived process that answers questions about the Wine desktop."""
+"""Client of winprobe.exe: one long-lived process that answers questions about the Wine
+desktop, one command a line. Loaded as zfharness.winprobe (tests/e2e/zfharness): it sits
+here, beside the probe's sources, so that a change to their protocol touches one folder."""
 
-import ctypes
 import json
 import os
 import select
-import signal
 import subprocess
 
-# Constants the tests pass to the probe; the Windows values, for readability at call sites.
-LVIS_FOCUSED = 0x1
-LVIS_SELECTED = 0x2
-LVIR_BOUNDS, LVIR_ICON, LVIR_LABEL = 0, 1, 2
-BST_UNCHECKED, BST_CHECKED = 0, 1
-WM_CLOSE = 0x0010
-EM_GETSEL = 0x00B0
-WS_EX_TOPMOST = 0x0008
-WM_COMMAND = 0x0111
-IDOK, IDCANCEL = 1, 2
-VK_SHIFT, VK_CONTROL, VK_MENU = 0x10, 0x11, 0x12
+from zfharness.constants import EM_GETSEL, LVIR_BOUNDS, LVIS_FOCUSED, LVIS_SELECTED
 
 # A probe answer normally takes milliseconds; the probe itself gives up on a silent
 # window after 10 s, so this only catches a probe that is gone or stuck.
@@ -26,18 +16,6 @@ ANSWER_TIMEOUT = 60
 
 class ProbeError(RuntimeError):
     pass
-
-
-_PR_SET_PDEATHSIG = 1
-_libc = ctypes.CDLL(None, use_errno=True)
-
-
-def own_session_dying_with_parent():
-    """preexec_fn for every process a test starts: its own session (so that it can be
-    stopped as a group) and a kill when the test process dies, even by SIGKILL from a
-    CTest timeout. Xvfb going down takes the Wine processes with it."""
-    os.setsid()
-    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
 def _escape(field):
@@ -51,10 +29,9 @@ class Probe:
     are dicts with hwnd, class, title, pid, tid, visible, enabled, rect [l, t, r, b],
     owner, style, exstyle (controls also id, parent, text)."""
 
-    def __init__(self, argv, env, log):
-        self._process = subprocess.Popen(
-            argv, stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=log,
-            env=env, preexec_fn=own_session_dying_with_parent)
+    def __init__(self, process):
+        """process: winprobe.exe started with pipes for its standard input and output."""
+        self._process = process
         self._buffer = b""
 
     # -- transport --------------------------------------------------------------------
@@ -154,7 +131,8 @@ class Probe:
         return self.call("text", hwnd)["text"]
 
     def edit_selection(self, hwnd):
-        """(start, end) of an edit control's selection, in characters (texts < 64K)."""
+        """(start, end) of an edit or rich edit control's selection, in characters (texts
+        below 64K)."""
         packed = self.send(hwnd, EM_GETSEL) & 0xFFFFFFFF
         return packed & 0xFFFF, packed >> 16
 
