@@ -73,7 +73,8 @@ def start(program, args=(), env=None, cwd=None, stdin=None, stdout=None, stderr=
     """Starts a Windows program under this host's Wine (wine_command: 32-bit Wine, or the
     64-bit loader on a host that runs no 32-bit code) and returns its Popen. program is a
     Windows or Linux path, or a name Wine finds on its own path (notepad.exe, regedit);
-    env is a wine_environment; the process is one of the test's (own_session_dying_with_parent)."""
+    env is a wine_environment. The process has its own session and dies with the test
+    (own_session_dying_with_parent)."""
     return subprocess.Popen(wine_command() + [program] + [str(a) for a in args], env=env,
                             cwd=cwd, stdin=stdin, stdout=stdout, stderr=stderr,
                             preexec_fn=own_session_dying_with_parent)
@@ -89,7 +90,10 @@ def run(program, args=(), env=None, timeout=120, check=True, output=False):
     try:
         answer, _ = process.communicate(timeout=timeout)
     except subprocess.TimeoutExpired:
-        os.killpg(process.pid, signal.SIGKILL)
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except ProcessLookupError:  # it ended meanwhile
+            pass
         process.communicate()
         raise
     if check and process.returncode != 0:
