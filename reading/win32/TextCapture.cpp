@@ -1,6 +1,7 @@
 // TextCapture: the capture's steps met by the real system.
 #include "reading/win32/TextCapture.h"
 
+#include "clipboard/ClipboardAccess.h"
 #include "reading/DocumentText.h"
 #include "toolkit/WindowText.h"
 #include "vocab/win32/Win32CodePages.h"
@@ -72,10 +73,6 @@ void TextCapture::redrawNow(WindowHandle window) {
 // document first (8 MB took seconds of processor time) and Windows 95 caps
 // such a control at 64 KB.
 std::string TextCapture::pasteText() {
-    std::string text;
-    if (!clipboard_.open())
-        return text;
-    text = DocumentTextOf(clipboard_, Win32CodePages());
-    clipboard_.close();
-    return text;
+    ClipboardSession session(clipboard_);
+    return session ? DocumentTextOf(clipboard_, Win32CodePages()) : std::string();
 }

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "reading/DocumentCapture.h"
-#include "reading/win32/PumpingWait.h"
 #include "reading/win32/Win32Input.h"
+#include "toolkit/PumpingWait.h"
 
 #include <windows.h>
 
