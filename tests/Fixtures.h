@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A fuzz target's check: a broken rule ends the run, which the fuzzer reports
@@ -48,6 +49,17 @@ inline SearchOutcome searchOnce(SearchSession::Strategy strategy, const KeywordL
     outcome.found = search.run();
     outcome.hits = search.hits().clone();
     return outcome;
+}
+
+// Keyword rows as (text, mode) pairs, which GoogleTest prints whole when a
+// comparison fails.
+using RowPairs = std::vector<std::pair<std::string, int32_t>>;
+
+inline RowPairs pairs(const std::vector<KeywordRow>& rows) {
+    RowPairs result;
+    for (const KeywordRow& row : rows)
+        result.emplace_back(row.text, row.mode);
+    return result;
 }
 
 struct FakeRow {

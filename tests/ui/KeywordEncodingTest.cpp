@@ -1,6 +1,7 @@
 // Keyword text in every encoding: files by their marks and bytes, the
 // clipboard's Unicode and ANSI forms with their locale, and the import's
 // limits, each read into the ANSI code page (1252 here) or counted as left out.
+#include "tests/Fixtures.h"
 #include "ui/logic/KeywordImport.h"
 #include "vocab/MatchMode.h"
 
@@ -12,14 +13,7 @@
 namespace {
 
 using namespace std::string_view_literals;
-using Lines = std::vector<std::pair<std::string, int32_t>>;
-
-Lines pairs(const std::vector<KeywordRow>& lines) {
-    Lines result;
-    for (const KeywordRow& line : lines)
-        result.emplace_back(line.text, line.mode);
-    return result;
-}
+using Lines = RowPairs;
 
 int leftOut(const LineTally& tally) {
     return tally.unconvertible + tally.withNul + tally.withoutText;

@@ -3,6 +3,7 @@
 #include "ui/logic/KeywordLines.h"
 #include "ui/logic/KeywordImport.h"
 
+#include "tests/Fixtures.h"
 #include "vocab/MatchMode.h"
 
 #include "../vocab/FakeCodePages.h"
@@ -14,14 +15,7 @@
 
 namespace {
 
-using Lines = std::vector<std::pair<std::string, int32_t>>;
-
-Lines pairs(const std::vector<KeywordRow>& lines) {
-    Lines result;
-    for (const KeywordRow& line : lines)
-        result.emplace_back(line.text, line.mode);
-    return result;
-}
+using Lines = RowPairs;
 
 Lines read(std::string_view text, LineTally& tally) {
     std::vector<KeywordRow> lines;

@@ -62,17 +62,37 @@ def fastest_read(pool):
 
 def fastest_editing(pool):
     """The fastest (wall, CPU) seconds of opening the tabbed window with 64 vocabularies x
-    300 entries, and of the Keywords tab with 300 entries."""
+    300 entries, of the Keywords tab with 300 entries, and the Keywords tab's first showing
+    (the page made then)."""
     with WineDesktop("goals-edit") as desk:
         program = Program(desk, zfdata.data_file(wine_bench.vocabularies(pool, 64, 300)))
         opening = editing_bench.open_tabbed(program, 64)
-        keywords = editing_bench.keywords_tab(program, 0, 300)
+        keywords = editing_bench.keywords_tab_runs(program, 0, 300)
         program.finish(IDCANCEL)
-    return opening, keywords
+    return opening, min(keywords), keywords[0]
 
 
-def idle_memory():
-    """Private bytes of zfw32 after start-up and after the reads, and notepad's."""
+# Wine's X11 driver grabs the whole screen (1024 x 768 x 4 bytes) while the icon's drag
+# image is drawn over the desktop, and frees it again; glibc's malloc answers the first grab
+# with a mapping of its own, raises its threshold for such mappings to that size and keeps
+# the second grab's block in its heap, where Wine counts it as the program's private memory.
+# Pinning the threshold shows the figure without that block.
+PINNED_ALLOCATOR = {"MALLOC_MMAP_THRESHOLD_": "131072"}
+
+
+def idle_memory(extra_environment=None):
+    """Private bytes of zfw32 after start-up and after the reads, and notepad's;
+    extra_environment is added to every Wine process's environment."""
+    saved = dict(os.environ)
+    os.environ.update(extra_environment or {})
+    try:
+        return idle_memory_of_one_desktop()
+    finally:
+        os.environ.clear()
+        os.environ.update(saved)
+
+
+def idle_memory_of_one_desktop():
     with WineDesktop("goals-memory") as desk:
         rd.start_reader(desk, zfdata.sample_vocabularies())
         program = zfhealth.program_pid(desk)
@@ -91,8 +111,9 @@ def main():
     pool = wine_bench.dictionary()
     load_before = load_average()
     read = fastest_read(pool)
-    opening, keywords = fastest_editing(pool)
+    opening, keywords, first_keywords = fastest_editing(pool)
     started, after_reads, notepad = idle_memory()
+    pinned = idle_memory(PINNED_ALLOCATOR)
     print(f"goals under Wine, fastest of {RUNS} (load average {load_before:.1f} at the start, "
           f"{load_average():.1f} at the end):")
     line("read of a 4 KB notepad document, beyond the", f"{read[0] * 1000:5.0f} ms "
@@ -101,7 +122,8 @@ def main():
     print(f"    {wine_bench.FIXED_DELAYS_MS} ms of fixed delays")
     for what, (wall, cpu), goal in (
             ("tabbed window, 64 vocabularies x 300", opening, OPEN_GOAL_MS),
-            ("Keywords tab, 300 entries", keywords, KEYWORDS_GOAL_MS)):
+            ("Keywords tab, 300 entries", keywords, KEYWORDS_GOAL_MS),
+            ("Keywords tab shown the first time (page made)", first_keywords, KEYWORDS_GOAL_MS)):
         line(what, f"{wall * 1000:5.0f} ms wall (zfw32 CPU {cpu * 1000:.0f} ms)",
              f"goal <= {goal} ms", wall * 1000 <= goal)
     for what, private in ((f"idle private memory after start-up", started),
@@ -109,6 +131,9 @@ def main():
                            after_reads)):
         line(what, f"{private // 1024:5} KB (notepad {notepad // 1024} KB)",
              "goal <= notepad's", private <= notepad)
+    print(f"    the same with glibc's mapping threshold pinned (Wine's screen grab returned): "
+          f"{pinned[0] // 1024} KB after start-up, {pinned[1] // 1024} KB after "
+          f"{memory_bench.READS} reads (notepad {pinned[2] // 1024} KB)")
 
 
 if __name__ == "__main__":
