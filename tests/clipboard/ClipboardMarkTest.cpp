@@ -9,6 +9,11 @@
 namespace {
 
 const char kLines[] = "wren\tAny word\r\n";
+const ClipboardIdentity kCopied{true, 41, 0x100};
+const ClipboardIdentity kRenumbered{true, 42, 0x100};
+const ClipboardIdentity kCopiedByOther{true, 43, 0x200};
+const ClipboardIdentity kUnnumbered{false, 0, 0x100};
+const ClipboardIdentity kUnnumberedNoOwner{false, 0, 0};
 
 TEST(ClipboardMark, TheContentIsKnownBySequenceOrElseByOwnerAndText) {
     const struct {
@@ -20,93 +25,28 @@ TEST(ClipboardMark, TheContentIsKnownBySequenceOrElseByOwnerAndText) {
         bool holds;
         bool asksText;
     } cases[] = {
-        {"the same sequence number",
-         {true, 41, 0x100},
-         kLines,
-         {true, 41, 0x100},
-         kLines,
-         true,
-         false},
+        {"the same sequence number", kCopied, kLines, kCopied, kLines, true, false},
         // A conversion rendered for a reader may count as a change.
-        {"renumbered, same owner and text",
-         {true, 41, 0x100},
-         kLines,
-         {true, 42, 0x100},
-         kLines,
-         true,
-         true},
-        {"another program copied",
-         {true, 41, 0x100},
-         kLines,
-         {true, 43, 0x200},
-         kLines,
-         false,
-         false},
-        {"the same owner, another text",
-         {true, 41, 0x100},
-         kLines,
-         {true, 44, 0x100},
-         "other",
-         false,
-         true},
-        {"the same owner, unreadable",
-         {true, 41, 0x100},
-         kLines,
-         {true, 44, 0x100},
-         nullptr,
-         false,
-         true},
+        {"renumbered, same owner and text", kCopied, kLines, kRenumbered, kLines, true, true},
+        {"another program copied", kCopied, kLines, kCopiedByOther, kLines, false, false},
+        {"the same owner, another text", kCopied, kLines, kRenumbered, "other", false, true},
+        {"the same owner, unreadable", kCopied, kLines, kRenumbered, nullptr, false, true},
         // Windows 95 and NT 4: owner and text alone.
-        {"unnumbered, same owner and text",
-         {false, 0, 0x100},
-         kLines,
-         {false, 0, 0x100},
-         kLines,
-         true,
-         true},
-        {"unnumbered, no owner now",
-         {false, 0, 0x100},
-         kLines,
-         {false, 0, 0},
-         kLines,
-         false,
-         false},
-        {"unnumbered, another text",
-         {false, 0, 0x100},
-         kLines,
-         {false, 0, 0x100},
-         "wren",
-         false,
-         true},
-        {"unnumbered, a copy without an owner window",
-         {false, 0, 0},
-         "the document",
-         {false, 0, 0},
-         "the document",
-         true,
-         true},
-        // The keeper's mark where the system numbers the contents.
-        {"by identity, the same number",
-         {true, 7, 0x300},
-         nullptr,
-         {true, 7, 0x300},
-         "x",
-         true,
-         false},
-        {"by identity, renumbered", {true, 7, 0x300}, nullptr, {true, 8, 0x300}, "x", false, false},
-        {"by identity, unnumbered",
-         {false, 0, 0x300},
-         nullptr,
-         {false, 0, 0x300},
-         "x",
-         false,
-         false},
+        {"unnumbered, same owner and text", kUnnumbered, kLines, kUnnumbered, kLines, true, true},
+        {"unnumbered, no owner now", kUnnumbered, kLines, kUnnumberedNoOwner, kLines, false, false},
+        {"unnumbered, another text", kUnnumbered, kLines, kUnnumbered, "wren", false, true},
+        {"unnumbered, a copy without an owner window", kUnnumberedNoOwner, "the document",
+         kUnnumberedNoOwner, "the document", true, true},
+        // The keeper's mark where the system numbers the contents: no text.
+        {"by identity, the same number", kCopied, nullptr, kCopied, kLines, true, false},
+        {"by identity, renumbered", kCopied, nullptr, kRenumbered, kLines, false, false},
+        {"unreadable when marked", kUnnumbered, nullptr, kUnnumbered, kLines, false, false},
     };
     auto unasked = [](std::string&) -> bool {
         ADD_FAILURE() << "text asked of an empty mark";
         return true;
     };
-    EXPECT_FALSE(ClipboardMark().stillHolds({true, 41, 0x100}, unasked)); // nothing copied yet
+    EXPECT_FALSE(ClipboardMark().stillHolds(kCopied, unasked)); // nothing copied yet
 
     for (const auto& k : cases) {
         ClipboardMark mark;
