@@ -83,12 +83,10 @@ private:
 // The user's clipboard goes back as soon as the text is taken, before the
 // search and the results.
 std::string Win32Read::captureText(WindowHandle document) {
-    TextCapture capture(clipboard_, dropClick_);
-    capture.setTarget(static_cast<HWND>(document));
-    capture.setClearing(clearing_);
-    capture.captureDocumentText(*app().store(), keeper_);
+    CaptureResult capture = CaptureWindowText(static_cast<HWND>(document), *app().store(),
+                                              clipboard_, keeper_, clearing_, dropClick_);
     keeper_.restore();
-    return capture.text();
+    return std::move(capture.text);
 }
 
 // The tray icon refuses a second read while busy; this also covers the

@@ -27,7 +27,11 @@ include(cmake/Resources.cmake)
 add_executable(zfw32 WIN32 ${ZFW32_SOURCES} ${VOCAB_CORE_SOURCES} ${READING_CORE_SOURCES}
     ${CLIPBOARD_CORE_SOURCES} ${CMAKE_SOURCE_DIR}/resources/zfw32.rc)
 target_include_directories(zfw32 PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources ${ZF_GENERATED_DIR})
-target_link_options(zfw32 PRIVATE ${ZF_LINK_FLAGS})
+# Sections aligned in the file as in memory, so that the system can map the
+# program's code straight from its file: Windows 95 and 98 copy an image with
+# smaller alignment into swap-backed memory, and Wine does the same on every
+# system, counting 250 KB more of private memory for the resident program.
+target_link_options(zfw32 PRIVATE ${ZF_LINK_FLAGS} -Wl,--file-alignment,4096)
 target_link_libraries(zfw32 PRIVATE comctl32 comdlg32 shell32 winmm gdi32 user32 kernel32)
 # As the installer: no exceptions or run-time type information, std::string
 # built from its inline templates, and the small runtime (runtime/) in place

@@ -36,44 +36,40 @@ void SendCopyKey(InputSink& input, CopyKey key) {
 // of about 55 ms) is added again to every later poll; no poll comes before
 // its turn, and a poll whose turn has passed comes at once. True when the
 // clipboard holds data of any kind at the end.
-bool AwaitCopy(CapturePlatform& platform, int polls, std::string& text) {
-    InputSink& input = platform.input();
-    const uint32_t asked = platform.tickCount();
+bool AwaitCopy(const CaptureSystem& system, int polls, std::string& text) {
+    const uint32_t asked = system.clock.now();
     for (uint32_t turn = 1; turn <= static_cast<uint32_t>(polls); ++turn) {
-        uint32_t since = platform.tickCount() - asked;
+        uint32_t since = system.clock.now() - asked;
         uint32_t due = turn * kPastePollMs;
         if (since < due)
-            input.wait(std::min(due - since, kPastePollMs));
-        text = platform.pasteText();
+            system.input.wait(std::min(due - since, kPastePollMs));
+        text = system.copied.pasteText();
         if (!text.empty())
             return true;
     }
-    return platform.clipboard().countFormats() != 0;
+    return system.clipboard.countFormats() != 0;
 }
 
-void SelectAll(CapturePlatform& platform, const DataStore& store) {
-    std::string title = platform.windowTitle(platform.foregroundWindow());
+void SelectAll(const CaptureSystem& system, const DataStore& store) {
+    std::string title = system.windows.title(system.focus.foregroundWindow());
     std::string sequence = store.sequenceForTitle(SequenceKind::SelectText, title);
-    PlayKeySequence(platform.input(), sequence, false);
+    PlayKeySequence(system.input, sequence, false);
 }
 
-bool IsTerminal(CapturePlatform& platform, WindowHandle window) {
-    return window && IsTerminalClass(platform.windowClass(window));
+bool IsTerminal(WindowQuery& windows, WindowHandle window) {
+    return window && IsTerminalClass(windows.className(window));
 }
 
 // The keys go to the focus of the window in front, normally the target's; a
 // terminal may be any of the windows involved (ConEmu and Windows Terminal
 // draw into children of other classes, and a terminal can be embedded).
-bool MayCopyWithCtrlC(CapturePlatform& platform, WindowHandle target) {
-    for (WindowHandle window : {target, platform.foregroundWindow()}) {
+bool MayCopyWithCtrlC(const CaptureSystem& system, WindowHandle target) {
+    for (WindowHandle window : {target, system.focus.foregroundWindow()}) {
         if (!window)
             continue;
-        for (WindowHandle involved :
-             {window,
-              TopLevelAncestor([&](WindowHandle child) { return platform.parentOf(child); },
-                               window),
-              platform.focusedControlOf(window)})
-            if (IsTerminal(platform, involved))
+        for (WindowHandle involved : {window, TopLevelAncestor(system.windows, window),
+                                      system.focus.focusedControlOf(window)})
+            if (IsTerminal(system.windows, involved))
                 return false;
     }
     return true;
@@ -84,28 +80,28 @@ bool MayCopyWithCtrlC(CapturePlatform& platform, WindowHandle target) {
 // still be answered after the capture, and then overwrites the clipboard.
 class Copier {
 public:
-    Copier(CapturePlatform& platform, WindowHandle target, std::string& text)
-        : platform_(platform), target_(target), text_(text) {}
+    Copier(const CaptureSystem& system, WindowHandle target, std::string& text)
+        : system_(system), target_(target), text_(text) {}
 
     // One attempt's copy: a keystroke, then WM_COPY; true once data arrived.
     bool copy(int attempt) {
-        return byKey(attempt == 0 || !MayCopyWithCtrlC(platform_, target_) ? CopyKey::CtrlInsert
-                                                                           : CopyKey::CtrlC) ||
+        return byKey(attempt == 0 || !MayCopyWithCtrlC(system_, target_) ? CopyKey::CtrlInsert
+                                                                         : CopyKey::CtrlC) ||
                byMessage();
     }
     int unanswered() const { return unanswered_; }
 
 private:
     bool byKey(CopyKey key) {
-        SendCopyKey(platform_.input(), key);
-        return counted(AwaitCopy(platform_, kPastesPerAttempt, text_), true);
+        SendCopyKey(system_.input, key);
+        return counted(AwaitCopy(system_, kPastesPerAttempt, text_), true);
     }
     bool byMessage() {
-        WindowHandle focus = platform_.focusedControlOf(target_);
+        WindowHandle focus = system_.focus.focusedControlOf(target_);
         if (!focus)
             return false;
-        bool inTime = platform_.askToCopy(focus);
-        return counted(AwaitCopy(platform_, kPastesAfterCopyMessage, text_), !inTime);
+        bool inTime = system_.focus.askToCopy(focus);
+        return counted(AwaitCopy(system_, kPastesAfterCopyMessage, text_), !inTime);
     }
     // A request that brought no data may still be answered later, unless it
     // was a message that the control answered in time.
@@ -115,7 +111,7 @@ private:
         return copied;
     }
 
-    CapturePlatform& platform_;
+    const CaptureSystem& system_;
     WindowHandle target_;
     std::string& text_;
     int unanswered_ = 0;
@@ -127,28 +123,30 @@ bool Outside(int offset, int extent) {
 
 } // namespace
 
-bool CaptureDocumentText(CapturePlatform& platform, const DataStore& store, WindowHandle target,
-                         ClipboardKeeper& keeper, std::string& text, SelectionClearing clearing) {
-    text.clear();
-    ScreenPoint start = platform.cursorPos();
+CaptureResult CaptureDocumentText(const CaptureSystem& system, const DataStore& store,
+                                  WindowHandle target, ClipboardKeeper& keeper,
+                                  SelectionClearing clearing, const SentClick& dropClick) {
+    CaptureResult result;
+    ScreenPoint start = system.pointer.position();
     if (!keeper.saveAndEmpty())
-        return false;
-    Copier copier(platform, target, text);
-    bool copied = false;
-    for (int attempt = 0; attempt < kCaptureAttempts && !copied; ++attempt) {
-        SelectAll(platform, store);
-        platform.input().wait(kAfterSelectMs);
-        copied = copier.copy(attempt);
+        return result;
+    Copier copier(system, target, result.text);
+    for (int attempt = 0; attempt < kCaptureAttempts && !result.copied; ++attempt) {
+        SelectAll(system, store);
+        system.input.wait(kAfterSelectMs);
+        result.copied = copier.copy(attempt);
     }
-    keeper.noteCaptureLeft(platform.processOf(target), copier.unanswered());
+    result.pendingCopies = copier.unanswered();
+    keeper.noteCaptureLeft(system.windows.processOf(target), result.pendingCopies);
     // Whatever came of it, the document must not stay selected: the user's
     // next key would replace the whole text.
     if (clearing == SelectionClearing::ClickAtStartPoint)
-        ClearSelectionClick(platform, target, start);
+        ClearSelectionClick(system.input, system.pointer, system.focus, system.clock, target, start,
+                            dropClick);
     else
-        PlayKeySequence(platform.input(), kCollapseSelectionSequence, false);
-    platform.input().wait(kAfterClickMs);
-    return copied;
+        PlayKeySequence(system.input, kCollapseSelectionSequence, false);
+    system.input.wait(kAfterClickMs);
+    return result;
 }
 
 ClickPlan PlanClearingClick(ScreenPoint at, const SentClick& previous, uint32_t now,
@@ -166,22 +164,23 @@ ClickPlan PlanClearingClick(ScreenPoint at, const SentClick& previous, uint32_t 
     return {at, rule.ms - since};
 }
 
-void ClearSelectionClick(CapturePlatform& platform, WindowHandle target, ScreenPoint at) {
-    WindowHandle here = platform.windowAt(at);
-    ClickPlan plan = PlanClearingClick(
-        at, platform.lastClick(), platform.tickCount(), platform.doubleClickRule(),
-        [&](ScreenPoint point) { return platform.windowAt(point) == here; });
-    InputSink& input = platform.input();
+void ClearSelectionClick(InputSink& input, ScreenPointer& pointer, FocusedControls& focus,
+                         TickClock& clock, WindowHandle target, ScreenPoint at,
+                         const SentClick& previous) {
+    WindowHandle here = pointer.windowAt(at);
+    ClickPlan plan =
+        PlanClearingClick(at, previous, clock.now(), pointer.doubleClickRule(),
+                          [&](ScreenPoint point) { return pointer.windowAt(point) == here; });
     if (plan.waitMs != 0)
         input.wait(plan.waitMs);
-    WindowHandle focus = platform.focusedControlOf(target);
-    ScreenPoint pointer = platform.cursorPos();
-    platform.showCursor(false);
-    platform.setCursorPos(plan.at);
+    WindowHandle control = focus.focusedControlOf(target);
+    ScreenPoint back = pointer.position();
+    pointer.show(false);
+    pointer.moveTo(plan.at);
     input.wait(1);
-    platform.leftClickAt(plan.at);
+    pointer.primaryClickAt(plan.at);
     input.wait(1);
-    platform.setCursorPos(pointer);
-    platform.showCursor(true);
-    platform.redrawNow(focus);
+    pointer.moveTo(back);
+    pointer.show(true);
+    focus.redrawNow(control);
 }

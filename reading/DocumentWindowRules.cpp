@@ -22,13 +22,8 @@ bool IsDesktop(WindowQuery& query, WindowHandle topLevel) {
 } // namespace
 
 WindowHandle TopLevelAncestor(WindowQuery& query, WindowHandle window) {
-    return TopLevelAncestor([&query](WindowHandle child) { return query.parent(child); }, window);
-}
-
-WindowHandle TopLevelAncestor(const std::function<WindowHandle(WindowHandle)>& parent,
-                              WindowHandle window) {
     for (int i = 0; i < kMaxAncestors; ++i) {
-        WindowHandle up = parent(window);
+        WindowHandle up = query.parent(window);
         if (!up)
             break;
         window = up;

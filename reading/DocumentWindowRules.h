@@ -1,12 +1,11 @@
 // Which foreground window can be a document window: not the taskbar, not the
-// desktop, not this program. The window queries sit behind WindowQuery so
-// that the rules are tested without a window system.
+// desktop, not this program. The window queries sit behind WindowQuery, which
+// the capture asks too, so that the rules are tested without a window system.
 #pragma once
 
 #include "reading/WindowHandle.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 class WindowQuery {
@@ -26,8 +25,6 @@ public:
 
 // The top-level ancestor: GetParent climbed as far as it goes.
 WindowHandle TopLevelAncestor(WindowQuery& query, WindowHandle window);
-WindowHandle TopLevelAncestor(const std::function<WindowHandle(WindowHandle)>& parent,
-                              WindowHandle window);
 
 // True when `window` qualifies as a document window.
 bool IsDocumentWindow(WindowQuery& query, WindowHandle window);

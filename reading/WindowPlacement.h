@@ -3,7 +3,7 @@
 // places a dialog created at the mouse.
 #pragma once
 
-#include "reading/DocumentCapture.h"
+#include "reading/ScreenPointer.h"
 
 struct ScreenRect {
     int left = 0;

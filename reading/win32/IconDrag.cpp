@@ -3,6 +3,7 @@
 
 #include "reading/win32/DocumentWindowTracker.h"
 #include "reading/win32/Win32Input.h"
+#include "reading/win32/Win32WindowQuery.h"
 #include "toolkit/PumpingWait.h"
 
 #include <algorithm>
@@ -22,10 +23,8 @@ bool IsDown(int virtualKey) {
 }
 
 HWND TopLevelWindowAt(POINT point) {
-    HWND window = WindowFromPoint(point);
-    while (HWND parent = window ? GetParent(window) : nullptr)
-        window = parent;
-    return window;
+    Win32WindowQuery windows;
+    return static_cast<HWND>(TopLevelAncestor(windows, WindowFromPoint(point)));
 }
 
 } // namespace

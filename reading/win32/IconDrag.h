@@ -2,8 +2,8 @@
 // drop), followed on the timers, dropped on a document to read it.
 #pragma once
 
-#include "reading/DocumentCapture.h"
 #include "reading/DragTicks.h"
+#include "reading/ScreenPointer.h"
 #include "toolkit/Handles.h"
 
 class DocumentWindowTracker;

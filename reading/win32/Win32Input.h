@@ -3,9 +3,9 @@
 // the capture use on Windows.
 #pragma once
 
-#include "reading/DocumentCapture.h"
 #include "reading/InputSink.h"
 #include "reading/MouseButtons.h"
+#include "reading/ScreenPointer.h"
 
 #include <windows.h>
 

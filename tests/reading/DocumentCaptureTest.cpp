@@ -5,6 +5,7 @@
 #include "FakeClipboard.h"
 #include "FakeClock.h"
 #include "FakeInput.h"
+#include "FakeWindows.h"
 #include "reading/TerminalWindows.h"
 #include "vocab/DataStore.h"
 
@@ -23,37 +24,44 @@ WindowHandle const kFrame = reinterpret_cast<WindowHandle>(0x102);
 // putting `content` on the clipboard once `pastesUntilCopy` pastes have
 // looked for it; its focused control kEditor copies on WM_COPY when
 // `copiesOnMessage`.
-class FakeDesktop : public CapturePlatform {
+class FakeDesktop : public ScreenPointer,
+                    public FocusedControls,
+                    public TickClock,
+                    public CopiedText {
 public:
     FakeDesktop() {
         input_.observer = [this](const std::string& event) { onEvent(event); };
+        windows.windows = {
+            {kDocument,
+             {"Notepad", "notes.txt - Notepad", nullptr, FakeClipboard::kDocumentProgram}},
+            {kEditor, {"Edit", "", kDocument}},
+            {kFrame, {"Frame", ""}},
+        };
     }
-    InputSink& input() override { return input_; }
-    ClipboardAccess& clipboard() override { return clipboard_; }
-    ScreenPoint cursorPos() override { return pointer; }
-    void setCursorPos(ScreenPoint p) override {
+    CaptureSystem system() { return {input_, windows, *this, *this, *this, clipboard_, *this}; }
+    FakeWindow& window(WindowHandle handle) { return windows.windows.at(handle); }
+
+    ScreenPoint position() override { return pointer; }
+    void moveTo(ScreenPoint p) override {
         pointer = p;
         log("move " + std::to_string(p.x) + "," + std::to_string(p.y));
     }
-    void leftClickAt(ScreenPoint p) override {
+    void primaryClickAt(ScreenPoint p) override {
         log("click " + std::to_string(p.x) + "," + std::to_string(p.y));
         input_.mouseButton(MouseButton::Left, false);
         input_.mouseButton(MouseButton::Left, true);
     }
-    void showCursor(bool show) override { log(show ? "show" : "hide"); }
+    void show(bool visible) override { log(visible ? "show" : "hide"); }
+    // The document spans x 100 to 499.
+    WindowHandle windowAt(ScreenPoint p) override {
+        return p.x >= 100 && p.x < 500 ? kEditor : nullptr;
+    }
+    DoubleClickRule doubleClickRule() override { return {500, 4, 4}; }
+
     WindowHandle foregroundWindow() override { return kDocument; }
-    std::string windowTitle(WindowHandle) override { return title; }
-    std::string windowClass(WindowHandle window) override {
-        return window == kDocument ? windowClassName
-               : window == kEditor ? editorClass
-               : window == kFrame  ? frameClass
-                                   : "Other";
-    }
-    WindowHandle parentOf(WindowHandle window) override {
-        return window == kDocument ? documentParent : window == kEditor ? kDocument : nullptr;
-    }
-    uint32_t processOf(WindowHandle window) override {
-        return window == kDocument ? FakeClipboard::kDocumentProgram : 0;
+    WindowHandle focusedControlOf(WindowHandle window) override {
+        log(window == kDocument ? "focus of document" : "focus of other");
+        return kEditor;
     }
     bool askToCopy(WindowHandle control) override {
         log(control == kEditor ? "copy message editor" : "copy message other");
@@ -61,20 +69,11 @@ public:
             clipboard_.put(content, FakeClipboard::kDocumentProgram);
         return answersMessage;
     }
-    // The document spans x 100 to 499.
-    WindowHandle windowAt(ScreenPoint p) override {
-        return p.x >= 100 && p.x < 500 ? kEditor : nullptr;
-    }
-    uint32_t tickCount() override { return now; }
-    DoubleClickRule doubleClickRule() override { return {500, 4, 4}; }
-    SentClick lastClick() override { return dropClick; }
-    WindowHandle focusedControlOf(WindowHandle window) override {
-        log(window == kDocument ? "focus of document" : "focus of other");
-        return kEditor;
-    }
     void redrawNow(WindowHandle window) override {
         log(window == kEditor ? "redraw editor" : "redraw");
     }
+
+    uint32_t now() override { return tick; }
     std::string pasteText() override;
 
     void log(const std::string& text) { input_.events.push_back(text); }
@@ -84,17 +83,13 @@ public:
 
     FakeInput input_;
     FakeClipboard clipboard_;
+    FakeWindows windows;
     ScreenPoint pointer{300, 200};
-    std::string title = "notes.txt - Notepad";
-    std::string windowClassName = "Notepad";
-    std::string editorClass = "Edit";
-    std::string frameClass = "Frame";
-    WindowHandle documentParent = nullptr;
     bool copiesOnMessage = false;
     bool answersMessage = true;
     std::vector<int> copyKeys{45};
     SentClick dropClick;
-    uint32_t now = 10000;
+    uint32_t tick = 10000;
     int copyOnAttempt = 1;
     int pastesUntilCopy = 1;
     std::vector<std::pair<uint32_t, std::string>> content{{FakeClipboard::kText, "the document"}};
@@ -118,8 +113,8 @@ private:
 };
 
 void FakeDesktop::runClock(uint32_t waitMs) {
-    uint32_t end = now + waitMs;
-    now = (end / clockStepMs + 1) * clockStepMs + waitOverrunMs;
+    uint32_t end = tick + waitMs;
+    tick = (end / clockStepMs + 1) * clockStepMs + waitOverrunMs;
 }
 
 void FakeDesktop::onEvent(const std::string& event) {
@@ -130,14 +125,14 @@ void FakeDesktop::onEvent(const std::string& event) {
     bool copyKey = std::any_of(copyKeys.begin(), copyKeys.end(),
                                [&](int key) { return event == "+" + std::to_string(key); });
     if (copyKey && ctrlDown_)
-        copyTimes.push_back(now);
+        copyTimes.push_back(tick);
     if (copyKey && ctrlDown_ && ++copies >= copyOnAttempt && pendingPastes < 0)
         pendingPastes = pastesUntilCopy;
 }
 
 std::string FakeDesktop::pasteText() {
     ++pastes;
-    pasteTimes.push_back(now);
+    pasteTimes.push_back(tick);
     if (pendingPastes > 0 && --pendingPastes == 0)
         clipboard_.put(content, FakeClipboard::kDocumentProgram);
     return clipboard_.text();
@@ -148,9 +143,14 @@ struct Capture {
     DataStore store;
     ClipboardKeeper keeper{desktop.clipboard_};
     std::string text = "stale";
+    int pendingCopies = -1;
 
     bool run(SelectionClearing clearing = SelectionClearing::ClickAtStartPoint) {
-        return CaptureDocumentText(desktop, store, kDocument, keeper, text, clearing);
+        CaptureResult result = CaptureDocumentText(desktop.system(), store, kDocument, keeper,
+                                                   clearing, desktop.dropClick);
+        text = result.text;
+        pendingCopies = result.pendingCopies;
+        return result.copied;
     }
 };
 
@@ -173,7 +173,7 @@ std::vector<uint32_t> FirstAttemptPastes(uint32_t clockStepMs, uint32_t waitOver
     c.desktop.copyOnAttempt = 99;
     c.desktop.copyKeys = {45, 67};
     c.desktop.clockRuns = true;
-    c.desktop.now = 200 * 55; // a step of either clock
+    c.desktop.tick = 200 * 55; // a step of either clock
     c.desktop.clockStepMs = clockStepMs;
     c.desktop.waitOverrunMs = waitOverrunMs;
     c.run();
@@ -297,13 +297,13 @@ TEST(CaptureDocumentText, NoConsoleOrTerminalEverGetsCtrlC) {
         c.desktop.copyOnAttempt = 99;
         c.desktop.copyKeys = {45, 67};
         if (where == Document)
-            c.desktop.windowClassName = terminal;
+            c.desktop.window(kDocument).className = terminal;
         if (where == TopLevel) {
-            c.desktop.documentParent = kFrame;
-            c.desktop.frameClass = terminal;
+            c.desktop.window(kDocument).parent = kFrame;
+            c.desktop.window(kFrame).className = terminal;
         }
         if (where == FocusedControl)
-            c.desktop.editorClass = terminal;
+            c.desktop.window(kEditor).className = terminal;
         EXPECT_FALSE(c.run());
         EXPECT_EQ(c.desktop.count("copy message editor"), 6);
         return c.desktop.count("+67");
@@ -589,6 +589,7 @@ TEST(CaptureDocumentText, LeavesTheKeeperTheCopiesTheDocumentMayStillMake) {
         c.desktop.answersMessage = setup.answersMessage;
         c.desktop.clipboard_.put({{FakeClipboard::kText, "mine"}});
         c.run();
+        EXPECT_EQ(c.pendingCopies, setup.pending) << setup.what;
         c.keeper.restore();
         FakeClock clock;
         for (int i = 1; i <= late; ++i)

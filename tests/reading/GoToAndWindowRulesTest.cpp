@@ -3,10 +3,9 @@
 #include "reading/GoToKeyword.h"
 
 #include "FakeInput.h"
+#include "FakeWindows.h"
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 TEST(PlayGoToKeyword, TopThenFindThenTheKeywordFastThenEnter) {
     FakeInput input;
@@ -43,25 +42,12 @@ WindowHandle W(uintptr_t n) {
     return reinterpret_cast<WindowHandle>(n);
 }
 
-struct FakeWindow {
-    std::string className;
-    std::string title;
-    WindowHandle parent = nullptr;
-    uint32_t process = 2;
-};
-
-class FakeWindows : public WindowQuery {
-public:
-    bool isWindow(WindowHandle w) override { return windows.count(w) != 0; }
-    std::string className(WindowHandle w) override { return windows[w].className; }
-    std::string title(WindowHandle w) override { return windows[w].title; }
-    WindowHandle parent(WindowHandle w) override { return windows[w].parent; }
-    uint32_t processOf(WindowHandle w) override { return windows[w].process; }
-    uint32_t currentProcess() override { return 1; }
-    WindowHandle desktopWindow() override { return W(1); }
-    WindowHandle shellWindow() override { return shell; }
-
-    std::map<WindowHandle, FakeWindow> windows{
+// Other programs' windows (process 2), the desktop's and the taskbar's
+// (process 3), and this program's "Keywords found" window.
+FakeWindows Desktop() {
+    FakeWindows windows;
+    windows.desktop = W(1);
+    windows.windows = {
         {W(1), {"#32769", "", nullptr, 3}},
         {W(10), {"Notepad", "notes.txt - Notepad", nullptr, 2}},
         {W(11), {"Edit", "", W(10), 2}},
@@ -72,26 +58,26 @@ public:
         {W(50), {"Shell", "shell - Wine desktop", nullptr, 3}},
         {W(51), {"Button", "Start", W(50), 3}},
     };
-    WindowHandle shell = nullptr;
-};
+    return windows;
+}
 
 } // namespace
 
 TEST(IsDocumentWindow, AcceptsAnotherProgramsWindowAndItsControls) {
-    FakeWindows windows;
+    FakeWindows windows = Desktop();
     EXPECT_TRUE(IsDocumentWindow(windows, W(10)));
     EXPECT_TRUE(IsDocumentWindow(windows, W(11)));
 }
 
 TEST(IsDocumentWindow, RefusesTaskbarDesktopsOwnWindowsAndDeadWindows) {
-    FakeWindows windows;
+    FakeWindows windows = Desktop();
     windows.shell = W(50);
     for (uintptr_t n : {0, 1, 20, 30, 31, 40, 50, 51, 99})
         EXPECT_FALSE(IsDocumentWindow(windows, W(n))) << n;
 }
 
 TEST(TopLevelAncestor, StopsOnAParentLoop) {
-    FakeWindows windows;
+    FakeWindows windows = Desktop();
     windows.windows[W(60)] = {"A", "", W(61), 2};
     windows.windows[W(61)] = {"B", "", W(60), 2};
     WindowHandle top = TopLevelAncestor(windows, W(60));
