@@ -4,8 +4,8 @@
 #pragma once
 
 #include "app/logic/ProgramData.h"
+#include "clipboard/ClipboardMark.h"
 #include "toolkit/ProgramFolder.h"
-#include "ui/logic/ClipboardCopyMark.h"
 #include "vocab/KeywordClipboard.h"
 #include "vocab/datafile/win32/Win32FileSystem.h"
 
@@ -49,7 +49,7 @@ public:
     // The keyword rows copied on the Keywords page, kept for the whole run.
     KeywordClipboard& keywordClipboard() { return keywordClipboard_; }
     // What the Keywords page's "&Copy" last put on the system clipboard.
-    ClipboardCopyMark& keywordCopyMark() { return keywordCopyMark_; }
+    ClipboardMark& keywordCopyMark() { return keywordCopyMark_; }
     DocumentWindowTracker& tracker() { return *tracker_; }
     // The one keywords-found window, or none.
     KeywordsFoundWindow* keywordsFoundWindow() const { return keywordsFoundWindow_.get(); }
@@ -63,7 +63,7 @@ private:
     ProgramData data_;
     std::unique_ptr<DocumentWindowTracker> tracker_;
     KeywordClipboard keywordClipboard_;
-    ClipboardCopyMark keywordCopyMark_;
+    ClipboardMark keywordCopyMark_;
     std::unique_ptr<KeywordsFoundWindow> keywordsFoundWindow_;
     bool busy_ = false;
     bool goingTo_ = false;

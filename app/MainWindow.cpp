@@ -9,9 +9,9 @@
 
 #include "app/TabbedWindow.h"
 #include "reading/win32/DocumentWindowTracker.h"
-#include "reading/win32/PumpingWait.h"
 #include "reading/win32/Win32Input.h"
 #include "resources/AppIds.h"
+#include "toolkit/PumpingWait.h"
 
 #include <shellapi.h>
 

@@ -22,8 +22,8 @@ endif()
 # The page and application logic that needs no window lives in ui/logic and app/logic.
 file(GLOB UI_LOGIC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/ui/logic/*.cpp)
 file(GLOB APP_LOGIC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/logic/*.cpp)
-add_library(zfcore STATIC ${VOCAB_CORE_SOURCES} ${READING_CORE_SOURCES} ${UI_LOGIC_SOURCES}
-    ${APP_LOGIC_SOURCES})
+add_library(zfcore STATIC ${VOCAB_CORE_SOURCES} ${READING_CORE_SOURCES} ${CLIPBOARD_CORE_SOURCES}
+    ${UI_LOGIC_SOURCES} ${APP_LOGIC_SOURCES})
 target_include_directories(zfcore PUBLIC ${CMAKE_SOURCE_DIR})
 
 if(ZF_FUZZ)

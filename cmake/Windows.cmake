@@ -19,12 +19,13 @@ file(GLOB ZFW32_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/ui/logic/*.cpp
     ${CMAKE_SOURCE_DIR}/vocab/win32/*.cpp
     ${CMAKE_SOURCE_DIR}/vocab/datafile/win32/*.cpp
-    ${CMAKE_SOURCE_DIR}/reading/win32/*.cpp)
+    ${CMAKE_SOURCE_DIR}/reading/win32/*.cpp
+    ${CMAKE_SOURCE_DIR}/clipboard/win32/*.cpp)
 
 include(cmake/Resources.cmake)
 
 add_executable(zfw32 WIN32 ${ZFW32_SOURCES} ${VOCAB_CORE_SOURCES} ${READING_CORE_SOURCES}
-    ${CMAKE_SOURCE_DIR}/resources/zfw32.rc)
+    ${CLIPBOARD_CORE_SOURCES} ${CMAKE_SOURCE_DIR}/resources/zfw32.rc)
 target_include_directories(zfw32 PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources ${ZF_GENERATED_DIR})
 # Sections aligned in the file as in memory, so that the system can map the
 # program's code straight from its file: Windows 95 and 98 copy an image with

@@ -1,86 +1,25 @@
 // ClipboardKeeper: saving the clipboard before a capture and restoring it.
 #include "reading/ClipboardKeeper.h"
 
-namespace {
-
-// Standard clipboard format numbers.
-constexpr uint32_t kText = 1;
-constexpr uint32_t kBitmap = 2;
-constexpr uint32_t kMetafilePicture = 3;
-constexpr uint32_t kSylk = 4;
-constexpr uint32_t kDif = 5;
-constexpr uint32_t kTiff = 6;
-constexpr uint32_t kOemText = 7;
-constexpr uint32_t kDib = 8;
-constexpr uint32_t kPalette = 9;
-constexpr uint32_t kPenData = 10;
-constexpr uint32_t kRiff = 11;
-constexpr uint32_t kWave = 12;
-constexpr uint32_t kUnicodeText = 13;
-constexpr uint32_t kEnhancedMetafile = 14;
-constexpr uint32_t kHdrop = 15;
-constexpr uint32_t kLocale = 16;
-constexpr uint32_t kDibV5 = 17;
-constexpr uint32_t kDisplayText = 0x81;
-constexpr uint32_t kDisplayBitmap = 0x82;
-constexpr uint32_t kDisplayMetafilePicture = 0x83;
-constexpr uint32_t kDisplayEnhancedMetafile = 0x8E;
-constexpr uint32_t kFirstRegistered = 0xC000;
-constexpr uint32_t kLastRegistered = 0xFFFF;
-
-} // namespace
-
-ClipboardData ClipboardDataOf(uint32_t format) {
-    switch (format) {
-    case kText:
-    case kSylk:
-    case kDif:
-    case kTiff:
-    case kOemText:
-    case kDib:
-    case kPenData:
-    case kRiff:
-    case kWave:
-    case kUnicodeText:
-    case kHdrop:
-    case kLocale:
-    case kDibV5:
-    case kDisplayText:
-        return ClipboardData::Memory;
-    case kBitmap:
-    case kDisplayBitmap:
-        return ClipboardData::Bitmap;
-    case kMetafilePicture:
-    case kDisplayMetafilePicture:
-        return ClipboardData::MetafilePicture;
-    case kPalette:
-        return ClipboardData::Palette;
-    case kEnhancedMetafile:
-    case kDisplayEnhancedMetafile:
-        return ClipboardData::EnhancedMetafile;
-    default:
-        return format >= kFirstRegistered && format <= kLastRegistered ? ClipboardData::Memory
-                                                                       : ClipboardData::NotKept;
-    }
-}
+#include "clipboard/ClipboardFormats.h"
 
 bool ClipboardKeeper::saveAndEmpty() {
-    if (!clipboard_.open())
+    ClipboardSession session(clipboard_);
+    if (!session)
         return false;
     saved_.clear();
     bool bitmap = false;
     for (uint32_t format : clipboard_.formats()) {
-        if (format == kBitmap)
+        if (format == kClipboardBitmap)
             bitmap = true;
         else if (ClipboardDataOf(format) != ClipboardData::NotKept)
             save(format);
     }
     // The system makes the bitmap again from a device-independent form, which
     // holds the same picture; only a bitmap without one is kept itself.
-    if (bitmap && !holds(kDib) && !holds(kDibV5))
-        save(kBitmap);
+    if (bitmap && !holds(kClipboardDib) && !holds(kClipboardDibV5))
+        save(kClipboardBitmap);
     clipboard_.empty();
-    clipboard_.close();
     pending_ = true;
     noted_ = false;
     return true;
@@ -102,7 +41,7 @@ bool ClipboardKeeper::holds(uint32_t format) const {
 void ClipboardKeeper::noteCaptureLeft(uint32_t documentProcess, int pendingCopies) {
     if (!pending_)
         return;
-    markLeft_ = clipboard_.changeMark();
+    markLeft_ = markNow();
     documentProcess_ = documentProcess;
     pendingCopies_ = pendingCopies;
     noted_ = true;
@@ -112,7 +51,7 @@ bool ClipboardKeeper::restore() {
     if (!pending_ || !noted_)
         return false;
     pending_ = false;
-    bool late = clipboard_.changeMark() != markLeft_;
+    bool late = !markLeft_.stillHolds(clipboard_);
     if ((late && !changedByDocument()) || !putBack()) {
         forget();
         return false;
@@ -136,39 +75,52 @@ bool ClipboardKeeper::changedByDocument() {
 }
 
 void ClipboardKeeper::watchForLateCopies(WatchClock& clock) {
-    std::string mark = clipboard_.changeMark();
+    ClipboardMark mark = markNow();
     // After the restore this program owns the clipboard; the system's own
     // conversions for a reader may count as changes and leave it so.
     const uint32_t ours = clipboard_.ownerProcess();
     uint32_t since = clock.now();
     while (pendingCopies_ > 0 && clock.now() - since < kLateCopyWatchMs) {
         clock.wait(kLateCopyPollMs);
-        std::string now = clipboard_.changeMark();
-        if (now == mark)
+        if (mark.stillHolds(clipboard_))
             continue;
         if (ours != 0 && clipboard_.ownerProcess() == ours) {
-            mark = now;
+            mark = markNow();
             continue;
         }
         if (!changedByDocument() || !putBack())
             break;
         --pendingCopies_;
-        mark = clipboard_.changeMark();
+        mark = markNow();
         since = clock.now();
     }
     forget();
 }
 
 bool ClipboardKeeper::putBack() {
-    if (!clipboard_.open())
+    ClipboardSession session(clipboard_);
+    if (!session)
         return false;
     clipboard_.empty();
     for (const SavedFormat& copy : saved_)
         clipboard_.write(copy.format, copy.bytes);
     if (!saved_.empty())
         writeHistoryMarks();
-    clipboard_.close();
     return true;
+}
+
+// Where the system numbers the clipboard's contents, the number alone tells:
+// a second copy of the document's text, which may be large, is not worth
+// keeping for the comparison. Without numbers the owner and the text tell.
+ClipboardMark ClipboardKeeper::markNow() {
+    ClipboardMark mark;
+    ClipboardIdentity identity = clipboard_.identity();
+    std::string text;
+    if (!identity.hasSequence && ReadClipboardText(clipboard_, text))
+        mark.remember(identity, std::move(text));
+    else
+        mark.remember(identity);
+    return mark;
 }
 
 // The data put back is the user's own, not a new copy: clipboard monitors

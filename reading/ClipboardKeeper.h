@@ -6,50 +6,12 @@
 // several times, is no such thing: the keeper undoes it.
 #pragma once
 
+#include "clipboard/ClipboardAccess.h"
+#include "clipboard/ClipboardMark.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// The system clipboard as the keeper needs it.
-class ClipboardAccess {
-public:
-    virtual ~ClipboardAccess() = default;
-    virtual bool open() = 0;
-    virtual void close() = 0;
-    // The formats on the open clipboard, in their order.
-    virtual std::vector<uint32_t> formats() = 0;
-    // A copy of a kept format's data in its flat form (ClipboardDataOf);
-    // false when it cannot be had.
-    virtual bool read(uint32_t format, std::string& bytes) = 0;
-    virtual void empty() = 0;
-    // Puts the data of a kept format, given in its flat form, on the open
-    // clipboard as `format`.
-    virtual void write(uint32_t format, const std::string& bytes) = 0;
-    // The id of a registered format; 0 when the system refuses the name.
-    virtual uint32_t registerFormat(const char* name) = 0;
-    // The number of formats on the clipboard (it need not be open).
-    virtual int countFormats() = 0;
-    // A value that changes whenever the clipboard's content changes.
-    virtual std::string changeMark() = 0;
-    // The process of the window that owns the clipboard's content (the one
-    // that emptied it last); 0 when no window does.
-    virtual uint32_t ownerProcess() = 0;
-};
-
-// How a format's data is held, and so how it is copied out and put back.
-// The flat forms: Memory the block's bytes; EnhancedMetafile the metafile's
-// bits; MetafilePicture the picture's mapping mode, width and height (three
-// 32-bit numbers) and the metafile's bits; Palette a LOGPALETTE; Bitmap a
-// BITMAP header (without its pointer) and the bitmap's bits.
-enum class ClipboardData { Memory, EnhancedMetafile, MetafilePicture, Palette, Bitmap, NotKept };
-
-// Text, device-independent bitmaps, dropped-file lists, sound, every
-// registered format and the drawings held by GDI handles are kept. Not kept:
-// owner display (the owner paints it on request and is gone once the
-// clipboard is emptied), the private range (only the owner knows what the
-// handle is) and the private GDI-object range (the system deletes the object,
-// whose kind only the owner knows).
-ClipboardData ClipboardDataOf(uint32_t format);
 
 // The clock of the keeper's watch for late copies.
 class WatchClock {
@@ -99,10 +61,11 @@ private:
     bool putBack();
     void forget();
     void writeHistoryMarks();
+    ClipboardMark markNow();
 
     ClipboardAccess& clipboard_;
     std::vector<SavedFormat> saved_;
-    std::string markLeft_;
+    ClipboardMark markLeft_;
     uint32_t documentProcess_ = 0;
     int pendingCopies_ = 0;
     bool pending_ = false;

@@ -1,20 +1,18 @@
 // DocumentText: choosing the clipboard's text form and converting it.
 #include "reading/DocumentText.h"
 
+#include "clipboard/ClipboardFormats.h"
 #include "vocab/MemoryRoom.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr uint32_t kText = 1;
-constexpr uint32_t kUnicodeText = 13;
-
 bool unicodeComesFirst(const std::vector<uint32_t>& formats) {
     for (uint32_t format : formats) {
-        if (format == kUnicodeText)
+        if (format == kClipboardUnicodeText)
             return true;
-        if (format == kText)
+        if (format == kClipboardText)
             return false;
     }
     return false;
@@ -23,7 +21,7 @@ bool unicodeComesFirst(const std::vector<uint32_t>& formats) {
 // CF_UNICODETEXT converted; false when it cannot be had or held.
 bool convertedUnicode(ClipboardAccess& clipboard, const CodePages& codePages, std::string& text) {
     std::string bytes;
-    if (!clipboard.read(kUnicodeText, bytes))
+    if (!clipboard.read(kClipboardUnicodeText, bytes))
         return false;
     size_t units = 0;
     while (2 * units + 1 < bytes.size() && (bytes[2 * units] || bytes[2 * units + 1]))
@@ -44,7 +42,7 @@ std::string DocumentTextOf(ClipboardAccess& clipboard, const CodePages& codePage
     std::string text;
     if (!unicodeComesFirst(clipboard.formats()) || !convertedUnicode(clipboard, codePages, text)) {
         text.clear();
-        if (clipboard.read(kText, text))
+        if (clipboard.read(kClipboardText, text))
             text.resize(std::strlen(text.c_str())); // the block may run past the text's NUL
     }
     // The read copies the text once more for the search, which separates

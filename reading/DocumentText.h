@@ -2,7 +2,7 @@
 // clipboard, in the program's ANSI code page whatever form it came in.
 #pragma once
 
-#include "reading/ClipboardKeeper.h"
+#include "clipboard/ClipboardAccess.h"
 #include "vocab/TextEncoding.h"
 
 #include <string>

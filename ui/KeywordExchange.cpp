@@ -1,7 +1,7 @@
 // Keyword lines on the system clipboard, dropped files, the report's texts.
 #include "ui/KeywordExchange.h"
 
-#include "reading/win32/Win32Clipboard.h"
+#include "clipboard/win32/Win32Clipboard.h"
 #include "toolkit/LoadText.h"
 #include "vocab/MemoryRoom.h"
 #include "vocab/datafile/win32/Win32FileSystem.h"
@@ -9,26 +9,6 @@
 #include <cstring>
 
 namespace {
-
-ClipboardIdentity clipboardIdentity() {
-    ClipboardIdentity identity;
-    DWORD sequence = 0;
-    identity.hasSequence = ClipboardSequenceNumber(sequence);
-    identity.sequence = sequence;
-    identity.owner = reinterpret_cast<uintptr_t>(GetClipboardOwner());
-    return identity;
-}
-
-// The clipboard's CF_TEXT up to its terminating NUL; empty when it has none.
-std::string clipboardText(HWND owner) {
-    Win32Clipboard clipboard(owner);
-    std::string bytes;
-    if (!clipboard.open())
-        return bytes;
-    clipboard.read(CF_TEXT, bytes);
-    clipboard.close();
-    return bytes.substr(0, std::strlen(bytes.c_str()));
-}
 
 // The NT family converts between the text forms by the clipboard's
 // locale; Windows 95 and 98 offer no CF_UNICODETEXT to convert to.
@@ -43,40 +23,45 @@ std::string ansiLocale() {
     return std::string(reinterpret_cast<const char*>(&locale), sizeof locale);
 }
 
-// The bytes of a clipboard text up to its terminating NUL (a NUL unit of
+// The length of a clipboard text up to its terminating NUL (a NUL unit of
 // `unit` bytes), which the block's rounded size may run past.
-std::string upToNul(const char* data, size_t size, size_t unit) {
+size_t lengthUpToNul(const std::string& bytes, size_t unit) {
     size_t length = 0;
-    while (length + unit <= size && std::memcmp(data + length, "\0\0", unit) != 0)
+    while (length + unit <= bytes.size() && std::memcmp(&bytes[length], "\0\0", unit) != 0)
         length += unit;
-    return std::string(data, length);
+    return length;
 }
 
 } // namespace
 
-bool putKeywordLines(HWND owner, const std::string& lines, ClipboardCopyMark& mark,
+// The mark is taken once the clipboard is closed again: the system may
+// number the new content only then.
+bool putKeywordLines(HWND owner, const std::string& lines, ClipboardMark& mark,
                      const CodePages& codePages) {
     std::u16string wide;
     bool unicode = systemIsNt() && codePages.toUtf16(lines, codePages.ansiCodePage(), wide);
     Win32Clipboard clipboard(owner);
-    if (!clipboard.open())
-        return false;
-    clipboard.empty();
-    clipboard.write(CF_TEXT, lines + '\0');
-    clipboard.write(CF_LOCALE, ansiLocale());
-    if (unicode) {
-        wide += u'\0';
-        clipboard.write(CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(wide.data()),
-                                                    wide.size() * sizeof(char16_t)));
+    {
+        ClipboardSession session(clipboard);
+        if (!session)
+            return false;
+        clipboard.empty();
+        clipboard.write(CF_TEXT, lines + '\0');
+        clipboard.write(CF_LOCALE, ansiLocale());
+        if (unicode) {
+            wide += u'\0';
+            clipboard.write(CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(wide.data()),
+                                                        wide.size() * sizeof(char16_t)));
+        }
     }
-    clipboard.close();
-    mark.remember(clipboardIdentity(), lines);
+    mark.remember(clipboard.identity(), lines);
     return true;
 }
 
-bool clipboardHoldsOtherText(HWND owner, const ClipboardCopyMark& mark) {
-    return (IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT)) &&
-           !mark.holdsOwnCopy(clipboardIdentity(), [owner] { return clipboardText(owner); });
+bool clipboardHoldsOtherText(HWND owner, const ClipboardMark& mark) {
+    Win32Clipboard clipboard(owner);
+    return (clipboard.offers(CF_TEXT) || clipboard.offers(CF_UNICODETEXT)) &&
+           !mark.stillHolds(clipboard);
 }
 
 // The size is checked before any byte is copied: the text of another
@@ -84,28 +69,28 @@ bool clipboardHoldsOtherText(HWND owner, const ClipboardCopyMark& mark) {
 bool Win32ClipboardText::read(size_t maxBytes, ClipboardText& text, ImportRefusal& refusal) {
     refusal = ImportRefusal::Unreadable;
     Win32Clipboard clipboard(owner_);
-    if (!clipboard.open())
+    ClipboardSession session(clipboard);
+    if (!session)
         return false;
-    text.unicode = IsClipboardFormatAvailable(CF_UNICODETEXT) != 0;
-    HANDLE data = GetClipboardData(text.unicode ? CF_UNICODETEXT : CF_TEXT);
-    SIZE_T size = data ? GlobalSize(data) : 0;
-    const char* memory = nullptr;
-    if (size > maxBytes + sizeof(char16_t))
+    text.unicode = clipboard.offers(CF_UNICODETEXT);
+    const UINT format = text.unicode ? CF_UNICODETEXT : CF_TEXT;
+    size_t size = clipboard.sizeOf(format);
+    if (size > maxBytes + sizeof(char16_t)) {
         refusal = ImportRefusal::TooLarge;
-    else if (size > 0 && !roomFor(size))
-        refusal = ImportRefusal::NoRoom;
-    else if (size > 0)
-        memory = static_cast<const char*>(GlobalLock(data));
-    if (memory) {
-        text.bytes = upToNul(memory, size, text.unicode ? sizeof(char16_t) : 1);
-        GlobalUnlock(data);
-        std::string locale;
-        if (!text.unicode && IsClipboardFormatAvailable(CF_LOCALE) &&
-            clipboard.read(CF_LOCALE, locale) && locale.size() >= sizeof(LCID))
-            std::memcpy(&text.locale, locale.data(), sizeof(LCID));
+        return false;
     }
-    clipboard.close();
-    return memory != nullptr;
+    if (size > 0 && !roomFor(size)) {
+        refusal = ImportRefusal::NoRoom;
+        return false;
+    }
+    if (size == 0 || !clipboard.read(format, text.bytes))
+        return false;
+    text.bytes.resize(lengthUpToNul(text.bytes, text.unicode ? sizeof(char16_t) : 1));
+    std::string locale;
+    if (!text.unicode && clipboard.offers(CF_LOCALE) && clipboard.read(CF_LOCALE, locale) &&
+        locale.size() >= sizeof(LCID))
+        std::memcpy(&text.locale, locale.data(), sizeof(LCID));
+    return true;
 }
 
 std::vector<std::string> takeDroppedPaths(HDROP drop) {

@@ -4,7 +4,7 @@
 // (ui/logic/KeywordLines, vocab/TextEncoding).
 #pragma once
 
-#include "ui/logic/ClipboardCopyMark.h"
+#include "clipboard/ClipboardMark.h"
 #include "ui/logic/KeywordImport.h"
 
 #include <windows.h>
@@ -19,11 +19,11 @@
 // CF_TEXT with CF_LOCALE naming the locale of the ANSI code page, so that
 // the system converts them right whatever the keyboard layout, and on the
 // NT family as CF_UNICODETEXT converted by the program itself too.
-bool putKeywordLines(HWND owner, const std::string& lines, ClipboardCopyMark& mark,
+bool putKeywordLines(HWND owner, const std::string& lines, ClipboardMark& mark,
                      const CodePages& codePages);
 
 // True when the clipboard holds text other than the program's own copy.
-bool clipboardHoldsOtherText(HWND owner, const ClipboardCopyMark& mark);
+bool clipboardHoldsOtherText(HWND owner, const ClipboardMark& mark);
 
 // The clipboard's text for a paste: CF_UNICODETEXT where the clipboard
 // offers it (the NT family always does), else CF_TEXT with its CF_LOCALE.

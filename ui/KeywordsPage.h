@@ -2,8 +2,8 @@
 // two-column list; every change is written back to the vocabulary at once.
 #pragma once
 
+#include "clipboard/win32/ClipboardViewer.h"
 #include "toolkit/Dialog.h"
-#include "ui/ClipboardViewer.h"
 #include "ui/Icons.h"
 #include "ui/KeywordListView.h"
 #include "ui/logic/PasteSource.h"
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-class ClipboardCopyMark;
+class ClipboardMark;
 class DataStore;
 class KeywordClipboard;
 class KeywordImport;
@@ -25,7 +25,7 @@ public:
     // program's own text on the system clipboard are the program's, shared
     // by every opening of the window; `clipboardOwner` owns the text the page
     // puts there. All of them outlive the page.
-    KeywordsPage(DataStore& store, KeywordClipboard& clipboard, ClipboardCopyMark& copyMark,
+    KeywordsPage(DataStore& store, KeywordClipboard& clipboard, ClipboardMark& copyMark,
                  HWND clipboardOwner)
         : store_(store), clipboard_(clipboard), copyMark_(copyMark),
           clipboardOwner_(clipboardOwner) {}
@@ -99,6 +99,6 @@ private:
     ClipboardViewer clipboardViewer_;
     DataStore& store_;
     KeywordClipboard& clipboard_;
-    ClipboardCopyMark& copyMark_;
+    ClipboardMark& copyMark_;
     HWND clipboardOwner_;
 };

@@ -1,8 +1,8 @@
 // Bringing a window to the front and waiting until it is there.
 #include "reading/win32/Foreground.h"
 
-#include "reading/win32/PumpingWait.h"
 #include "toolkit/Handles.h"
+#include "toolkit/PumpingWait.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include "reading/win32/IconDrag.h"
 
 #include "reading/win32/DocumentWindowTracker.h"
-#include "reading/win32/PumpingWait.h"
 #include "reading/win32/Win32Input.h"
 #include "reading/win32/Win32WindowQuery.h"
+#include "toolkit/PumpingWait.h"
 
 #include <algorithm>
 

@@ -2,10 +2,11 @@
 // behind its own interface.
 #include "reading/win32/TextCapture.h"
 
+#include "clipboard/ClipboardAccess.h"
 #include "reading/DocumentText.h"
-#include "reading/win32/PumpingWait.h"
 #include "reading/win32/Win32Input.h"
 #include "reading/win32/Win32WindowQuery.h"
+#include "toolkit/PumpingWait.h"
 #include "vocab/win32/Win32CodePages.h"
 
 namespace {
@@ -83,12 +84,8 @@ bool Win32FocusedControls::askToCopy(WindowHandle control) {
 // document first (8 MB took seconds of processor time) and Windows 95 caps
 // such a control at 64 KB.
 std::string Win32CopiedText::pasteText() {
-    std::string text;
-    if (!clipboard_.open())
-        return text;
-    text = DocumentTextOf(clipboard_, Win32CodePages());
-    clipboard_.close();
-    return text;
+    ClipboardSession session(clipboard_);
+    return session ? DocumentTextOf(clipboard_, Win32CodePages()) : std::string();
 }
 
 } // namespace

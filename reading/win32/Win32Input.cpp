@@ -1,7 +1,7 @@
 // keybd_event and mouse_event behind the reading code's InputSink.
 #include "reading/win32/Win32Input.h"
 
-#include "reading/win32/PumpingWait.h"
+#include "toolkit/PumpingWait.h"
 
 void SendKey(BYTE virtualKey, bool up, HKL layout) {
     auto scanCode = static_cast<BYTE>(MapVirtualKeyExA(virtualKey, 0, layout));

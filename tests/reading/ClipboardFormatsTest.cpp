@@ -3,6 +3,7 @@
 #include "reading/ClipboardKeeper.h"
 
 #include "FakeClipboard.h"
+#include "clipboard/ClipboardFormats.h"
 
 #include <gtest/gtest.h>
 

@@ -470,27 +470,36 @@ TEST(ClipboardKeeper, PutsTheUsersClipboardBackAndMarksIt) {
     EXPECT_FALSE(c.keeper.restore()); // only once
 }
 
+// With the clipboard's sequence number, and without one (Windows 95, NT 4),
+// where its owner and text tell a change.
 TEST(ClipboardKeeper, RestoresAlsoAfterAFailedCaptureAndAnEmptyClipboardStaysEmpty) {
-    Capture failed;
-    failed.desktop.copyOnAttempt = 99;
-    failed.desktop.clipboard_.put({{FakeClipboard::kText, "mine"}});
-    EXPECT_FALSE(failed.run());
-    EXPECT_TRUE(failed.keeper.restore());
-    EXPECT_EQ(failed.desktop.clipboard_.text(), "mine");
+    for (bool numbered : {true, false}) {
+        Capture failed;
+        failed.desktop.clipboard_.numbered = numbered;
+        failed.desktop.copyOnAttempt = 99;
+        failed.desktop.clipboard_.put({{FakeClipboard::kText, "mine"}});
+        EXPECT_FALSE(failed.run());
+        EXPECT_TRUE(failed.keeper.restore()) << numbered;
+        EXPECT_EQ(failed.desktop.clipboard_.text(), "mine");
 
-    Capture empty;
-    ASSERT_TRUE(empty.run());
-    EXPECT_TRUE(empty.keeper.restore());
-    EXPECT_EQ(empty.desktop.clipboard_.countFormats(), 0);
+        Capture empty;
+        empty.desktop.clipboard_.numbered = numbered;
+        ASSERT_TRUE(empty.run());
+        EXPECT_TRUE(empty.keeper.restore()) << numbered;
+        EXPECT_EQ(empty.desktop.clipboard_.countFormats(), 0);
+    }
 }
 
 TEST(ClipboardKeeper, ANewerCopyOfTheUserWins) {
-    Capture c;
-    c.desktop.clipboard_.put({{FakeClipboard::kText, "old"}});
-    ASSERT_TRUE(c.run());
-    c.desktop.clipboard_.put({{FakeClipboard::kText, "newer"}});
-    EXPECT_FALSE(c.keeper.restore());
-    EXPECT_EQ(c.desktop.clipboard_.text(), "newer");
+    for (bool numbered : {true, false}) {
+        Capture c;
+        c.desktop.clipboard_.numbered = numbered;
+        c.desktop.clipboard_.put({{FakeClipboard::kText, "old"}});
+        ASSERT_TRUE(c.run());
+        c.desktop.clipboard_.put({{FakeClipboard::kText, "newer"}});
+        EXPECT_FALSE(c.keeper.restore()) << numbered;
+        EXPECT_EQ(c.desktop.clipboard_.text(), "newer");
+    }
 }
 
 TEST(ClipboardKeeper, NothingToRestoreWithoutASave) {

@@ -1,7 +1,7 @@
 // An in-memory clipboard for the capture and keeper tests.
 #pragma once
 
-#include "reading/ClipboardKeeper.h"
+#include "clipboard/ClipboardAccess.h"
 
 #include <map>
 #include <string>
@@ -34,7 +34,7 @@ public:
     void write(uint32_t format, const std::string& bytes) override;
     uint32_t registerFormat(const char* name) override;
     int countFormats() override { return static_cast<int>(data.size()); }
-    std::string changeMark() override { return std::to_string(sequence); }
+    ClipboardIdentity identity() override { return {numbered, numbered ? sequence : 0, owner}; }
     uint32_t ownerProcess() override { return owner; }
 
     // Another program's copy: replaces the content, needs no open.
@@ -46,6 +46,8 @@ public:
     std::vector<std::pair<uint32_t, std::string>> data;
     std::map<std::string, uint32_t> names;
     unsigned sequence = 1;
+    // False for a system without sequence numbers (Windows 95, NT 4).
+    bool numbered = true;
     bool isOpen = false;
     bool refuseOpen = false;
     int empties = 0;

@@ -19,13 +19,16 @@ struct Change {
 };
 
 // The user's "mine" saved, the capture's copy taken, `pending` copy requests
-// left unanswered, the clipboard restored; then the watch with `changes`.
+// left unanswered, the clipboard restored; then the watch with `changes`. On
+// a `numbered` system the clipboard's sequence number tells a change; without
+// one (Windows 95, NT 4) its owner and text do.
 struct Watch {
     FakeClipboard clipboard;
     ClipboardKeeper keeper{clipboard};
     FakeClock clock;
 
-    explicit Watch(int pending) {
+    explicit Watch(int pending, bool numbered = true) {
+        clipboard.numbered = numbered;
         clipboard.put({{FakeClipboard::kText, "mine"}});
         keeper.saveAndEmpty();
         clipboard.put({{FakeClipboard::kText, "the document"}}, kDocument);
@@ -70,11 +73,12 @@ TEST(ClipboardKeeper, UndoesLateCopiesOfTheDocumentOnlyAndOnlyForAMoment) {
          documents},
         {"this program's own change first", 1, {{200, kThis}, {400, kDocument}}, mine},
     };
-    for (const auto& k : cases) {
-        Watch watch(k.pending);
-        EXPECT_EQ(watch.run(k.changes), k.left) << k.what;
-        EXPECT_FALSE(watch.clipboard.isOpen) << k.what;
-    }
+    for (bool numbered : {true, false})
+        for (const auto& k : cases) {
+            Watch watch(k.pending, numbered);
+            EXPECT_EQ(watch.run(k.changes), k.left) << k.what << ", numbered " << numbered;
+            EXPECT_FALSE(watch.clipboard.isOpen) << k.what;
+        }
 }
 
 TEST(ClipboardKeeper, TheWatchLastsASecondWithoutChanges) {
@@ -90,10 +94,11 @@ TEST(ClipboardKeeper, TheWatchLastsASecondWithoutChanges) {
 // The document's copy that arrives between the capture and the restore is a
 // late answer as well; the user's data goes back over it.
 TEST(ClipboardKeeper, RestoresOverALateCopyOfTheDocumentBeforeTheRestore) {
-    for (uint32_t by : {kDocument, kOther}) {
-        Watch watch(1);
-        watch.clipboard.put({{FakeClipboard::kText, "late"}}, by);
-        EXPECT_EQ(watch.keeper.restore(), by == kDocument) << by;
-        EXPECT_EQ(watch.clipboard.text(), by == kDocument ? "mine" : "late") << by;
-    }
+    for (bool numbered : {true, false})
+        for (uint32_t by : {kDocument, kOther}) {
+            Watch watch(1, numbered);
+            watch.clipboard.put({{FakeClipboard::kText, "late"}}, by);
+            EXPECT_EQ(watch.keeper.restore(), by == kDocument) << by << ", numbered " << numbered;
+            EXPECT_EQ(watch.clipboard.text(), by == kDocument ? "mine" : "late") << by;
+        }
 }

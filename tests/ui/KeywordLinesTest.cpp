@@ -1,7 +1,6 @@
 // Keyword lines to and from other programs: the line format, UTF-8 files,
 // dropped files with what they leave out, and the own-copy mark.
 #include "ui/logic/KeywordLines.h"
-#include "ui/logic/ClipboardCopyMark.h"
 #include "ui/logic/KeywordImport.h"
 
 #include "tests/Fixtures.h"
@@ -198,35 +197,6 @@ TEST(KeywordImport, AMessageOnlyWhenSomethingWasLeftOutOrReadDifferently) {
     EXPECT_EQ(none.report("Birds", texts),
               "No keywords were added to \"Birds\".\r\n\r\nSkipped:\r\n"
               "  \"C:\\huge.txt\": more than the 16 MB one import takes\r\n");
-}
-
-TEST(ClipboardCopyMark, TheOwnCopyIsKnownBySequenceOrElseByOwnerAndText) {
-    ClipboardCopyMark mark;
-    int textReads = 0;
-    std::string onClipboard = "wren\tAny word\r\n";
-    auto text = [&] {
-        ++textReads;
-        return onClipboard;
-    };
-    ClipboardIdentity copied{true, 41, 0x100};
-    EXPECT_FALSE(mark.holdsOwnCopy(copied, text)); // nothing copied yet
-    mark.remember(copied, onClipboard);
-    EXPECT_TRUE(mark.holdsOwnCopy(copied, text));
-    EXPECT_EQ(textReads, 0);
-    // A conversion rendered for a reader may count as a change: owner and text still tell.
-    EXPECT_TRUE(mark.holdsOwnCopy({true, 42, 0x100}, text));
-    EXPECT_FALSE(mark.holdsOwnCopy({true, 43, 0x200}, text)); // another program copied
-    onClipboard = "other";
-    EXPECT_FALSE(mark.holdsOwnCopy({true, 44, 0x100}, text));
-
-    // Windows 95 and NT 4: owner and text alone.
-    ClipboardCopyMark old;
-    old.remember({false, 0, 0x100}, "wren\tAny word\r\n");
-    onClipboard = "wren\tAny word\r\n";
-    EXPECT_TRUE(old.holdsOwnCopy({false, 0, 0x100}, text));
-    EXPECT_FALSE(old.holdsOwnCopy({false, 0, 0}, text));
-    onClipboard = "wren";
-    EXPECT_FALSE(old.holdsOwnCopy({false, 0, 0x100}, text));
 }
 
 } // namespace

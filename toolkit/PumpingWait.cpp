@@ -1,5 +1,5 @@
 // PumpingWait: dispatches messages until the deadline, without spinning.
-#include "reading/win32/PumpingWait.h"
+#include "toolkit/PumpingWait.h"
 
 namespace {
 

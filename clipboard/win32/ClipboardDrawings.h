@@ -2,7 +2,7 @@
 // copied out into the flat forms of ClipboardDataOf and made again from them.
 #pragma once
 
-#include "reading/ClipboardKeeper.h"
+#include "clipboard/ClipboardFormats.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-// The system clipboard behind ClipboardAccess, for the capture and the
-// keeping of the user's clipboard.
+// The system clipboard behind ClipboardAccess: the read's keeper and capture
+// and the Keywords page's copy and paste all go through it.
 #pragma once
 
-#include "reading/ClipboardKeeper.h"
+#include "clipboard/ClipboardAccess.h"
 
 #include <windows.h>
 
@@ -12,29 +12,25 @@ public:
     // opened without an owner refuses SetClipboardData.
     explicit Win32Clipboard(HWND owner) : owner_(owner) {}
 
-    bool open() override;
-    void close() override { CloseClipboard(); }
     std::vector<uint32_t> formats() override;
     bool read(uint32_t format, std::string& bytes) override;
     void empty() override { EmptyClipboard(); }
     void write(uint32_t format, const std::string& bytes) override;
     uint32_t registerFormat(const char* name) override { return RegisterClipboardFormatA(name); }
     int countFormats() override { return CountClipboardFormats(); }
-    std::string changeMark() override;
+    ClipboardIdentity identity() override;
     uint32_t ownerProcess() override;
 
+    // Whether the clipboard offers `format`, as data or by the system's
+    // conversion (it need not be open).
+    bool offers(uint32_t format) const { return IsClipboardFormatAvailable(format) != 0; }
+    // The size of the block that holds a memory format on the open
+    // clipboard, before any of it is copied; 0 when there is none.
+    size_t sizeOf(uint32_t format) const;
+
 private:
+    bool open() override;
+    void close() override { CloseClipboard(); }
+
     HWND owner_;
 };
-
-// The watch for late copies runs on the tick count and keeps the messages
-// flowing.
-class PumpingClock : public WatchClock {
-public:
-    uint32_t now() override { return GetTickCount(); }
-    void wait(unsigned ms) override;
-};
-
-// GetClipboardSequenceNumber where the system has it (Windows 98 and NT 5 on);
-// false on Windows 95 and NT 4, which lack it.
-bool ClipboardSequenceNumber(DWORD& number);

@@ -1,9 +1,11 @@
 // The system clipboard: formats copied out as memory or drawings and put back.
-#include "reading/win32/Win32Clipboard.h"
+#include "clipboard/win32/Win32Clipboard.h"
 
-#include "reading/win32/ClipboardDrawings.h"
-#include "reading/win32/PumpingWait.h"
+#include "clipboard/ClipboardFormats.h"
+#include "clipboard/win32/ClipboardDrawings.h"
+#include "clipboard/win32/LockedMemory.h"
 #include "toolkit/Handles.h"
+#include "toolkit/PumpingWait.h"
 #include "vocab/MemoryRoom.h"
 
 #include <cstring>
@@ -43,6 +45,11 @@ std::vector<uint32_t> Win32Clipboard::formats() {
     return result;
 }
 
+size_t Win32Clipboard::sizeOf(uint32_t format) const {
+    HANDLE data = GetClipboardData(format);
+    return data ? GlobalSize(data) : 0;
+}
+
 bool Win32Clipboard::read(uint32_t format, std::string& bytes) {
     HANDLE data = GetClipboardData(format);
     ClipboardData kind = ClipboardDataOf(format);
@@ -51,11 +58,10 @@ bool Win32Clipboard::read(uint32_t format, std::string& bytes) {
     SIZE_T size = data ? GlobalSize(data) : 0;
     if (size == 0 || !roomFor(size))
         return false;
-    const void* memory = GlobalLock(data);
+    LockedMemory memory(data);
     if (!memory)
         return false;
-    bytes.assign(static_cast<const char*>(memory), size);
-    GlobalUnlock(data);
+    bytes.assign(memory.as<const char>(), size);
     return true;
 }
 
@@ -67,32 +73,26 @@ void Win32Clipboard::write(uint32_t format, const std::string& bytes) {
     }
     GlobalMemory memory(
         GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes.empty() ? 1 : bytes.size()));
-    void* target = memory ? GlobalLock(memory.get()) : nullptr;
-    if (!target)
+    if (!memory)
         return;
-    std::memcpy(target, bytes.data(), bytes.size());
-    GlobalUnlock(memory.get());
+    {
+        LockedMemory target(memory.get());
+        if (!target)
+            return;
+        std::memcpy(target.as(), bytes.data(), bytes.size());
+    }
     // The system owns the memory once it has taken it.
     if (SetClipboardData(format, memory.get()))
         memory.release();
 }
 
-// Without a sequence number, the owner and the text stand for the content.
-std::string Win32Clipboard::changeMark() {
-    DWORD sequence = 0;
-    if (ClipboardSequenceNumber(sequence))
-        return "#" + std::to_string(sequence);
-    std::string mark = "@" + std::to_string(reinterpret_cast<uintptr_t>(GetClipboardOwner())) + ":";
-    if (!open())
-        return mark + "unreadable " + std::to_string(GetTickCount());
-    std::string text;
-    read(CF_TEXT, text);
-    close();
-    return mark + text;
-}
-
-void PumpingClock::wait(unsigned ms) {
-    PumpingWait(ms);
+ClipboardIdentity Win32Clipboard::identity() {
+    static const SequenceNumberFunction sequenceNumber = SequenceNumberSource();
+    ClipboardIdentity identity;
+    identity.hasSequence = sequenceNumber != nullptr;
+    identity.sequence = sequenceNumber ? sequenceNumber() : 0;
+    identity.owner = reinterpret_cast<uintptr_t>(GetClipboardOwner());
+    return identity;
 }
 
 uint32_t Win32Clipboard::ownerProcess() {
@@ -100,12 +100,4 @@ uint32_t Win32Clipboard::ownerProcess() {
     if (HWND owner = GetClipboardOwner())
         GetWindowThreadProcessId(owner, &process);
     return process;
-}
-
-bool ClipboardSequenceNumber(DWORD& number) {
-    static const SequenceNumberFunction sequenceNumber = SequenceNumberSource();
-    if (!sequenceNumber)
-        return false;
-    number = sequenceNumber();
-    return true;
 }

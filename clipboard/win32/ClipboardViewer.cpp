@@ -1,5 +1,5 @@
 // A window's place in the clipboard viewer chain.
-#include "ui/ClipboardViewer.h"
+#include "clipboard/win32/ClipboardViewer.h"
 
 void ClipboardViewer::join(HWND window) {
     window_ = window;

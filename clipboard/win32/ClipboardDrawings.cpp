@@ -1,6 +1,7 @@
 // Metafiles, metafile pictures, palettes and bitmaps to flat bytes and back.
-#include "reading/win32/ClipboardDrawings.h"
+#include "clipboard/win32/ClipboardDrawings.h"
 
+#include "clipboard/win32/LockedMemory.h"
 #include "toolkit/Handles.h"
 
 #include <cstddef>
@@ -47,12 +48,12 @@ bool ReadEnhancedMetafile(HENHMETAFILE metafile, std::string& bytes) {
 }
 
 bool ReadMetafilePicture(HGLOBAL memory, std::string& bytes) {
-    const auto* picture = static_cast<const METAFILEPICT*>(GlobalLock(memory));
+    LockedMemory locked(memory);
+    const auto* picture = locked.as<const METAFILEPICT>();
     if (!picture)
         return false;
     PictureHeader header{picture->mm, picture->xExt, picture->yExt};
     HMETAFILE metafile = picture->hMF;
-    GlobalUnlock(memory);
     UINT size = GetMetaFileBitsEx(metafile, 0, nullptr);
     if (size == 0)
         return false;
@@ -93,13 +94,12 @@ HANDLE MakeMetafilePicture(const std::string& bytes) {
     Metafile metafile(SetMetaFileBitsEx(static_cast<UINT>(bytes.size() - sizeof header),
                                         reinterpret_cast<const BYTE*>(&bytes[sizeof header])));
     GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, sizeof(METAFILEPICT)));
-    auto* picture =
-        metafile && memory ? static_cast<METAFILEPICT*>(GlobalLock(memory.get())) : nullptr;
+    LockedMemory locked(metafile ? memory.get() : nullptr);
+    auto* picture = locked.as<METAFILEPICT>();
     if (!picture)
         return nullptr;
     *picture = {header.mappingMode, header.width, header.height, metafile.release()};
-    GlobalUnlock(memory.get());
-    return memory.release();
+    return memory.release(); // unlocked as the guard goes
 }
 
 HANDLE MakePalette(const std::string& bytes) {
@@ -127,11 +127,10 @@ HANDLE MakeBitmap(const std::string& bytes) {
 
 // The memory of a picture that the clipboard refused, with its metafile.
 void FreeMetafilePicture(HANDLE memory) {
-    if (const auto* picture = static_cast<const METAFILEPICT*>(GlobalLock(memory))) {
+    GlobalMemory owned(memory);
+    LockedMemory locked(memory); // unlocked before the memory is freed
+    if (const auto* picture = locked.as<const METAFILEPICT>())
         DeleteMetaFile(picture->hMF);
-        GlobalUnlock(memory);
-    }
-    GlobalFree(memory);
 }
 
 } // namespace
