@@ -16,10 +16,9 @@
 #include "resources/AppIds.h"
 #include "toolkit/LoadText.h"
 #include "toolkit/PumpingWait.h"
+#include "toolkit/SoundFile.h"
 #include "toolkit/WindowText.h"
 #include "vocab/DataStore.h"
-
-#include <mmsystem.h>
 
 #include <malloc.h>
 
@@ -69,9 +68,7 @@ public:
     void addFound(const KeywordList& hits) override { FoundWindow().addFound(hits); }
     void showFoundWindow() override { FoundWindow().show(); }
     void destroyFoundWindow() override { FoundWindow().discard(); }
-    void playSound(const std::string& file) override {
-        PlaySoundA(file.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
-    }
+    void playSound(const std::string& file) override { PlaySoundFile(file); }
 
 private:
     SelectionClearing clearing_;

@@ -32,7 +32,7 @@ target_include_directories(zfw32 PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}
 # smaller alignment into swap-backed memory, and Wine does the same on every
 # system, counting 250 KB more of private memory for the resident program.
 target_link_options(zfw32 PRIVATE ${ZF_LINK_FLAGS} -Wl,--file-alignment,4096)
-target_link_libraries(zfw32 PRIVATE comctl32 comdlg32 shell32 winmm gdi32 user32 kernel32)
+target_link_libraries(zfw32 PRIVATE comctl32 comdlg32 shell32 gdi32 user32 kernel32)
 # As the installer: no exceptions or run-time type information, std::string
 # built from its inline templates, and the small runtime (runtime/) in place
 # of the library's exception machinery.

@@ -2,9 +2,8 @@
 #include "ui/SoundFileDialog.h"
 
 #include "resources/SettingsIds.h"
+#include "toolkit/SoundFile.h"
 #include "ui/OpenFileDialog.h"
-
-#include <mmsystem.h>
 
 const CommandHandler<SoundFileDialog> SoundFileDialog::kCommands[] = {
     {IDC_SOUND_BROWSE, &SoundFileDialog::onBrowse},
@@ -29,11 +28,9 @@ void SoundFileDialog::onBrowse() {
         setItemText(IDC_SOUND_PATH, chosen);
 }
 
-// Asynchronous and without the default sound: a wrong path stays silent and
-// the dialog stays usable while the sound plays.
+// The dialog stays usable while the sound plays.
 void SoundFileDialog::onPlay() {
-    std::string file = itemText(IDC_SOUND_PATH);
-    PlaySoundA(file.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    PlaySoundFile(itemText(IDC_SOUND_PATH));
 }
 
 void SoundFileDialog::onOk() {
