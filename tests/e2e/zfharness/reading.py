@@ -38,9 +38,15 @@ def document_point(desk, notepad):
     return (left + right) // 2, top + (bottom - top) * 2 // 3
 
 
+# WordPad shows its text before it has laid out its bars: the rich edit moves down under
+# them afterwards, and a point taken from its first place can land on the toolbar.
+WORDPAD_LAYOUT_STEADY_SECONDS = 1.0
+
+
 def open_wordpad(desk, path, length, timeout=120):
     """Opens the document in WordPad; returns (window, rich edit control) records once the
-    control holds `length` characters (WM_GETTEXT counts a line break as two)."""
+    control holds `length` characters (WM_GETTEXT counts a line break as two) and has
+    stayed in one place for a second."""
     desk.run(WORDPAD, args=[path])
 
     def loaded():
@@ -49,7 +55,16 @@ def open_wordpad(desk, path, length, timeout=120):
             if edit and desk.probe.send(edit["hwnd"], WM_GETTEXTLENGTH) >= length:
                 return window, edit
         return None
-    return desk.wait_for(loaded, timeout=timeout, message=f"WordPad showing {path}")
+    window, edit = desk.wait_for(loaded, timeout=timeout, message=f"WordPad showing {path}")
+    last = {"rect": None, "since": 0.0}
+
+    def steady():
+        rect = desk.probe.window(edit["hwnd"])["rect"]
+        if rect != last["rect"]:
+            last.update(rect=rect, since=time.monotonic())
+        return time.monotonic() - last["since"] >= WORDPAD_LAYOUT_STEADY_SECONDS
+    desk.wait_for(steady, timeout=30, interval=0.1, message="WordPad's layout settled")
+    return window, dict(edit, rect=last["rect"])
 
 
 def foreground(desk):
