@@ -44,10 +44,8 @@ def wait_balloon(desk, text):
 class ReadNoticeTest(unittest.TestCase):
     def test_no_keywords_then_no_text_then_a_hit_says_nothing(self):
         with WineDesktop("read-notice") as desk:
-            notepad = desk.start_notepad(PLAIN, name="plain.txt")
+            notepad, idle = rd.notepad_and_reader(desk, PLAIN, "plain.txt", VOCABULARIES)
             title = desk.probe.window(notepad)["title"]
-            rd.start_reader(desk, VOCABULARIES)
-            idle = desk.tray_icon_image()
 
             rd.put_desktop_in_front(desk)
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)

@@ -31,10 +31,8 @@ READ_BY_KEY_MESSAGE = 0x8002
 class ReadAllTest(unittest.TestCase):
     def test_drop_on_notepad_lists_hits_and_goes_to_them(self):
         with WineDesktop("reading-all") as desk:
-            notepad = desk.start_notepad(DOCUMENT, name="zebras.txt")
+            notepad, idle = rd.notepad_and_reader(desk, DOCUMENT, "zebras.txt", VOCABULARIES)
             notepad_pid = desk.probe.window(notepad)["pid"]
-            rd.start_reader(desk, VOCABULARIES)
-            idle = desk.tray_icon_image()
             desk.probe.clip_set(("ansi", "my own words"), ("ZfUserMark", b"\x07\x00\x09"))
             rd.put_desktop_in_front(desk)
 
@@ -96,9 +94,7 @@ class ReadAllTest(unittest.TestCase):
 class GoToTest(unittest.TestCase):
     def test_no_read_starts_while_go_to_plays_its_keys(self):
         with WineDesktop("reading-go-to-busy") as desk:
-            notepad = desk.start_notepad(DOCUMENT, name="zebras.txt")
-            rd.start_reader(desk, VOCABULARIES)
-            idle = desk.tray_icon_image()
+            notepad, idle = rd.notepad_and_reader(desk, DOCUMENT, "zebras.txt", VOCABULARIES)
             rd.put_desktop_in_front(desk)
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)
             window = rd.wait_found_window(desk)
@@ -124,9 +120,7 @@ class GoToTest(unittest.TestCase):
 class VocabularyDragTest(unittest.TestCase):
     def test_dragging_one_vocabulary_reads_with_it_alone(self):
         with WineDesktop("reading-one") as desk:
-            notepad = desk.start_notepad(DOCUMENT, name="zebras.txt")
-            rd.start_reader(desk, VOCABULARIES)
-            idle = desk.tray_icon_image()
+            notepad, idle = rd.notepad_and_reader(desk, DOCUMENT, "zebras.txt", VOCABULARIES)
             rd.put_desktop_in_front(desk)
             desk.click(*desk.tray_point())
             tabbed = desk.wait_window(title=TABBED_TITLE)

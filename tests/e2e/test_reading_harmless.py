@@ -74,9 +74,7 @@ class TerminalTest(unittest.TestCase):
 class DrawingsTest(unittest.TestCase):
     def test_drawings_on_the_users_clipboard_survive_a_read(self):
         with WineDesktop("reading-drawings") as desk:
-            notepad = desk.start_notepad(DOCUMENT, name="zebras.txt")
-            rd.start_reader(desk, VOCABULARIES)
-            idle = desk.tray_icon_image()
+            notepad, idle = rd.notepad_and_reader(desk, DOCUMENT, "zebras.txt", VOCABULARIES)
             drawings = desk.probe.clip_drawings()
             rd.put_desktop_in_front(desk)
             rd.read_by_drop(desk, rd.document_point(desk, notepad), idle)

@@ -20,9 +20,7 @@ QUIET_SECONDS = 2.5
 class RefusedDropTest(unittest.TestCase):
     def test_escape_desktop_and_taskbar_read_nothing(self):
         with WineDesktop("reading-refusals") as desk:
-            notepad = desk.start_notepad(DOCUMENT, name="zebras.txt")
-            rd.start_reader(desk, VOCABULARIES)
-            idle = desk.tray_icon_image()
+            notepad, idle = rd.notepad_and_reader(desk, DOCUMENT, "zebras.txt", VOCABULARIES)
             desk.probe.clip_set_text("keep me")
 
             # Notepad was in front before each drag: the tracker remembers it.
@@ -77,9 +75,7 @@ class RefusedDropTest(unittest.TestCase):
 
     def test_nothing_found_anywhere_takes_the_window_away(self):
         with WineDesktop("reading-nothing") as desk:
-            notepad = desk.start_notepad(PLAIN, name="plain.txt")
-            rd.start_reader(desk, VOCABULARIES)
-            idle = desk.tray_icon_image()
+            notepad, idle = rd.notepad_and_reader(desk, PLAIN, "plain.txt", VOCABULARIES)
             desk.probe.clip_set_text("keep me")
             sequence = desk.probe.clip_info()["sequence"]
             rd.put_desktop_in_front(desk)
