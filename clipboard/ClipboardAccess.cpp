@@ -3,15 +3,13 @@
 
 #include "clipboard/ClipboardFormats.h"
 
-#include <cstring>
-
 bool ReadClipboardText(ClipboardAccess& clipboard, std::string& text) {
     text.clear();
     ClipboardSession session(clipboard);
     if (!session)
         return false;
     if (clipboard.read(kClipboardText, text))
-        text.resize(std::strlen(text.c_str())); // the block may run past the text's NUL
+        text.resize(ClipboardTextLength(text, 1));
     else
         text.clear();
     return true;

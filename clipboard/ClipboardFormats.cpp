@@ -1,6 +1,15 @@
 // How each clipboard format's data is held.
 #include "clipboard/ClipboardFormats.h"
 
+#include <cstring>
+
+size_t ClipboardTextLength(const std::string& bytes, size_t unit) {
+    size_t length = 0;
+    while (length + unit <= bytes.size() && std::memcmp(&bytes[length], "\0\0", unit) != 0)
+        length += unit;
+    return length;
+}
+
 ClipboardData ClipboardDataOf(uint32_t format) {
     switch (format) {
     case kClipboardText:

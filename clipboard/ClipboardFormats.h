@@ -2,7 +2,9 @@
 // held, and so how it is copied out and put back.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 // The standard formats (the system's CF_ numbers) that the platform-free code
 // names.
@@ -29,6 +31,11 @@ constexpr uint32_t kClipboardDisplayMetafilePicture = 0x83;
 constexpr uint32_t kClipboardDisplayEnhancedMetafile = 0x8E;
 constexpr uint32_t kClipboardFirstRegistered = 0xC000;
 constexpr uint32_t kClipboardLastRegistered = 0xFFFF;
+
+// The length in bytes of a clipboard text up to its terminating NUL, a NUL
+// unit of `unit` bytes (1 for CF_TEXT, 2 for CF_UNICODETEXT): the system
+// rounds the text's block up, so bytes may follow the NUL.
+size_t ClipboardTextLength(const std::string& bytes, size_t unit);
 
 // The flat forms: Memory the block's bytes; EnhancedMetafile the metafile's
 // bits; MetafilePicture the picture's mapping mode, width and height (three

@@ -23,9 +23,7 @@ bool convertedUnicode(ClipboardAccess& clipboard, const CodePages& codePages, st
     std::string bytes;
     if (!clipboard.read(kClipboardUnicodeText, bytes))
         return false;
-    size_t units = 0;
-    while (2 * units + 1 < bytes.size() && (bytes[2 * units] || bytes[2 * units + 1]))
-        ++units;
+    const size_t units = ClipboardTextLength(bytes, sizeof(char16_t)) / sizeof(char16_t);
     // A UTF-16 copy, the converted text and the conversion's check of it,
     // each two bytes a character at most.
     if (!roomFor(6 * units))
@@ -43,7 +41,7 @@ std::string DocumentTextOf(ClipboardAccess& clipboard, const CodePages& codePage
     if (!unicodeComesFirst(clipboard.formats()) || !convertedUnicode(clipboard, codePages, text)) {
         text.clear();
         if (clipboard.read(kClipboardText, text))
-            text.resize(std::strlen(text.c_str())); // the block may run past the text's NUL
+            text.resize(ClipboardTextLength(text, 1));
     }
     // The read copies the text once more for the search, which separates
     // its words into a third copy: a text the memory cannot hold thrice is

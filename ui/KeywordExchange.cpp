@@ -1,6 +1,7 @@
 // Keyword lines on the system clipboard, dropped files, the report's texts.
 #include "ui/KeywordExchange.h"
 
+#include "clipboard/ClipboardFormats.h"
 #include "clipboard/win32/Win32Clipboard.h"
 #include "toolkit/LoadText.h"
 #include "vocab/MemoryRoom.h"
@@ -21,15 +22,6 @@ bool systemIsNt() {
 std::string ansiLocale() {
     LCID locale = GetSystemDefaultLCID();
     return std::string(reinterpret_cast<const char*>(&locale), sizeof locale);
-}
-
-// The length of a clipboard text up to its terminating NUL (a NUL unit of
-// `unit` bytes), which the block's rounded size may run past.
-size_t lengthUpToNul(const std::string& bytes, size_t unit) {
-    size_t length = 0;
-    while (length + unit <= bytes.size() && std::memcmp(&bytes[length], "\0\0", unit) != 0)
-        length += unit;
-    return length;
 }
 
 } // namespace
@@ -85,7 +77,7 @@ bool Win32ClipboardText::read(size_t maxBytes, ClipboardText& text, ImportRefusa
     }
     if (size == 0 || !clipboard.read(format, text.bytes))
         return false;
-    text.bytes.resize(lengthUpToNul(text.bytes, text.unicode ? sizeof(char16_t) : 1));
+    text.bytes.resize(ClipboardTextLength(text.bytes, text.unicode ? sizeof(char16_t) : 1));
     std::string locale;
     if (!text.unicode && clipboard.offers(CF_LOCALE) && clipboard.read(CF_LOCALE, locale) &&
         locale.size() >= sizeof(LCID))
